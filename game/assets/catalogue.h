@@ -1,0 +1,52 @@
+// The asset catalogue: 130 pictures in 23 sets and 9 sounds, loaded from fixed file names
+// under resources/ at start-up and again before every further round. Images of a set are
+// consecutive, so a set is handed around as its first image plus a count.
+#pragma once
+#include <SFML/Audio/SoundBuffer.hpp>
+
+#include "graphics/image.h"
+
+struct AssetCatalogue {
+  IMAGE norImages[8];
+  IMAGE dieImage;
+  IMAGE attImages[3];
+  IMAGE runImages[20];
+  IMAGE shootImages[3];
+  IMAGE defendImage;
+  IMAGE sharkMoveImages[8];
+  IMAGE plrBulletImage;
+  IMAGE enmBulletImages[12];
+  IMAGE sharkAtkImage;
+  IMAGE sharkHittedImage;
+  IMAGE planeImage;
+  IMAGE blackCloudImage;
+  IMAGE bcHittedImage;
+  IMAGE bcAtkImages[5];
+  IMAGE boomImage;
+  IMAGE kingAtkImages[10];
+  IMAGE kingImages[10];
+  IMAGE blastImages[27];
+  IMAGE sleepImages[4];
+  IMAGE backgroundImage;
+  IMAGE meatImages[4];
+  IMAGE eatImages[6];
+
+  sf::SoundBuffer blastSound;
+  sf::SoundBuffer boomSound;
+  sf::SoundBuffer shootSound;
+  sf::SoundBuffer planeSound;
+  sf::SoundBuffer playerAtkSound;
+  sf::SoundBuffer sharkRollSound;
+  sf::SoundBuffer waterShootSound;
+  sf::SoundBuffer waterHitSound;
+  sf::SoundBuffer kingAtkSound;
+};
+
+extern AssetCatalogue assets;
+
+// Loads the 23 image sets in catalogue order; a missing picture stays empty, silently.
+void loadImages();
+
+// Loads the 9 sounds in catalogue order; the first that fails prints "sound load fail\n"
+// and ends the process with status 1.
+void loadSounds();

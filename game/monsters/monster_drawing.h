@@ -1,0 +1,4 @@
+// Drawing of the living monsters with their facing, animation and attack-end rules.
+#pragma once
+
+void drawMonsters();

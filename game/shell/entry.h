@@ -1,0 +1,11 @@
+// The entry: opens the window, runs start-up, the title screen, rounds and the farewell.
+#pragma once
+
+// The whole program; returns the exit status (0).
+int gameMain();
+
+// Plays one round and its game-over screen; true when another round is wanted.
+bool playRound(bool& countdownPending);
+
+// One world update of a round (withPlayer false on the game-over screen).
+void updateTick(bool withPlayer);

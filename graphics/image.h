@@ -1,0 +1,67 @@
+// IMAGE: an off-screen picture of 32-bit pixel words (blue bits 0-7, green 8-15, red 16-23,
+// alpha 24-31; rows top to bottom, no gaps) with its own drawing state. The window's
+// working image is an IMAGE too (gfx::GraphWnd). Every IMAGE holds one reference on the
+// graphics layer: the first one constructed starts the layer.
+// Also here: pixelBuffer, the draw target, and the two block copies drawImage / captureImage.
+#pragma once
+#include <cstdint>
+
+#include "graphics/styles.h"
+
+namespace gfx {
+struct DrawContext;
+}
+
+class IMAGE {
+ public:
+  explicit IMAGE(int width = 0, int height = 0);
+  IMAGE(const IMAGE& other);
+  virtual void resetState();
+  virtual ~IMAGE();
+  // Gives the image width x height pixels; old words are kept where the sizes overlap,
+  // new words take the background colour. A zero width or height changes nothing.
+  virtual void resize(int width, int height);
+  // Copies size and pixels (not the drawing state); self-assignment does nothing.
+  IMAGE& operator=(const IMAGE& other);
+
+  int width() const { return width_; }
+  int height() const { return height_; }
+
+  // Drawing state (defaults: white line, fill and text colours, black background).
+  float transform[6];
+  std::uint32_t lineColour;
+  std::uint32_t fillColour;
+  std::uint32_t textColour;
+  std::uint32_t backColour;
+  LINESTYLE lineStyle;
+  FILLSTYLE fillStyle;
+  gfx::DrawContext* context;
+
+ protected:
+  // Replaces the pixel buffer by a fresh width x height one filled with fill (no copy).
+  void replaceBuffer(int width, int height, std::uint32_t fill);
+
+  int width_;
+  int height_;
+  std::uint32_t* pixels;
+
+  friend std::uint32_t* pixelBuffer(IMAGE* image);
+  friend void captureImage(IMAGE* image, int x, int y, int width, int height);
+};
+
+// The first word of the image's pixels (the working image's for null); null without pixels.
+std::uint32_t* pixelBuffer(IMAGE* image);
+
+// Makes the image the draw target; null means the window's working image.
+void setDrawTarget(IMAGE* image);
+
+// Size of the current draw target.
+int targetWidth();
+int targetHeight();
+
+// Copies the whole image onto the current target at (x, y) with a ternary raster
+// operation (0x00CC0020 copies words exactly, alpha included).
+void drawImage(int x, int y, const IMAGE* image, std::uint32_t rasterOperation = 0x00CC0020);
+
+// Replaces the image's pixels with the rectangle (x, y, width, height) of the current target.
+void captureImage(IMAGE* image, int x, int y, int width, int height);

@@ -1,0 +1,4 @@
+// dream-arena: the executable is the game's entry and nothing else.
+#include "game/shell/entry.h"
+
+int main() { return gameMain(); }

@@ -1,0 +1,15 @@
+// The game's one clock: monotonic milliseconds. Every timer of the game and of the
+// graphics layer reads tickCount(); the test build links a fake that tests set by hand.
+#pragma once
+#include <cstdint>
+
+namespace platform {
+
+// Monotonic milliseconds since an arbitrary start (boot for the real clock). Never wraps.
+// Called by every rule that waits "more than N ms since a stored reading".
+std::uint64_t tickCount();
+
+// Blocks the calling thread for ms milliseconds (the fake clock advances itself instead).
+void sleepMs(std::uint32_t ms);
+
+}  // namespace platform

@@ -1,0 +1,30 @@
+// Polled keyboard and mouse state, with the meaning the game's rules expect:
+// a key counts as pressed when it is down now or was pressed since the previous query
+// of that same key, so a press and release between two polls is never lost.
+// The window thread (or a test) feeds it through input_feed.h; the game only reads it.
+#pragma once
+
+namespace platform {
+
+// Virtual-key codes the game reads. Letters and digits use their upper-case ASCII code
+// ('W', 'A', '1', ...), as virtual keys do.
+enum VirtualKey : int {
+  kVkLButton = 0x01,
+  kVkRButton = 0x02,
+  kVkReturn = 0x0D,
+  kVkLeft = 0x25,
+  kVkUp = 0x26,
+  kVkRight = 0x27,
+  kVkDown = 0x28,
+};
+constexpr int kVirtualKeyCount = 256;
+
+// True when the key is down now or was pressed since the previous call for this key.
+// Clears the "pressed since" latch of that key. Any thread may call it; the game calls it
+// from the main thread only.
+bool keyPressed(int virtualKey);
+
+// The cursor in window client coordinates (may lie outside 0..width-1 / 0..height-1).
+void cursorInClient(int& x, int& y);
+
+}  // namespace platform

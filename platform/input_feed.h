@@ -1,0 +1,16 @@
+// The writing side of the polled input: the window thread calls these from its event
+// loop, tests call them through the fake platform. Thread-safe.
+#pragma once
+
+namespace platform {
+
+// Records a key or mouse button going down or up (virtual-key code, see input.h).
+void recordKey(int virtualKey, bool down);
+
+// Records the cursor position in window client coordinates.
+void recordCursor(int x, int y);
+
+// Releases every key and clears every latch (a fresh process, or a test's fresh start).
+void resetInput();
+
+}  // namespace platform

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages dream-arena needs to build, run and test.
+# Idempotent: prints nothing and changes nothing when everything is present.
+set -euo pipefail
+
+# The one list of packages the project needs.
+PACKAGES=(
+  build-essential cmake pkg-config
+  libgtest-dev libgmock-dev libbenchmark-dev
+  libsdl2-dev libsfml-dev libmpg123-dev libpng-dev
+  libfreetype-dev libfontconfig-dev fonts-dejavu-core
+  libcairo2-dev libvorbis-dev libmp3lame-dev
+  libpixman-1-dev
+  clang libclang-rt-14-dev
+  xvfb xauth xdotool x11-utils imagemagick
+  libopenal1
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "setup: installing ${missing[*]}"
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
