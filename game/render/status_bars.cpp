@@ -1,0 +1,34 @@
+// The four status bars below the field: hit points, ammunition, energy, special cooldown.
+#include "game/render/status_bars.h"
+
+#include <algorithm>
+
+#include "game/player/rules.h"
+#include "game/shell/game_state.h"
+#include "graphics/draw.h"
+
+namespace {
+
+// Any edge beyond this draws the same window pixels as one at the limit; keeping edges here
+// spares the rectangle code extreme coordinates.
+constexpr int kEdgeLimit = 1 << 20;
+
+void drawBar(std::uint32_t fill, int left, int top, int bottom, std::int64_t value, int maximum) {
+  int right = std::clamp(barRightEdge(left, value, maximum), -kEdgeLimit, kEdgeLimit);
+  gfx::setFillColour(fill);
+  gfx::drawRectangle(left, top, right, bottom);
+}
+
+}  // namespace
+
+int barRightEdge(int left, std::int64_t value, int maximum) {
+  double product = static_cast<double>(value * 500);
+  return truncToInt(product / maximum + left);
+}
+
+void drawStatusBars() {
+  drawBar(0x0000FF, 100, 810, 840, player.hitPoints, 50);
+  drawBar(0x41DDFF, 100, 860, 890, player.ammo, 30);
+  drawBar(0x61E350, 100, 910, 940, player.energy, 150);
+  drawBar(0xD6AC81, 1000, 910, 940, player.specialCooldown, 60);
+}
