@@ -3,6 +3,10 @@
 // working image is an IMAGE too (gfx::GraphWnd). Every IMAGE holds one reference on the
 // graphics layer: the first one constructed starts the layer.
 // Also here: pixelBuffer, the draw target, and the two block copies drawImage / captureImage.
+// Pixel buffers are 64-byte aligned. A size with a negative side, a side over 16384 or more
+// than 256 MiB of pixels is refused: no buffer is made and the image stays as it was.
+// Construction, copies, resizes and the draw target are for the game thread; the window
+// thread only reads the working image under the graphics lock.
 #pragma once
 #include <cstdint>
 
@@ -39,7 +43,8 @@ class IMAGE {
 
  protected:
   // Replaces the pixel buffer by a fresh width x height one filled with fill (no copy).
-  void replaceBuffer(int width, int height, std::uint32_t fill);
+  // False, and nothing changed, when the size is refused or the memory cannot be had.
+  bool replaceBuffer(int width, int height, std::uint32_t fill);
 
   int width_;
   int height_;
@@ -47,7 +52,17 @@ class IMAGE {
 
   friend std::uint32_t* pixelBuffer(IMAGE* image);
   friend void captureImage(IMAGE* image, int x, int y, int width, int height);
+  friend void drawImage(int x, int y, const IMAGE* image, std::uint32_t rasterOperation);
 };
+
+namespace gfx {
+
+// A 64-byte aligned block of width x height pixel words, not initialised; null when the
+// size is refused (see above) or the memory cannot be had. Freed with freePixelWords.
+std::uint32_t* allocatePixelWords(int width, int height);
+void freePixelWords(std::uint32_t* words);
+
+}  // namespace gfx
 
 // The first word of the image's pixels (the working image's for null); null without pixels.
 std::uint32_t* pixelBuffer(IMAGE* image);
@@ -60,8 +75,13 @@ int targetWidth();
 int targetHeight();
 
 // Copies the whole image onto the current target at (x, y) with a ternary raster
-// operation (0x00CC0020 copies words exactly, alpha included).
+// operation (0x00CC0020 copies words exactly, alpha included). Codes that combine only the
+// source and the target (SRCPAINT 0x00EE0086, SRCAND 0x008800C6, SRCINVERT 0x00660046,
+// SRCERASE 0x00440328, NOTSRCCOPY 0x00330008, NOTSRCERASE 0x001100A6, DSTINVERT 0x00550009,
+// BLACKNESS 0x00000042, WHITENESS 0x00FF0062, MERGEPAINT 0x00BB0226, ...) act bitwise on
+// whole words; codes that need a brush draw nothing. The part outside the target is dropped.
 void drawImage(int x, int y, const IMAGE* image, std::uint32_t rasterOperation = 0x00CC0020);
 
-// Replaces the image's pixels with the rectangle (x, y, width, height) of the current target.
+// Replaces the image's pixels with the rectangle (x, y, width, height) of the current target;
+// words outside the target are 0. A width or height of 0 or less leaves a 0 x 0 image.
 void captureImage(IMAGE* image, int x, int y, int width, int height);

@@ -1,13 +1,21 @@
 // The graphics window: GraphWnd is the window's IMAGE (its pixels are the working image)
 // plus the native window driven by its own window thread. openGraphics opens it and waits
-// until it is shown; closing it by the user ends the process at once with status 0.
-// If the window cannot be made, openGraphics prints "cannot open window: <reason>" and
-// ends the process with status 1.
+// until it is shown; closing it by the user ends the process at once with status 0
+// (standard output is flushed, no static destructor runs). If the window cannot be made,
+// openGraphics prints "cannot open window: <reason>" and ends the process with status 1.
+//
+// Frames reach the screen through two present buffers of the window's size: showFrame
+// copies the working image under the graphics lock into the buffer the window thread is
+// not presenting from and wakes the thread, so the game never waits for the display.
+// Outside deferred mode the window thread makes such a copy by itself at most every 17 ms.
+// The native window keeps the client size it was opened with; a resized working image
+// shows the part that fits.
 #pragma once
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
+#include <string>
 #include <thread>
 
 #include "graphics/image.h"
@@ -30,26 +38,49 @@ class GraphWnd : public IMAGE {
  public:
   GraphWnd();
   ~GraphWnd() override;
-  void resize(int width, int height) override;
 
-  // Opens the native window (closing a previous one) and waits until it is shown.
+  // Opens the native window (closing a previous one) and waits until it is shown; the
+  // working image becomes width x height and the draw target. Null when the window cannot
+  // be made; openError() then says why.
   void* openWindow(int width, int height, std::uint32_t flags);
-  // Hides and destroys the native window; nothing when none is open.
+  // Hides and destroys the native window and ends the window thread; nothing when none
+  // is open. Game thread only.
   void closeWindow();
-  // Copies the rectangle (both corners inclusive) of the working image to the screen.
+  // Copies the rectangle (both corners inclusive) of the working image to the screen:
+  // the window thread presents it as soon as it wakes.
   void flush(int left, int top, int right, int bottom);
 
+  bool isOpen() const { return nativeWindow_ != nullptr; }
+  const std::string& openError() const { return openError_; }
+
+  // Deferred mode: the window thread copies nothing by itself. Read without the lock.
   std::atomic<bool> deferring;
 
  private:
-  void windowThreadMain(int width, int height, std::uint32_t flags);
+  void windowThreadMain(int width, int height, std::uint32_t flags, std::string title);
+  // Copies the rectangle of the working image into the buffer the window thread is not
+  // presenting from and marks it pending. Under the graphics lock.
+  void stageFrame(int left, int top, int right, int bottom);
+  // Presents the pending frame, if any. Window thread only.
+  void presentPending(platform::NativeWindow* window);
 
   platform::NativeWindow* nativeWindow_;
   std::thread thread_;
-  std::mutex readyMutex_;
-  std::condition_variable readyEvent_;
-  bool ready_;
+  std::string openError_;
+  bool threadFailed_;
   std::atomic<bool> stopRequested_;
+
+  // Present buffers, frameWidth_ x frameHeight_ each, guarded by frameMutex_ (the window
+  // thread reads presentBuffers_[displayIndex_] without it: nobody writes that one).
+  std::uint32_t* presentBuffers_[2];
+  int frameWidth_;
+  int frameHeight_;
+  int displayIndex_;
+  bool framePending_;
+  bool ready_;
+  std::mutex frameMutex_;
+  std::condition_variable readyEvent_;  // the window thread has made its window, or failed
+  std::condition_variable frameEvent_;  // wakes the window thread: frame pending, stop
 };
 
 // Opens the window with a client area of width x height; returns its handle.

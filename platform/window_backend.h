@@ -19,9 +19,10 @@ NativeWindow* createNativeWindow(int width, int height, const std::string& title
 void destroyNativeWindow(NativeWindow* window);
 
 // Handles every pending event: keys, buttons and cursor go to the input latch
-// (input_feed.h). Returns true when the user asked to close the window.
-// Sets lostDisplay when the connection to the display is gone.
-bool pumpNativeEvents(NativeWindow* window, bool& lostDisplay);
+// (input_feed.h). Returns true when the user (or the window manager) asked to close the
+// window. A lost connection to the display ends the process as a close would (stdout
+// flushed, exit status 0, no static destructors), since no window is left to show.
+bool pumpNativeEvents(NativeWindow* window);
 
 // Puts width x height pixel words (the working image's layout: 0x00RRGGBB, rows top to
 // bottom, no gaps) on screen.

@@ -28,10 +28,7 @@ NativeWindow* createNativeWindow(int width, int height, const std::string&, std:
 
 void destroyNativeWindow(NativeWindow* window) { delete window; }
 
-bool pumpNativeEvents(NativeWindow*, bool& lostDisplay) {
-  lostDisplay = false;
-  return false;
-}
+bool pumpNativeEvents(NativeWindow*) { return false; }
 
 void presentNativeFrame(NativeWindow*, const std::uint32_t*, int, int) {
   framesPresented.fetch_add(1, std::memory_order_relaxed);

@@ -1,0 +1,267 @@
+// IMAGE: life (construction, resize, copy, destruction), its pixel buffer, the draw target,
+// and the two block copies between images (drawImage, captureImage).
+// Depends on the layer's record and lock (graphics_state.h) and the drawing contexts.
+#include "graphics/image.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <mutex>
+
+#include "graphics/colour.h"
+#include "graphics/device.h"
+#include "graphics/draw_context.h"
+#include "graphics/graphics_state.h"
+#include "graphics/window.h"
+
+using gfx::graphicsState;
+
+namespace gfx {
+namespace {
+
+constexpr int kMaxSide = 16384;
+constexpr std::uint64_t kMaxBufferBytes = 256ull << 20;
+constexpr std::size_t kBufferAlignment = 64;
+
+}  // namespace
+
+std::uint32_t* allocatePixelWords(int width, int height) {
+  if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) return nullptr;
+  std::uint64_t bytes = std::uint64_t(width) * std::uint64_t(height) * 4;
+  if (bytes > kMaxBufferBytes) return nullptr;
+  // aligned_alloc wants a size that is a multiple of the alignment.
+  bytes = (bytes + kBufferAlignment - 1) / kBufferAlignment * kBufferAlignment;
+  return static_cast<std::uint32_t*>(std::aligned_alloc(kBufferAlignment, bytes));
+}
+
+void freePixelWords(std::uint32_t* words) { std::free(words); }
+
+}  // namespace gfx
+
+namespace {
+
+// The block of a w x h image placed at (x, y) that lies inside a targetWidth x
+// targetHeight target, in target coordinates; empty when nothing overlaps.
+struct ClippedBlock {
+  int left, top, right, bottom;  // right and bottom exclusive
+  bool empty() const { return left >= right || top >= bottom; }
+};
+
+ClippedBlock clipBlock(int x, int y, int w, int h, int targetWidth, int targetHeight) {
+  auto clamp = [](long long v, int hi) { return int(std::max(0LL, std::min<long long>(v, hi))); };
+  return ClippedBlock{clamp(x, targetWidth), clamp(y, targetHeight), clamp(std::int64_t(x) + w, targetWidth),
+                      clamp(std::int64_t(y) + h, targetHeight)};
+}
+
+// Applies one source-and-destination raster function to every covered word.
+template <typename Op>
+void blendRows(std::uint32_t* dst, int dstStride, const std::uint32_t* src, int srcStride, int width, int rows,
+               Op op) {
+  for (int r = 0; r < rows; ++r) {
+    std::uint32_t* d = dst + std::size_t(r) * dstStride;
+    const std::uint32_t* s = src + std::size_t(r) * srcStride;
+    for (int i = 0; i < width; ++i) d[i] = op(s[i], d[i]);
+  }
+}
+
+// The raster operation index (bits 16-23 of the code) of a code that does not read the
+// brush: its high and low halves agree. Each of the low four bits says which of the
+// (source, destination) combinations ~S~D, ~SD, S~D, SD give a one bit.
+void applyRasterOperation(unsigned minterms, std::uint32_t* dst, int dstStride, const std::uint32_t* src,
+                          int srcStride, int width, int rows) {
+  switch (minterms) {
+    case 0x0: blendRows(dst, dstStride, src, srcStride, width, rows, [](std::uint32_t, std::uint32_t) { return 0u; }); break;
+    case 0x1: blendRows(dst, dstStride, src, srcStride, width, rows, [](std::uint32_t s, std::uint32_t d) { return ~(s | d); }); break;
+    case 0x2: blendRows(dst, dstStride, src, srcStride, width, rows, [](std::uint32_t s, std::uint32_t d) { return ~s & d; }); break;
+    case 0x3: blendRows(dst, dstStride, src, srcStride, width, rows, [](std::uint32_t s, std::uint32_t) { return ~s; }); break;
+    case 0x4: blendRows(dst, dstStride, src, srcStride, width, rows, [](std::uint32_t s, std::uint32_t d) { return s & ~d; }); break;
+    case 0x5: blendRows(dst, dstStride, src, srcStride, width, rows, [](std::uint32_t, std::uint32_t d) { return ~d; }); break;
+    case 0x6: blendRows(dst, dstStride, src, srcStride, width, rows, [](std::uint32_t s, std::uint32_t d) { return s ^ d; }); break;
+    case 0x7: blendRows(dst, dstStride, src, srcStride, width, rows, [](std::uint32_t s, std::uint32_t d) { return ~(s & d); }); break;
+    case 0x8: blendRows(dst, dstStride, src, srcStride, width, rows, [](std::uint32_t s, std::uint32_t d) { return s & d; }); break;
+    case 0x9: blendRows(dst, dstStride, src, srcStride, width, rows, [](std::uint32_t s, std::uint32_t d) { return ~(s ^ d); }); break;
+    case 0xA: break;  // the destination unchanged
+    case 0xB: blendRows(dst, dstStride, src, srcStride, width, rows, [](std::uint32_t s, std::uint32_t d) { return ~s | d; }); break;
+    case 0xC:
+      for (int r = 0; r < rows; ++r)
+        std::memmove(dst + std::size_t(r) * dstStride, src + std::size_t(r) * srcStride, std::size_t(width) * 4);
+      break;
+    case 0xD: blendRows(dst, dstStride, src, srcStride, width, rows, [](std::uint32_t s, std::uint32_t d) { return s | ~d; }); break;
+    case 0xE: blendRows(dst, dstStride, src, srcStride, width, rows, [](std::uint32_t s, std::uint32_t d) { return s | d; }); break;
+    case 0xF: blendRows(dst, dstStride, src, srcStride, width, rows, [](std::uint32_t, std::uint32_t) { return 0xFFFFFFFFu; }); break;
+  }
+}
+
+}  // namespace
+
+IMAGE::IMAGE(int width, int height)
+    : transform{1, 0, 0, 1, 0, 0},
+      lineColour(0xFFFFFF),
+      fillColour(0xFFFFFF),
+      textColour(0xFFFFFF),
+      backColour(0),
+      context(nullptr),
+      width_(0),
+      height_(0),
+      pixels(nullptr) {
+  gfx::takeLayerReference();
+  std::lock_guard<std::recursive_mutex> guard(gfx::graphicsLock());
+  context = gfx::createDrawContext();
+  resetState();
+  if (width != 0 && height != 0) replaceBuffer(width, height, gfx::colourToWord(backColour));
+}
+
+IMAGE::IMAGE(const IMAGE& other) : IMAGE() { *this = other; }
+
+IMAGE::~IMAGE() {
+  {
+    std::lock_guard<std::recursive_mutex> guard(gfx::graphicsLock());
+    if (graphicsState.currentTarget == this) {
+      graphicsState.currentTarget = nullptr;
+      graphicsState.currentDevice = nullptr;
+      graphicsState.currentContext = nullptr;
+      graphicsState.targetIsWindow = false;
+    }
+    gfx::destroyDrawContext(context);
+    context = nullptr;
+    gfx::freePixelWords(pixels);
+    pixels = nullptr;
+  }
+  gfx::dropLayerReference();
+}
+
+bool IMAGE::replaceBuffer(int width, int height, std::uint32_t fill) {
+  std::uint32_t* fresh = gfx::allocatePixelWords(width, height);
+  if (!fresh) return false;
+  std::fill_n(fresh, std::size_t(width) * std::size_t(height), fill);
+  gfx::freePixelWords(pixels);
+  pixels = fresh;
+  width_ = width;
+  height_ = height;
+  return true;
+}
+
+void IMAGE::resize(int width, int height) {
+  if (width == 0 || height == 0) return;
+  std::lock_guard<std::recursive_mutex> guard(gfx::graphicsLock());
+  std::uint32_t* old = pixels;
+  int oldWidth = width_;
+  int oldHeight = height_;
+  pixels = nullptr;  // replaceBuffer must not free the old words before they are copied
+  if (!replaceBuffer(width, height, gfx::colourToWord(backColour))) {
+    pixels = old;
+    return;
+  }
+  if (old) {
+    int rows = std::min(oldHeight, height);
+    int cols = std::min(oldWidth, width);
+    for (int r = 0; r < rows; ++r)
+      std::memcpy(pixels + std::size_t(r) * width, old + std::size_t(r) * oldWidth, std::size_t(cols) * 4);
+    gfx::freePixelWords(old);
+  }
+}
+
+IMAGE& IMAGE::operator=(const IMAGE& other) {
+  if (this == &other) return *this;
+  std::lock_guard<std::recursive_mutex> guard(gfx::graphicsLock());
+  if (!context) {
+    context = gfx::createDrawContext();
+    resetState();
+  }
+  resize(other.width_, other.height_);
+  if (pixels && other.pixels) {
+    int rows = std::min(height_, other.height_);
+    int cols = std::min(width_, other.width_);
+    for (int r = 0; r < rows; ++r)
+      std::memcpy(pixels + std::size_t(r) * width_, other.pixels + std::size_t(r) * other.width_,
+                  std::size_t(cols) * 4);
+  }
+  return *this;
+}
+
+std::uint32_t* pixelBuffer(IMAGE* image) {
+  if (!image) image = graphicsState.window;
+  return image ? image->pixels : nullptr;
+}
+
+void setDrawTarget(IMAGE* image) {
+  std::lock_guard<std::recursive_mutex> guard(gfx::graphicsLock());
+  if (image) {
+    graphicsState.currentDevice = graphicsState.imageDevice;
+    graphicsState.currentTarget = image;
+    graphicsState.currentContext = image->context;
+    graphicsState.targetIsWindow = false;
+  } else if (graphicsState.window && graphicsState.window->isOpen()) {
+    graphicsState.currentDevice = graphicsState.windowDevice;
+    graphicsState.currentTarget = graphicsState.window;
+    graphicsState.currentContext = graphicsState.window->context;
+    graphicsState.targetIsWindow = true;
+  } else {
+    graphicsState.currentDevice = nullptr;
+    graphicsState.currentTarget = nullptr;
+    graphicsState.currentContext = nullptr;
+    graphicsState.targetIsWindow = false;
+  }
+}
+
+int targetWidth() { return graphicsState.currentTarget ? graphicsState.currentTarget->width() : 0; }
+
+int targetHeight() { return graphicsState.currentTarget ? graphicsState.currentTarget->height() : 0; }
+
+void drawImage(int x, int y, const IMAGE* image, std::uint32_t rasterOperation) {
+  if (!image || !image->pixels) return;
+  unsigned index = (rasterOperation >> 16) & 0xFF;
+  if ((index >> 4) != (index & 0xF)) return;  // needs a brush, which block copies here do not have
+  std::lock_guard<std::recursive_mutex> guard(gfx::graphicsLock());
+  IMAGE* target = graphicsState.currentTarget;
+  if (!target || !target->pixels) return;
+  ClippedBlock block = clipBlock(x, y, image->width_, image->height_, target->width_, target->height_);
+  if (block.empty()) return;
+  const std::uint32_t* src =
+      image->pixels + std::size_t(block.top - y) * image->width_ + std::size_t(block.left - x);
+  std::uint32_t* dst = target->pixels + std::size_t(block.top) * target->width_ + block.left;
+  int cols = block.right - block.left;
+  int rows = block.bottom - block.top;
+  if (target == image && (index & 0xF) != 0xC && (index & 0xF) != 0xA) {
+    // An image drawn onto itself with a mixing code reads a copy of its own words.
+    IMAGE copy(*image);
+    src = copy.pixels + std::size_t(block.top - y) * image->width_ + std::size_t(block.left - x);
+    applyRasterOperation(index & 0xF, dst, target->width_, src, image->width_, cols, rows);
+    return;
+  }
+  if (target == image && (index & 0xF) == 0xC && dst > src) {
+    // Overlapping copy downwards: walk the rows from the bottom so no row is read after it is written.
+    for (int r = rows - 1; r >= 0; --r)
+      std::memmove(dst + std::size_t(r) * target->width_, src + std::size_t(r) * image->width_,
+                   std::size_t(cols) * 4);
+    return;
+  }
+  applyRasterOperation(index & 0xF, dst, target->width_, src, image->width_, cols, rows);
+}
+
+void captureImage(IMAGE* image, int x, int y, int width, int height) {
+  if (!image) return;
+  std::lock_guard<std::recursive_mutex> guard(gfx::graphicsLock());
+  if (width <= 0 || height <= 0) {
+    gfx::freePixelWords(image->pixels);
+    image->pixels = nullptr;
+    image->width_ = 0;
+    image->height_ = 0;
+    return;
+  }
+  std::uint32_t* fresh = gfx::allocatePixelWords(width, height);
+  if (!fresh) return;
+  std::fill_n(fresh, std::size_t(width) * std::size_t(height), 0u);
+  const IMAGE* source = graphicsState.currentTarget;
+  if (source && source->pixels) {
+    ClippedBlock block = clipBlock(x, y, width, height, source->width_, source->height_);
+    for (int row = block.top; row < block.bottom; ++row)
+      std::memcpy(fresh + std::size_t(row - y) * width + (block.left - x),
+                  source->pixels + std::size_t(row) * source->width_ + block.left,
+                  std::size_t(block.right - block.left) * 4);
+  }
+  gfx::freePixelWords(image->pixels);
+  image->pixels = fresh;
+  image->width_ = width;
+  image->height_ = height;
+}

@@ -1,0 +1,197 @@
+// The graphics window: GraphWnd's native window, its window thread (event pump, present,
+// the automatic copy outside deferred mode), the present buffers, and openGraphics /
+// closeGraphics. Depends on the platform's window backend, clock and the layer's record.
+#include "graphics/window.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "graphics/device.h"
+#include "graphics/graphics_state.h"
+#include "platform/clock.h"
+#include "platform/window_backend.h"
+
+namespace gfx {
+namespace {
+
+constexpr std::uint64_t kAutoCopyIntervalMs = 16;  // a copy when more than this has passed
+
+// The user closed the window: end the process now, without running static destructors
+// on this thread.
+[[noreturn]] void endProcessOnClose() {
+  std::fflush(stdout);
+  _exit(0);
+}
+
+}  // namespace
+
+GraphWnd::GraphWnd()
+    : IMAGE(0, 0),
+      deferring(false),
+      nativeWindow_(nullptr),
+      threadFailed_(false),
+      stopRequested_(false),
+      presentBuffers_{nullptr, nullptr},
+      frameWidth_(0),
+      frameHeight_(0),
+      displayIndex_(0),
+      framePending_(false),
+      ready_(false) {}
+
+GraphWnd::~GraphWnd() { closeWindow(); }
+
+void* GraphWnd::openWindow(int width, int height, std::uint32_t flags) {
+  if (isOpen()) {
+    closeWindow();
+    dropLayerReference();
+  }
+  openError_.clear();
+  presentBuffers_[0] = allocatePixelWords(width, height);
+  presentBuffers_[1] = allocatePixelWords(width, height);
+  if (!presentBuffers_[0] || !presentBuffers_[1]) {
+    freePixelWords(presentBuffers_[0]);
+    freePixelWords(presentBuffers_[1]);
+    presentBuffers_[0] = presentBuffers_[1] = nullptr;
+    openError_ = "no frame of " + std::to_string(width) + " x " + std::to_string(height) + " pixels can be made";
+    return nullptr;
+  }
+  for (std::uint32_t* buffer : presentBuffers_) std::fill_n(buffer, std::size_t(width) * height, 0u);
+  frameWidth_ = width;
+  frameHeight_ = height;
+  displayIndex_ = 0;
+  framePending_ = false;
+  ready_ = false;
+  threadFailed_ = false;
+  stopRequested_ = false;
+  thread_ = std::thread(&GraphWnd::windowThreadMain, this, width, height, flags, platform::programTitle());
+  {
+    std::unique_lock<std::mutex> lock(frameMutex_);
+    readyEvent_.wait(lock, [this] { return ready_; });
+  }
+  if (threadFailed_) {
+    thread_.join();
+    freePixelWords(presentBuffers_[0]);
+    freePixelWords(presentBuffers_[1]);
+    presentBuffers_[0] = presentBuffers_[1] = nullptr;
+    return nullptr;
+  }
+  {
+    std::lock_guard<std::recursive_mutex> guard(graphicsLock());
+    IMAGE::resize(width, height);
+  }
+  setDrawTarget(nullptr);
+  return nativeWindow_;
+}
+
+void GraphWnd::closeWindow() {
+  if (!thread_.joinable()) return;
+  {
+    std::lock_guard<std::mutex> lock(frameMutex_);
+    stopRequested_ = true;
+  }
+  frameEvent_.notify_all();
+  thread_.join();
+  nativeWindow_ = nullptr;
+  freePixelWords(presentBuffers_[0]);
+  freePixelWords(presentBuffers_[1]);
+  presentBuffers_[0] = presentBuffers_[1] = nullptr;
+}
+
+void GraphWnd::flush(int left, int top, int right, int bottom) {
+  if (!isOpen()) return;
+  {
+    std::lock_guard<std::recursive_mutex> guard(graphicsLock());
+    stageFrame(left, top, right, bottom);
+  }
+  frameEvent_.notify_one();
+}
+
+void GraphWnd::stageFrame(int left, int top, int right, int bottom) {
+  std::lock_guard<std::mutex> lock(frameMutex_);
+  std::uint32_t* staged = presentBuffers_[1 - displayIndex_];
+  if (!staged) return;
+  int x0 = std::max(0, std::min(left, right));
+  int y0 = std::max(0, std::min(top, bottom));
+  int x1 = std::min({std::max(left, right), width_ - 1, frameWidth_ - 1});
+  int y1 = std::min({std::max(top, bottom), height_ - 1, frameHeight_ - 1});
+  bool wholeFrame = x0 == 0 && y0 == 0 && x1 == frameWidth_ - 1 && y1 == frameHeight_ - 1;
+  // A pending frame is already the newest picture; otherwise the staged buffer is older
+  // than the screen and must first catch up with it.
+  if (!framePending_ && !wholeFrame)
+    std::memcpy(staged, presentBuffers_[displayIndex_], std::size_t(frameWidth_) * frameHeight_ * 4);
+  if (pixels && x0 <= x1 && y0 <= y1) {
+    if (wholeFrame && width_ == frameWidth_) {
+      std::memcpy(staged, pixels, std::size_t(frameWidth_) * frameHeight_ * 4);
+    } else {
+      for (int y = y0; y <= y1; ++y)
+        std::memcpy(staged + std::size_t(y) * frameWidth_ + x0, pixels + std::size_t(y) * width_ + x0,
+                    std::size_t(x1 - x0 + 1) * 4);
+    }
+  }
+  framePending_ = true;
+}
+
+void GraphWnd::presentPending(platform::NativeWindow* window) {
+  {
+    std::lock_guard<std::mutex> lock(frameMutex_);
+    if (!framePending_) return;
+    displayIndex_ = 1 - displayIndex_;
+    framePending_ = false;
+  }
+  // Nobody writes the display buffer: the game stages into the other one.
+  platform::presentNativeFrame(window, presentBuffers_[displayIndex_], frameWidth_, frameHeight_);
+}
+
+void GraphWnd::windowThreadMain(int width, int height, std::uint32_t flags, std::string title) {
+  std::string error;
+  platform::NativeWindow* window = platform::createNativeWindow(width, height, title, error);
+  {
+    std::lock_guard<std::mutex> lock(frameMutex_);
+    nativeWindow_ = window;
+    threadFailed_ = window == nullptr;
+    openError_ = error;
+    ready_ = true;
+  }
+  readyEvent_.notify_all();
+  if (!window) return;
+
+  std::uint64_t last = platform::tickCount();
+  while (!stopRequested_.load()) {
+    if (platform::pumpNativeEvents(window) && !(flags & kNoCloseButton)) endProcessOnClose();
+    if (!deferring.load(std::memory_order_relaxed)) {
+      std::uint64_t now = platform::tickCount();
+      if (now - last > kAutoCopyIntervalMs) {
+        last = now;
+        std::lock_guard<std::recursive_mutex> guard(graphicsLock());
+        stageFrame(0, 0, frameWidth_ - 1, frameHeight_ - 1);
+      }
+    }
+    presentPending(window);
+    std::unique_lock<std::mutex> lock(frameMutex_);
+    frameEvent_.wait_for(lock, std::chrono::milliseconds(1),
+                         [this] { return framePending_ || stopRequested_.load(); });
+  }
+  platform::destroyNativeWindow(window);
+}
+
+void* openGraphics(int width, int height, std::uint32_t flags) {
+  takeLayerReference();
+  void* handle = graphicsState.windowDevice->initWindow(width, height, flags);
+  if (!handle) {
+    std::printf("cannot open window: %s\n", graphicsState.window->openError().c_str());
+    std::exit(1);
+  }
+  return handle;
+}
+
+void closeGraphics() {
+  if (graphicsState.windowDevice) graphicsState.windowDevice->closeWindow();
+  dropLayerReference();
+}
+
+}  // namespace gfx

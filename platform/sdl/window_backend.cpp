@@ -1,0 +1,184 @@
+// The SDL2 window backend: one window with a 1600 x 960-style fixed client area, frames
+// copied into its window surface (plain X11 shared memory, no OpenGL), and the event pump
+// that feeds keys, buttons and the cursor to the input latch. Window thread only.
+// Depends on SDL2's video subsystem and, for a lost display, on Xlib.
+#include "platform/window_backend.h"
+
+#include <SDL.h>
+#include <SDL_syswm.h>
+#include <X11/Xlib.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <cstring>
+
+#include "platform/input.h"
+#include "platform/input_feed.h"
+
+namespace platform {
+
+struct NativeWindow {
+  SDL_Window* window;
+  bool pointerOutside;         // the cursor left the client area: follow it by querying
+  std::uint64_t lastPointerQuery;
+};
+
+namespace {
+
+constexpr std::uint64_t kPointerQueryIntervalMs = 10;
+
+// Virtual-key code of a layout key, or 0 for keys the game's code table does not have.
+int virtualKeyOf(SDL_Keycode key) {
+  if (key >= SDLK_a && key <= SDLK_z) return 'A' + (key - SDLK_a);
+  if (key >= SDLK_0 && key <= SDLK_9) return '0' + (key - SDLK_0);
+  switch (key) {
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER: return kVkReturn;
+    case SDLK_LEFT: return kVkLeft;
+    case SDLK_UP: return kVkUp;
+    case SDLK_RIGHT: return kVkRight;
+    case SDLK_DOWN: return kVkDown;
+    default: return 0;
+  }
+}
+
+int virtualButtonOf(Uint8 button) {
+  switch (button) {
+    case SDL_BUTTON_LEFT: return kVkLButton;
+    case SDL_BUTTON_RIGHT: return kVkRButton;
+    default: return 0;
+  }
+}
+
+// Xlib calls this when the display connection breaks and exits if it returns: end the
+// process the way a closed window does, from whichever thread noticed.
+int onDisplayLost(Display*) {
+  std::fflush(stdout);
+  _exit(0);
+}
+
+void watchDisplay(SDL_Window* window) {
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (SDL_GetWindowWMInfo(window, &info) && info.subsystem == SDL_SYSWM_X11) XSetIOErrorHandler(onDisplayLost);
+}
+
+// While the cursor is outside the client area no motion events come: read its place.
+void followPointerOutside(NativeWindow* native) {
+  std::uint64_t now = SDL_GetTicks64();
+  if (now - native->lastPointerQuery < kPointerQueryIntervalMs) return;
+  native->lastPointerQuery = now;
+  int globalX = 0, globalY = 0, windowX = 0, windowY = 0;
+  SDL_GetGlobalMouseState(&globalX, &globalY);
+  SDL_GetWindowPosition(native->window, &windowX, &windowY);
+  recordCursor(globalX - windowX, globalY - windowY);
+}
+
+}  // namespace
+
+NativeWindow* createNativeWindow(int width, int height, const std::string& title, std::string& error) {
+  // The window surface on plain X11 shared memory, not SDL's OpenGL-backed framebuffer.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  // The terminal keeps its own Ctrl+C: SDL must not turn signals into close requests.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    error = std::string("no display (") + SDL_GetError() + ")";
+    return nullptr;
+  }
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (!driver || std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0) {
+    error = std::string("no display (SDL chose the ") + (driver ? driver : "no") + " driver)";
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    return nullptr;
+  }
+  SDL_Window* window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, width,
+                                        height, SDL_WINDOW_SHOWN);
+  if (!window) {
+    error = std::string("SDL could not create the window (") + SDL_GetError() + ")";
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    return nullptr;
+  }
+  if (!SDL_GetWindowSurface(window)) {
+    error = std::string("SDL gave the window no surface (") + SDL_GetError() + ")";
+    SDL_DestroyWindow(window);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    return nullptr;
+  }
+  watchDisplay(window);
+  return new NativeWindow{window, false, 0};
+}
+
+void destroyNativeWindow(NativeWindow* native) {
+  if (!native) return;
+  SDL_DestroyWindow(native->window);
+  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  delete native;
+}
+
+bool pumpNativeEvents(NativeWindow* native) {
+  bool closeRequested = false;
+  SDL_Event event;
+  while (SDL_PollEvent(&event)) {
+    switch (event.type) {
+      case SDL_QUIT: closeRequested = true; break;
+      case SDL_WINDOWEVENT:
+        if (event.window.event == SDL_WINDOWEVENT_CLOSE) closeRequested = true;
+        if (event.window.event == SDL_WINDOWEVENT_LEAVE) native->pointerOutside = true;
+        if (event.window.event == SDL_WINDOWEVENT_ENTER) native->pointerOutside = false;
+        break;
+      case SDL_KEYDOWN:
+      case SDL_KEYUP:
+        if (int key = virtualKeyOf(event.key.keysym.sym)) recordKey(key, event.type == SDL_KEYDOWN);
+        break;
+      case SDL_MOUSEBUTTONDOWN:
+      case SDL_MOUSEBUTTONUP:
+        recordCursor(event.button.x, event.button.y);
+        if (int button = virtualButtonOf(event.button.button))
+          recordKey(button, event.type == SDL_MOUSEBUTTONDOWN);
+        break;
+      case SDL_MOUSEMOTION: recordCursor(event.motion.x, event.motion.y); break;
+      default: break;
+    }
+  }
+  if (native->pointerOutside) followPointerOutside(native);
+  return closeRequested;
+}
+
+void presentNativeFrame(NativeWindow* native, const std::uint32_t* pixels, int width, int height) {
+  SDL_Surface* surface = SDL_GetWindowSurface(native->window);
+  if (!surface || !pixels) return;
+  int columns = std::min(width, surface->w);
+  int rows = std::min(height, surface->h);
+  const int sourcePitch = width * 4;
+  auto* target = static_cast<std::uint8_t*>(surface->pixels);
+  if (surface->format->format == SDL_PIXELFORMAT_RGB888) {
+    if (surface->pitch == sourcePitch && columns == width && rows == height) {
+      std::memcpy(target, pixels, std::size_t(sourcePitch) * height);
+    } else {
+      for (int y = 0; y < rows; ++y)
+        std::memcpy(target + std::size_t(y) * surface->pitch, pixels + std::size_t(y) * width, std::size_t(columns) * 4);
+    }
+  } else {
+    SDL_ConvertPixels(columns, rows, SDL_PIXELFORMAT_RGB888, pixels, sourcePitch, surface->format->format, target,
+                      surface->pitch);
+  }
+  SDL_UpdateWindowSurface(native->window);
+}
+
+std::string programTitle() {
+  char path[PATH_MAX];
+  ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
+  if (length <= 0) return "dream-arena";
+  std::string name(path, std::size_t(length));
+  const std::string deleted = " (deleted)";
+  if (name.size() > deleted.size() && name.compare(name.size() - deleted.size(), deleted.size(), deleted) == 0)
+    name.resize(name.size() - deleted.size());
+  name = name.substr(name.find_last_of('/') + 1);
+  std::size_t dot = name.find_last_of('.');
+  if (dot != std::string::npos && dot > 0) name.resize(dot);
+  return name;
+}
+
+}  // namespace platform
