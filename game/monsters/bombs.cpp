@@ -1,5 +1,138 @@
-// Placeholder until the monster rules land.
+// The plane's bombs. A bomb flies 6 pixels per pass until it leaves the field or comes
+// level with its target on either axis, explodes when its 200-pass fuse runs out, and then
+// hits everything in its blast square on every pass until the drawing has shown the blast.
+// Depends on the shared rules (area hits, player hits), the catalogue and the game state.
 #include "game/monsters/bombs.h"
 
-void updateBooms() {}
-void drawBooms() {}
+#include <SFML/Audio/Sound.hpp>
+#include <cmath>
+#include <cstdlib>
+
+#include "game/assets/catalogue.h"
+#include "game/assets/sprites.h"
+#include "game/assets/voice.h"
+#include "game/monsters/enemy_shots.h"
+#include "game/player/rules.h"
+#include "game/shell/game_state.h"
+#include "platform/clock.h"
+
+namespace {
+
+constexpr int kBlastImageCount = 27;
+
+bool wholeInField(const Boom& bomb) {
+  const long long right = static_cast<long long>(bomb.x) + bomb.image->width();
+  const long long bottom = static_cast<long long>(bomb.y) + bomb.image->height();
+  return 0 <= bomb.x && bomb.x <= 1600 && 0 <= bomb.y && bomb.y <= 760 && 0 <= right && right <= 1600 &&
+         0 <= bottom && bottom <= 760;
+}
+
+// A signed offset of up to 19 pixels: sign first, then magnitude.
+int targetJitter() {
+  const int sign = std::rand() % 2;
+  const int magnitude = std::rand() % 20;
+  return sign == 1 ? magnitude : -magnitude;
+}
+
+void appendBomb(Boom* bomb) {
+  bomb->next = nullptr;
+  bomb->prev = nullptr;
+  if (!booms) {
+    booms = bomb;
+    return;
+  }
+  Boom* tail = booms;
+  while (tail->next) tail = tail->next;
+  tail->next = bomb;
+  bomb->prev = tail;
+}
+
+void removeBomb(Boom* bomb) {
+  if (bomb->prev) bomb->prev->next = bomb->next;
+  else booms = bomb->next;
+  if (bomb->next) bomb->next->prev = bomb->prev;
+  std::free(bomb);
+}
+
+void explode(Boom& bomb, sf::Sound& voice) {
+  const int cx = bomb.x + bomb.image->width() / 2;
+  const int cy = bomb.y + bomb.image->height() / 2;
+  const int half = bomb.blastSize / 2;
+  hitMonstersInArea(cx - half, cx + half, cy - half, cy + half, 2, bomb.damage, bomb.x, bomb.y);
+  hitPlayer(cx - half, cx + half, cy - half, cy + half, bomb.x, bomb.y, bomb.damage, 2);
+  if (!bomb.blastSoundPlayed) {
+    playVoice(voice);
+    bomb.blastSoundPlayed = 1;
+  }
+}
+
+void flyAndBurn(Boom& bomb) {
+  if (!wholeInField(bomb) || std::abs(bomb.x - bomb.targetX) < 5 || std::abs(bomb.y - bomb.targetY) < 5) {
+    bomb.moving = 0;
+  } else if (bomb.moving) {
+    bomb.x = truncToInt(bomb.x + std::cos(bomb.heading) * bomb.speed);
+    bomb.y = truncToInt(bomb.y + std::sin(bomb.heading) * bomb.speed);
+  }
+  bomb.fuse -= 1;
+  if (bomb.fuse <= 0) bomb.blastFrame = 1;
+}
+
+}  // namespace
+
+void dropBomb(const Monster& plane) {
+  auto* bomb = static_cast<Boom*>(std::calloc(1, sizeof(Boom)));
+  if (!bomb) failMonsterAllocation("boom malloc fail\n");
+  bomb->damage = 2 * plane.damage;
+  bomb->image = &assets.boomImage;
+  bomb->fuse = 200;
+  bomb->x = truncToInt(plane.x);
+  bomb->y = truncToInt(plane.y);
+  bomb->blastFrame = 0;
+  bomb->moving = 1;
+  bomb->blastSoundPlayed = 0;
+  bomb->speed = 6;
+  bomb->blastFrameTime = 0;
+  bomb->blastSize = assets.blastImages[0].width();
+  bomb->heading = headingOfSlope(player.y - plane.y, player.x - plane.x, plane.x > player.x);
+  const int playerW = assets.norImages[0].width();
+  const int playerH = assets.norImages[0].height();
+  const int bombW = assets.boomImage.width();
+  const int bombH = assets.boomImage.height();
+  const int offsetX = targetJitter();
+  bomb->targetX = truncToInt(static_cast<float>(offsetX) + player.x + static_cast<float>(playerW / 2) -
+                             static_cast<float>(bombW / 2));
+  const int offsetY = targetJitter();
+  bomb->targetY = truncToInt(static_cast<float>(offsetY) + player.y + static_cast<float>(playerH / 2) -
+                             static_cast<float>(bombH / 2));
+  appendBomb(bomb);
+}
+
+void updateBooms() {
+  static sf::Sound voice(assets.blastSound);
+  for (Boom* bomb = booms; bomb; bomb = bomb->next) {
+    if (bomb->blastFrame != 0) explode(*bomb, voice);
+    else flyAndBurn(*bomb);
+  }
+}
+
+void drawBooms() {
+  const IMAGE& sizing = assets.blastImages[0];
+  Boom* bomb = booms;
+  while (bomb) {
+    Boom* next = bomb->next;
+    if (bomb->blastFrame == 0) {
+      drawSprite(bomb->x, bomb->y, *bomb->image);
+    } else {
+      const std::uint64_t now = platform::tickCount();
+      if (now - bomb->blastFrameTime > 120) {
+        bomb->blastFrame += 1;
+        bomb->blastFrameTime = now;
+      }
+      const int frame = bomb->blastFrame < kBlastImageCount ? bomb->blastFrame : kBlastImageCount;
+      drawSprite(bomb->x + bomb->image->width() / 2 - sizing.width() / 2,
+                 bomb->y + bomb->image->height() / 2 - sizing.height() / 2, assets.blastImages[frame - 1]);
+      if (bomb->blastFrame >= kBlastImageCount) removeBomb(bomb);
+    }
+    bomb = next;
+  }
+}

@@ -1,6 +1,18 @@
-// The plane's bombs: flight, fuse, blast hits; and their drawing with the blast animation.
+// The plane's bombs: the drop, the flight toward the player, the fuse counted in update
+// passes, the blast square that hits monsters and the player on every pass, and the
+// drawing with the blast animation that frees a spent bomb. Bombs are std::malloc blocks
+// owned by the list booms; a bomb that cannot be allocated prints "boom malloc fail\n" and
+// ends the process with status 1.
 #pragma once
+#include "game/shell/records.h"
 
+// Appends a bomb at the plane's corner heading for the player's corner, with a target
+// that puts its centre on the player's centre give or take 19 pixels (four rand calls:
+// sign and offset for x, then for y).
+void dropBomb(const Monster& plane);
+
+// One update pass over every bomb: blast hits for exploding bombs; flight and fuse for the
+// others. Also run once by a drop and by a kick that sets a resting bomb moving.
 void updateBooms();
 
 // Draws every bomb or its blast, stepping the blast animation and freeing spent bombs.

@@ -1,4 +1,77 @@
-// Placeholder until the monster rules land.
+// Drawing of the living monsters, slot 0 first: the picture for the slot's state, the
+// clock-driven frame steps (more than 120 ms), the facing toward the player and the end of
+// the cloud's volley and of the king's roar. Depends on sprite compositing and the clock.
 #include "game/monsters/monster_drawing.h"
 
-void drawMonsters() {}
+#include "game/assets/sprites.h"
+#include "graphics/image.h"
+#include "game/player/rules.h"
+#include "game/shell/game_state.h"
+#include "platform/clock.h"
+
+namespace {
+
+constexpr int kVolleySteps = 24;
+
+// Steps the run's frame when more than 120 ms have passed since the slot's frame clock.
+void stepFrame(Monster& m, MonsterAnimation& run) {
+  const std::uint64_t now = platform::tickCount();
+  if (now - m.frameTime > 120) {
+    run.frame += 1;
+    m.frameTime = now;
+  }
+}
+
+// The picture of the slot for this pass, or null when nothing is drawn; ends attacks.
+const IMAGE* pictureOf(Monster& m) {
+  switch (m.state) {
+    case kMonsterIdle:
+      return &m.moveFrames.images[0];
+    case kMonsterAttacking: {
+      MonsterAnimation& attack = m.attackFrames;
+      m.moveFrames.frame = 0;
+      if (attack.frameCount > 1) stepFrame(m, attack);
+      if (m.kind == kBlackCloud) {
+        const IMAGE* picture = &attack.images[attack.frame % 5];
+        if (attack.frame >= kVolleySteps) {
+          attack.frame = 0;
+          m.state = kMonsterIdle;
+        }
+        return picture;
+      }
+      const IMAGE* picture = &attack.images[attack.frame];
+      if (attack.frameCount > 1 && attack.frame >= attack.frameCount - 1) {
+        attack.frame = 0;
+        m.state = kMonsterIdle;
+      }
+      return picture;
+    }
+    case kMonsterMoving: {
+      MonsterAnimation& move = m.moveFrames;
+      if (m.hurt) {
+        move.frame = 0;
+        return &m.hurtFrames.images[0];
+      }
+      if (move.frameCount > 1) stepFrame(m, move);
+      const IMAGE* picture = &move.images[move.frame];
+      if (move.frameCount > 1 && move.frame >= move.frameCount - 1) move.frame = 0;
+      return picture;
+    }
+    default:
+      return nullptr;
+  }
+}
+
+}  // namespace
+
+void drawMonsters() {
+  for (Monster& m : monsters) {
+    if (!m.alive || !m.moveFrames.images) continue;
+    const IMAGE* picture = pictureOf(m);
+    if (!picture) continue;
+    const int x = truncToInt(m.x);
+    const int y = truncToInt(m.y);
+    if (player.x > m.x) drawSprite(x, y, *picture);
+    else drawSpriteMirrored(x, y, *picture);
+  }
+}

@@ -1,4 +1,130 @@
-// Placeholder until the monster rules land.
+// Shot hits of one update tick. Player shots push a monster 60 pixels along their heading
+// (a killing shot flies on); enemy shots push the player 25 pixels. Knock-backs that land
+// while one is running add up. Depends on the shared rules, the kill bookkeeping and the
+// catalogue (nor1.png is the player box).
 #include "game/monsters/shot_hits.h"
 
-void resolveShotHits() {}
+#include <SFML/Audio/Sound.hpp>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+
+#include "game/assets/catalogue.h"
+#include "game/assets/voice.h"
+#include "game/monsters/enemy_shots.h"
+#include "game/player/rules.h"
+#include "game/player/world.h"
+#include "game/shell/game_state.h"
+
+namespace {
+
+// True when the picture at the truncated position lies wholly inside the 1600 x 760 field.
+bool wholeInField(float x, float y, const IMAGE& picture) {
+  const std::int64_t left = truncToInt(x);
+  const std::int64_t top = truncToInt(y);
+  const std::int64_t right = left + picture.width();
+  const std::int64_t bottom = top + picture.height();
+  return 0 <= left && left <= 1600 && 0 <= top && top <= 760 && 0 <= right && right <= 1600 && 0 <= bottom &&
+         bottom <= 760;
+}
+
+void removePlayerShot(PlayerShot* shot) {
+  if (shot->prev) shot->prev->next = shot->next;
+  else playerShots = shot->next;
+  if (shot->next) shot->next->prev = shot->prev;
+  std::free(shot);
+}
+
+// Pushes the monster 60 pixels along the shot's heading, or 60 more if already moving.
+void knockMonsterBack(Monster& m, double shotHeading) {
+  if (m.state == kMonsterMoving) {
+    m.stepSpeed += m.speed;
+    m.targetX = static_cast<float>(m.targetX + 60 * std::cos(shotHeading));
+    m.targetY = static_cast<float>(m.targetY + 60 * std::sin(shotHeading));
+    m.heading = headingOfSlope(m.targetY - m.y, m.targetX - m.x, m.x > m.targetX);
+    return;
+  }
+  m.heading = shotHeading;
+  m.targetX = static_cast<float>(m.x + 60 * std::cos(shotHeading));
+  m.targetY = static_cast<float>(m.y + 60 * std::sin(shotHeading));
+  m.state = kMonsterMoving;
+  m.stepSpeed = m.speed;
+}
+
+// Pushes the player 25 pixels along the shot's heading, or 25 more if already pushed.
+void knockPlayerBack(double shotHeading) {
+  if (player.state == KnockedBack) {
+    player.stepSpeed += player.speed;
+    player.targetX = static_cast<float>(player.targetX + 25 * std::cos(shotHeading));
+    player.targetY = static_cast<float>(player.targetY + 25 * std::sin(shotHeading));
+    player.heading =
+        headingOfSlope(player.targetY - player.y, player.targetX - player.x, player.x > player.targetX);
+    return;
+  }
+  player.heading = shotHeading;
+  player.targetX = static_cast<float>(player.x + 25 * std::cos(shotHeading));
+  player.targetY = static_cast<float>(player.y + 25 * std::sin(shotHeading));
+  player.state = KnockedBack;
+  player.stepSpeed = player.speed;
+}
+
+void playerShotsAgainstMonsters(sf::Sound& voice) {
+  for (std::int32_t slot = 0; slot < kSlotCount; ++slot) {
+    Monster& m = monsters[slot];
+    PlayerShot* shot = playerShots;
+    while (shot) {
+      PlayerShot* next = shot->next;
+      if (m.alive && m.moveFrames.images) {
+        const IMAGE& body = m.moveFrames.images[0];
+        if (rectsOverlap(truncToInt(shot->x), truncToInt(shot->y), *shot->image, truncToInt(m.x),
+                         truncToInt(m.x + static_cast<float>(body.width())), truncToInt(m.y),
+                         truncToInt(m.y + static_cast<float>(body.height())))) {
+          m.hitPoints = reducedHitPoints(m.hitPoints, shot->damage);
+          m.alive = m.hitPoints > 0;
+          if (m.hitPoints <= 0) {
+            onMonsterKilled(slot);
+            break;
+          }
+          knockMonsterBack(m, shot->heading);
+          m.hurt = 1;
+          playVoice(voice);
+          monsterStep(slot);
+          removePlayerShot(shot);
+          shot = next;
+          continue;
+        }
+      }
+      if (!wholeInField(shot->x, shot->y, *shot->image)) removePlayerShot(shot);
+      shot = next;
+    }
+  }
+}
+
+void enemyShotsAgainstPlayer(sf::Sound& voice) {
+  const IMAGE& box = assets.norImages[0];
+  EnemyShot* shot = enemyShots;
+  while (shot) {
+    EnemyShot* next = shot->next;
+    if (!player.invulnerable &&
+        rectsOverlap(truncToInt(shot->x), truncToInt(shot->y), *shot->image, truncToInt(player.x),
+                     truncToInt(player.x + static_cast<float>(box.width())), truncToInt(player.y),
+                     truncToInt(player.y + static_cast<float>(box.height())))) {
+      damagePlayer(shot->damage);
+      knockPlayerBack(shot->heading);
+      playVoice(voice);
+      playerStep();
+      removeEnemyShot(shot);
+    } else if (!wholeInField(shot->x, shot->y, *shot->image)) {
+      removeEnemyShot(shot);
+    }
+    shot = next;
+  }
+}
+
+}  // namespace
+
+void resolveShotHits() {
+  static sf::Sound voice(assets.waterHitSound);
+  playerShotsAgainstMonsters(voice);
+  enemyShotsAgainstPlayer(voice);
+}

@@ -1,9 +1,19 @@
 // The seven monster slots: spawning from the kind table and the shared move-target rule.
+// Slots are filled by spawnMonsters with the kind's numbers, behaviour and picture runs;
+// a slot is free again when its hit points reach 0 (alive cleared by the hit).
 #pragma once
 #include <cstdint>
 
-// Fills every free slot when at most three are busy.
+#include "game/shell/records.h"
+
+// Fills every free slot when at most three are busy: per slot rand() % 4 picks the kind
+// record, then rand() % 1450 and rand() % 610 the position. A record whose kind code is
+// not 1 to 4 fills nothing (start-up refuses such tables; its slot simply stays free).
 void spawnMonsters();
+
+// Sets the behaviour and the three picture runs of a slot for a kind code 1 to 4; returns
+// false for any other code and leaves the slot as it was.
+bool setUpMonsterKind(Monster& monster, std::int8_t kind);
 
 // Sets a move target for the slot by its kind (state 4, heading, stepSpeed).
 void chooseWanderTarget(std::int32_t slot);

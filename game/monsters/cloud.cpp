@@ -1,0 +1,55 @@
+// The black cloud: every 6 s it backs away from the player (6 in 10) or starts a volley
+// (4 in 10); during a volley it fires a water shot at the player every 360 ms until the
+// drawing ends the attack animation.
+#include <SFML/Audio/Sound.hpp>
+#include <cstdlib>
+
+#include "game/assets/catalogue.h"
+#include "game/assets/voice.h"
+#include "game/monsters/behaviours.h"
+#include "game/monsters/enemy_shots.h"
+#include "game/monsters/spawner.h"
+#include "game/player/rules.h"
+#include "game/shell/game_state.h"
+#include "platform/clock.h"
+
+namespace {
+
+// One water shot from the cloud's centre, aimed from its corner at the player's corner.
+void fireWaterShot(Monster& cloud) {
+  EnemyShot* shot = newEnemyShot("enquene malloc fail\n");
+  shot->damage = cloud.damage;
+  shot->speed = 10;
+  shot->heading = headingOfSlope(player.y - cloud.y, player.x - cloud.x, cloud.x > player.x);
+  shot->x = cloud.x + static_cast<float>(assets.blackCloudImage.width() / 2);
+  shot->y = cloud.y + static_cast<float>(assets.blackCloudImage.height() / 2);
+  cloud.state = kMonsterAttacking;
+  chooseEnemyShotImage(*shot);
+  appendEnemyShot(shot);
+}
+
+}  // namespace
+
+void cloudBehaviour(std::int32_t slot) {
+  static sf::Sound voice(assets.waterShootSound);
+  Monster& m = monsters[slot];
+  const std::uint64_t now = platform::tickCount();
+  if (m.state == kMonsterIdle) {
+    if (now - m.actionTime <= 6000) return;
+    if (std::rand() % 10 >= 4) {
+      chooseWanderTarget(slot);
+      monsterStep(slot);
+      m.actionTime = now;
+    } else {
+      fireWaterShot(m);
+      m.state = kMonsterAttacking;
+      playVoice(voice);
+      m.actionTime = now;
+    }
+  } else if (m.state == kMonsterAttacking) {
+    if (now - m.actionTime <= 360) return;
+    fireWaterShot(m);
+    m.actionTime = now;
+    playVoice(voice);
+  }
+}

@@ -1,0 +1,32 @@
+// The king: every 3 s it strolls to a nearby point (6 in 10) or roars (4 in 10). A roar
+// clears every other living monster's decision timer so each acts at its next call; the
+// drawing ends the roar after its animation.
+#include <SFML/Audio/Sound.hpp>
+#include <cstdlib>
+
+#include "game/assets/catalogue.h"
+#include "game/assets/voice.h"
+#include "game/monsters/behaviours.h"
+#include "game/monsters/spawner.h"
+#include "game/player/rules.h"
+#include "game/shell/game_state.h"
+#include "platform/clock.h"
+
+void kingBehaviour(std::int32_t slot) {
+  static sf::Sound voice(assets.kingAtkSound);
+  Monster& m = monsters[slot];
+  if (m.state != kMonsterIdle) return;
+  const std::uint64_t now = platform::tickCount();
+  if (now - m.actionTime <= 3000) return;
+  if (std::rand() % 10 <= 5) {
+    chooseWanderTarget(slot);
+    monsterStep(slot);
+  } else {
+    m.state = kMonsterAttacking;
+    playVoice(voice);
+    for (std::int32_t other = 0; other < kSlotCount; ++other) {
+      if (other != slot && monsters[other].alive) monsters[other].actionTime = 0;
+    }
+  }
+  m.actionTime = now;
+}

@@ -1,0 +1,55 @@
+// The plane: every 4 s it drops a bomb toward the player (3 in 10), fires a half-circle fan
+// of seven shots toward the player's side (3 in 10), or flies to a nearby point (4 in 10).
+#include <SFML/Audio/Sound.hpp>
+#include <cstdlib>
+
+#include "game/assets/catalogue.h"
+#include "game/assets/voice.h"
+#include "game/monsters/behaviours.h"
+#include "game/monsters/bombs.h"
+#include "game/monsters/enemy_shots.h"
+#include "game/monsters/spawner.h"
+#include "game/player/rules.h"
+#include "game/shell/game_state.h"
+#include "platform/clock.h"
+
+namespace {
+
+// Seven shots 30 degrees apart from straight up to straight down, turned toward the player.
+void fireFan(const Monster& plane) {
+  for (int i = 0; i < 7; ++i) {
+    EnemyShot* shot = newEnemyShot("boom malloc fail\n");
+    shot->damage = plane.damage;
+    shot->heading = i * kPi / 6 - kPi / 2;
+    if (plane.x > player.x) shot->heading += kPi;
+    shot->speed = 10;
+    chooseEnemyShotImage(*shot);
+    shot->x = plane.x + static_cast<float>(assets.planeImage.width() / 2);
+    shot->y = plane.y + static_cast<float>(assets.planeImage.height() / 2);
+    appendEnemyShot(shot);
+  }
+}
+
+}  // namespace
+
+void planeBehaviour(std::int32_t slot) {
+  static sf::Sound boomVoice(assets.boomSound);
+  static sf::Sound planeVoice(assets.planeSound);
+  Monster& m = monsters[slot];
+  if (m.state != kMonsterIdle) return;
+  const std::uint64_t now = platform::tickCount();
+  if (now - m.actionTime <= 4000) return;
+  const int r = std::rand() % 10;
+  if (r < 3) {
+    dropBomb(m);
+    playVoice(boomVoice);
+    updateBooms();
+  } else if (r < 6) {
+    fireFan(m);
+    playVoice(planeVoice);
+  } else {
+    chooseWanderTarget(slot);
+    monsterStep(slot);
+  }
+  m.actionTime = now;
+}

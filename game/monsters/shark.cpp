@@ -1,0 +1,39 @@
+// The shark: rams a player who comes within one picture size, else drifts toward the
+// player every 4 s. The dash itself is stepped by the world pass and hits through
+// monsterStep while the shark is still attacking.
+#include <SFML/Audio/Sound.hpp>
+
+#include "game/assets/catalogue.h"
+#include "game/assets/voice.h"
+#include "game/monsters/behaviours.h"
+#include "game/monsters/spawner.h"
+#include "game/player/rules.h"
+#include "game/shell/game_state.h"
+#include "platform/clock.h"
+
+void sharkBehaviour(std::int32_t slot) {
+  static sf::Sound voice(assets.sharkRollSound);
+  Monster& m = monsters[slot];
+  if (m.state != kMonsterIdle) return;
+  const IMAGE& body = m.moveFrames.images[0];
+  const float w = static_cast<float>(body.width());
+  const float h = static_cast<float>(body.height());
+  const bool playerNear = rectsOverlap(truncToInt(player.x), truncToInt(player.y), assets.norImages[0],
+                                       truncToInt(m.x - w), truncToInt(m.x + 2 * w), truncToInt(m.y - h),
+                                       truncToInt(m.y + 2 * h));
+  const std::uint64_t now = platform::tickCount();
+  if (playerNear && now - m.actionTime > 3000) {
+    m.state = kMonsterAttacking;
+    m.stepSpeed = 3 * m.speed;
+    m.heading = headingOfSlope(player.y - m.y, player.x - m.x, m.x > player.x);
+    m.targetX = player.x;
+    m.targetY = player.y;
+    m.actionTime = now;
+    playVoice(voice);
+    monsterStep(slot);
+  } else if (now - m.actionTime > 4000) {
+    chooseWanderTarget(slot);
+    m.actionTime = now;
+    monsterStep(slot);
+  }
+}
