@@ -1,7 +1,64 @@
-// Placeholder sprite drawing until compositing lands.
+// Sprite compositing onto the working image. The visible rectangle of a sprite is blended
+// straight from the sprite's own pixels (no temporary images); a mirrored sprite is read
+// right to left, the mirror taken about the sprite's own centre before clipping.
+// Depends on: the blend kernels (blend.h), the layer's pixelBuffer and target size, the
+// polled keys, and player.facingRight.
 #include "game/assets/sprites.h"
 
-void drawSprite(int, int, const IMAGE&) {}
-void blendSprite(int, int, const IMAGE&) {}
-void drawSpriteMirrored(int, int, const IMAGE&) {}
-void drawPlayerSprite(int, int, const IMAGE&) {}
+#include <algorithm>
+#include <cstdint>
+
+#include "game/assets/blend.h"
+#include "game/shell/game_state.h"
+#include "graphics/image.h"
+#include "platform/input.h"
+
+namespace {
+
+// Blends the part of the image (mirrored or not) at (x, y) that lies inside the target.
+void compositeClipped(int x, int y, const IMAGE& image, bool mirrored) {
+  const std::int64_t w = image.width(), h = image.height();
+  const std::int64_t W = targetWidth(), H = targetHeight();
+  if (w <= 0 || h <= 0) return;
+  if (x >= W || y >= H || x + w <= 0 || y + h <= 0) return;
+  const std::uint32_t* src = pixelBuffer(const_cast<IMAGE*>(&image));
+  std::uint32_t* dst = pixelBuffer(nullptr);
+  if (src == nullptr || dst == nullptr) return;
+
+  // Visible columns [c0, c1) and rows [r0, r1) of the drawn (possibly mirrored) sprite.
+  const std::int64_t c0 = std::max<std::int64_t>(0, -x), c1 = std::min<std::int64_t>(w, W - x);
+  const std::int64_t r0 = std::max<std::int64_t>(0, -y), r1 = std::min<std::int64_t>(h, H - y);
+  // Mirrored column c shows stored column w - 1 - c: the stored span is [w - c1, w - c0).
+  const std::int64_t storedFirst = mirrored ? w - c1 : c0;
+  sprite_blend::blendRect(dst + (y + r0) * W + (x + c0), int(W), src + r0 * w + storedFirst,
+                          int(w), int(c1 - c0), int(r1 - r0), mirrored);
+}
+
+}  // namespace
+
+void drawSprite(int x, int y, const IMAGE& image) { compositeClipped(x, y, image, false); }
+
+void blendSprite(int x, int y, const IMAGE& image) {
+  const std::uint32_t* src = pixelBuffer(const_cast<IMAGE*>(&image));
+  std::uint32_t* dst = pixelBuffer(nullptr);
+  if (src == nullptr || dst == nullptr) return;
+  const int W = targetWidth();
+  sprite_blend::blendRect(dst + std::int64_t(y) * W + x, W, src, image.width(), image.width(),
+                          image.height(), false);
+}
+
+void drawSpriteMirrored(int x, int y, const IMAGE& image) { compositeClipped(x, y, image, true); }
+
+void drawPlayerSprite(int x, int y, const IMAGE& image) {
+  if (platform::keyPressed(platform::kVkRight) || platform::keyPressed('D')) {
+    drawSpriteMirrored(x, y, image);
+    player.facingRight = 1;
+  } else if (platform::keyPressed(platform::kVkLeft) || platform::keyPressed('A')) {
+    drawSprite(x, y, image);
+    player.facingRight = 0;
+  } else if (player.facingRight) {
+    drawSpriteMirrored(x, y, image);
+  } else {
+    drawSprite(x, y, image);
+  }
+}
