@@ -5,12 +5,20 @@
 #include "game/shell/records.h"
 
 // Seeds rand, sets the text settings, reads monsterData.txt, loads all images and sounds,
-// places the sleeping figure. Fatal failures print their message and exit with status 1.
+// places the sleeping figure. Fatal failures print their message and exit with status 1:
+// "data text open fail" (no line end) for a missing table, "data text format fail: line N\n"
+// for a table that parseMonsterTable refuses.
 void startUp();
 
 // Frees every list, gives the player a fresh round and the score a single '0'.
 void resetRound();
 
-// Reads the monster table from text. Returns 0 on success; otherwise the 1-based line on
-// which the first missing or bad number stands (kinds are left as they were).
+// Reads the monster table from text: four groups of four integers, damage, hit points,
+// speed and kind code each, separated by any white space (line breaks are not special);
+// whatever follows the sixteenth number is ignored. A leading UTF-8 byte-order mark and
+// CRLF line ends are accepted. A number is an optional sign and decimal digits, within
+// -1,000,000 .. 1,000,000; the kind code's low byte must be 1 to 4.
+// Returns 0 on success; otherwise the 1-based line of the first missing or bad number
+// (a number missing at the end of the text: the last line holding any character, line 1
+// for an empty text), and kinds are left as they were.
 int parseMonsterTable(const std::string& text, MonsterKind kinds[kKindCount]);

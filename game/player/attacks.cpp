@@ -1,0 +1,91 @@
+// The player's attacks. Sizes come from the player box (nor1.png); integer halves truncate.
+#include "game/player/attacks.h"
+
+#include <SFML/Audio/Sound.hpp>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "game/assets/catalogue.h"
+#include "game/assets/voice.h"
+#include "game/player/rules.h"
+#include "game/shell/game_state.h"
+#include "platform/clock.h"
+#include "platform/input.h"
+
+void playerStrike() {
+  static sf::Sound voice(assets.playerAtkSound);
+  const int w = assets.norImages[0].width();
+  const int h = assets.norImages[0].height();
+  const bool leftHalf =
+      platform::keyPressed('A') || platform::keyPressed(platform::kVkLeft) || !player.facingRight;
+  const float from = leftHalf ? player.x : player.x + static_cast<float>(w / 2);
+  const float to = leftHalf ? player.x + static_cast<float>(w / 2) : player.x + static_cast<float>(w);
+  hitMonstersInArea(truncToInt(from), truncToInt(to), truncToInt(player.y),
+                    truncToInt(player.y + static_cast<float>(h)), 1, player.damage, truncToInt(player.x),
+                    truncToInt(player.y));
+  player.energy -= 15;
+  player.state = Striking;
+  playVoice(voice);
+}
+
+void playerSpecial() {
+  static sf::Sound voice(assets.sharkRollSound);
+  static const double kRandomHeadings[8] = {3.9269908169872414, -0.7853981633974483, -1.5707963267948966,
+                                            2.356194490192345,  0.7853981633974483,  1.5707963267948966,
+                                            0.0,                3.141592653589793};
+  player.state = Dashing;
+  player.stepSpeed = 3 * player.speed;
+  player.invulnerable = 1;
+  const bool w = platform::keyPressed('W');
+  const bool a = platform::keyPressed('A');
+  const bool s = platform::keyPressed('S');
+  const bool d = platform::keyPressed('D');
+  if (w) player.heading = a ? kRandomHeadings[0] : d ? kRandomHeadings[1] : kRandomHeadings[2];
+  else if (s) player.heading = a ? kRandomHeadings[3] : d ? kRandomHeadings[4] : kRandomHeadings[5];
+  else if (d) player.heading = kRandomHeadings[6];
+  else if (a) player.heading = kRandomHeadings[7];
+  else player.heading = kRandomHeadings[std::rand() % 8];
+  player.targetX = static_cast<float>(player.x + std::cos(player.heading) * 150);
+  player.targetY = static_cast<float>(player.y + std::sin(player.heading) * 150);
+  playVoice(voice);
+  player.energy -= 30;
+  playerStep();
+}
+
+void fireShot() {
+  const int w = assets.norImages[0].width();
+  const int h = assets.norImages[0].height();
+  player.lastAttackTime = platform::tickCount();
+  platform::cursorInClient(player.aimX, player.aimY);
+  auto* shot = static_cast<PlayerShot*>(std::malloc(sizeof(PlayerShot)));
+  if (!shot) {
+    std::fputs("enquene malloc fail\n", stdout);
+    std::fflush(stdout);
+    std::exit(1);
+  }
+  player.ammo -= 1;
+  player.energy -= 3;
+  shot->damage = player.damage;
+  shot->speed = 20;
+  shot->next = nullptr;
+  shot->prev = nullptr;
+  const float aimX = static_cast<float>(player.aimX);
+  const float aimY = static_cast<float>(player.aimY);
+  const float centreX = player.x + static_cast<float>(w / 2);
+  const float dy = aimY - player.y - static_cast<float>(h / 2);
+  const float dx = aimX - player.x - static_cast<float>(w / 2);
+  shot->heading = headingOfSlope(dy, dx, centreX > aimX);
+  shot->x = aimX > centreX ? player.x + static_cast<float>(w) : player.x;
+  shot->y = player.y + static_cast<float>(h / 2);
+  player.state = Shooting;
+  shot->image = &assets.plrBulletImage;
+  if (!playerShots) {
+    playerShots = shot;
+    return;
+  }
+  PlayerShot* tail = playerShots;
+  while (tail->next) tail = tail->next;
+  tail->next = shot;
+  shot->prev = tail;
+}

@@ -1,0 +1,123 @@
+// The player's controls, run once per update tick while the round lasts. Each key is asked
+// from the platform at most once per update, and only when the rule reaches it, so a press
+// latched between two polls is seen by the rule that needs it.
+#include "game/player/controls.h"
+
+#include <SFML/Audio/Sound.hpp>
+#include <array>
+#include <cstdlib>
+
+#include "game/assets/catalogue.h"
+#include "game/assets/voice.h"
+#include "game/player/attacks.h"
+#include "game/player/rules.h"
+#include "game/shell/game_state.h"
+#include "platform/clock.h"
+#include "platform/input.h"
+
+namespace {
+
+// Keys of one update, each polled on first use.
+class KeyPoll {
+ public:
+  KeyPoll() { known_.fill(-1); }
+  bool held(int key) {
+    if (known_[key] < 0) known_[key] = platform::keyPressed(key) ? 1 : 0;
+    return known_[key] == 1;
+  }
+  bool either(int first, int second) { return held(first) || held(second); }
+
+ private:
+  std::array<signed char, platform::kVirtualKeyCount> known_;
+};
+
+// Eats the first piece of meat in list order that touches the player box.
+void eatMeat() {
+  const IMAGE& box = assets.norImages[0];
+  const std::int32_t left = truncToInt(player.x);
+  const std::int32_t right = truncToInt(player.x + static_cast<float>(box.width()));
+  const std::int32_t top = truncToInt(player.y);
+  const std::int32_t bottom = truncToInt(player.y + static_cast<float>(box.height()));
+  for (Meat* piece = meats; piece; piece = piece->next) {
+    if (!rectsOverlap(piece->x, piece->y, assets.eatImages[0], left, right, top, bottom)) continue;
+    if (piece->prev) piece->prev->next = piece->next;
+    else meats = piece->next;
+    if (piece->next) piece->next->prev = piece->prev;
+    std::free(piece);
+    player.state = Eating;
+    return;
+  }
+}
+
+void walk(KeyPoll& keys, float s) {
+  using namespace platform;
+  const double d = s / 1.414213562373095;
+  const float w = static_cast<float>(assets.norImages[0].width());
+  const float h = static_cast<float>(assets.norImages[0].height());
+  auto stepBy = [](float& coordinate, double delta) { coordinate = static_cast<float>(coordinate + delta); };
+  const bool up = keys.either('W', kVkUp) && player.y > 0;
+  const bool down = !up && keys.either('S', kVkDown) && player.y + h < 760;
+  if (up || down) {
+    const double vertical = up ? -1.0 : 1.0;
+    if (keys.either('A', kVkLeft) && player.x > 0) {
+      stepBy(player.x, -d);
+      stepBy(player.y, vertical * d);
+    } else if (keys.either('D', kVkRight) && player.x + w < 1600) {
+      stepBy(player.x, d);
+      stepBy(player.y, vertical * d);
+    } else {
+      player.y = up ? player.y - s : player.y + s;
+    }
+    return;
+  }
+  if (keys.either('A', kVkLeft) && player.x > 0) {
+    player.x -= s;
+    return;
+  }
+  if (keys.either('D', kVkRight) && player.x + w < 1600) {
+    player.x += s;
+    return;
+  }
+  if (keys.held('E')) eatMeat();
+}
+
+}  // namespace
+
+void updatePlayer() {
+  static sf::Sound shotVoice(assets.shootSound);
+  static sf::Sound emptyClickVoice(assets.playerAtkSound);
+  if (player.state != Free) return;
+  KeyPoll keys;
+  if (player.energy < 150 && !keys.held('H')) player.energy += 1;
+  if (player.specialCooldown > 0) player.specialCooldown -= 1;
+  float s = static_cast<float>(player.speed);
+  if (keys.either('H', '3') && player.energy > 0) {
+    s = 2 * s;
+    player.energy -= 1;
+  }
+  const std::uint64_t now = platform::tickCount();
+  if (keys.either('J', '1') && player.energy > 0) {
+    if (now - player.lastAttackTime > 400) {
+      player.lastAttackTime = now;
+      playerStrike();
+    }
+    return;
+  }
+  if (keys.either('K', '2') && player.energy > 0 && player.specialCooldown == 0) {
+    playerSpecial();
+    player.specialCooldown = 60;
+    return;
+  }
+  if (keys.held(platform::kVkLButton) && player.energy > 0) {
+    if (player.ammo <= 0) {
+      playVoice(emptyClickVoice);
+      return;
+    }
+    if (now - player.lastAttackTime > 100) {
+      fireShot();
+      playVoice(shotVoice);
+    }
+    return;
+  }
+  walk(keys, s);
+}
