@@ -10,13 +10,22 @@
 
 #include "game/assets/blend.h"
 #include "game/shell/game_state.h"
+#include "graphics/graphics_state.h"
 #include "graphics/image.h"
+#include "graphics/window.h"
 #include "platform/input.h"
 
 namespace {
 
+// Sprites are drawn onto the working image only; with another draw target nothing is drawn.
+bool windowIsTarget() {
+  return gfx::graphicsState.window != nullptr &&
+         gfx::graphicsState.currentTarget == static_cast<IMAGE*>(gfx::graphicsState.window);
+}
+
 // Blends the part of the image (mirrored or not) at (x, y) that lies inside the target.
 void compositeClipped(int x, int y, const IMAGE& image, bool mirrored) {
+  if (!windowIsTarget()) return;
   const std::int64_t w = image.width(), h = image.height();
   const std::int64_t W = targetWidth(), H = targetHeight();
   if (w <= 0 || h <= 0) return;
@@ -41,7 +50,7 @@ void drawSprite(int x, int y, const IMAGE& image) { compositeClipped(x, y, image
 void blendSprite(int x, int y, const IMAGE& image) {
   const std::uint32_t* src = pixelBuffer(const_cast<IMAGE*>(&image));
   std::uint32_t* dst = pixelBuffer(nullptr);
-  if (src == nullptr || dst == nullptr) return;
+  if (src == nullptr || dst == nullptr || !windowIsTarget()) return;
   const int W = targetWidth();
   sprite_blend::blendRect(dst + std::int64_t(y) * W + x, W, src, image.width(), image.width(),
                           image.height(), false);
