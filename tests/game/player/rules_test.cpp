@@ -1,0 +1,245 @@
+// The shared collision, movement and damage rules: corner hit test, arena push, move steps,
+// hits on the player and area hits on monsters and bombs, and their guards (no NaN, no
+// hit-point wrap).
+#include <cmath>
+#include <cstdlib>
+
+#include "game/player/rules.h"
+#include "game/player/world.h"
+#include "game/shell/startup.h"
+#include "tests/game/shell/game_fixture.h"
+
+using namespace test_game;
+
+namespace {
+
+IMAGE& sizedImage(int w, int h) {
+  static IMAGE image;
+  image.resize(w, h);
+  return image;
+}
+
+Boom* addBomb(int x, int y) {
+  auto* bomb = static_cast<Boom*>(std::calloc(1, sizeof(Boom)));
+  bomb->x = x;
+  bomb->y = y;
+  bomb->speed = 6;
+  bomb->fuse = 200;
+  bomb->image = &assets.boomImage;
+  bomb->targetX = x;
+  bomb->targetY = y;
+  if (!booms) {
+    booms = bomb;
+  } else {
+    Boom* tail = booms;
+    while (tail->next) tail = tail->next;
+    tail->next = bomb;
+    bomb->prev = tail;
+  }
+  return bomb;
+}
+
+bool finite(float v) { return std::isfinite(v); }
+
+}  // namespace
+
+using RulesTest = GameTest;
+
+TEST_F(RulesTest, CornerHitTestCountsOnlyCornersAndTouchingEdges) {
+  EXPECT_TRUE(rectsOverlap(0, 0, sizedImage(10, 10), 5, 20, 5, 20)) << "bottom-right corner (10, 10) is inside";
+  EXPECT_FALSE(rectsOverlap(0, 0, sizedImage(100, 100), 40, 60, 40, 60)) << "a box around the area has no corner in it";
+  EXPECT_TRUE(rectsOverlap(20, 0, sizedImage(10, 10), 0, 20, 0, 20)) << "an edge touching the area counts";
+  EXPECT_FALSE(rectsOverlap(21, 0, sizedImage(10, 10), 0, 20, 0, 20));
+}
+
+TEST_F(RulesTest, ArenaTestPushesTenPixelsTowardTheCentre) {
+  freshPlayerAt(-3, 100);
+  EXPECT_FALSE(keepInArena(-3, 100, assets.norImages[0], -1));
+  const double moved = std::hypot(player.x + 3.0, player.y - 100.0);
+  EXPECT_NEAR(moved, 10.0, 1e-3) << "pushed to (" << player.x << ", " << player.y << ")";
+  // The push lies on the line from the old position to (800, 380).
+  const double cross = (player.x + 3.0) * (380 - 100) - (player.y - 100.0) * (800 + 3);
+  EXPECT_NEAR(cross / std::hypot(803.0, 280.0), 0.0, 1e-3);
+
+  freshPlayerAt(1600 - kPlayerW, 760 - kPlayerH);
+  EXPECT_TRUE(keepInArena(1600 - kPlayerW, 760 - kPlayerH, assets.norImages[0], -1)) << "flush with the corner is inside";
+  EXPECT_EQ(player.x, 1600 - kPlayerW);
+  EXPECT_FALSE(keepInArena(1601 - kPlayerW, 0, assets.norImages[0], -1));
+}
+
+TEST_F(RulesTest, MonsterStepMovesEndsAtTargetAndLetsADashingSharkHit) {
+  freshPlayerAt(1000, 600);
+  placeMonster(0, 200, 200);
+  Monster& m = monsters[0];
+  m.state = kMonsterMoving;
+  m.hurt = 1;
+  m.heading = 0;
+  m.stepSpeed = 6;
+  m.targetX = 230;
+  m.targetY = 200;
+  monsterStep(0);
+  EXPECT_EQ(m.x, 206.0f);
+  EXPECT_EQ(m.state, kMonsterMoving);
+  m.x = 226;
+  monsterStep(0);
+  EXPECT_EQ(m.x, 226.0f) << "within 5 pixels of the target on both axes: the move ends without a step";
+  EXPECT_EQ(m.state, kMonsterIdle);
+  EXPECT_EQ(m.hurt, 0);
+
+  // A shark dashing into the player box hurts and knocks the player back.
+  placeMonster(1, 940, 560);
+  monsters[1].state = kMonsterAttacking;
+  monsters[1].heading = 0;
+  monsters[1].stepSpeed = 6;
+  monsters[1].targetX = 1300;
+  monsters[1].targetY = 560;
+  monsterStep(1);
+  EXPECT_EQ(player.hitPoints, 46);
+  EXPECT_EQ(player.state, KnockedBack);
+}
+
+TEST_F(RulesTest, PlayerStepEndsDashAtTargetOrOutsideTheArena) {
+  freshPlayerAt(100, 100);
+  player.state = Dashing;
+  player.invulnerable = 1;
+  player.heading = 0;
+  player.stepSpeed = 15;
+  player.targetX = 250;
+  player.targetY = 100;
+  playerStep();
+  EXPECT_EQ(player.x, 115.0f);
+  player.x = 246;
+  playerStep();
+  EXPECT_EQ(player.state, Free);
+  EXPECT_EQ(player.invulnerable, 0);
+  EXPECT_EQ(player.x, 246.0f);
+
+  freshPlayerAt(-2, 100);
+  player.state = KnockedBack;
+  player.targetX = -200;
+  player.targetY = 100;
+  playerStep();
+  EXPECT_EQ(player.state, Free) << "a push that leaves the arena ends there";
+  EXPECT_GT(player.x, -2.0f);
+}
+
+TEST_F(RulesTest, TwoContactHitsAddUpTheirKnockBack) {
+  freshPlayerAt(500, 300);
+  hitPlayer(400, 700, 200, 500, 450, 300, 4, 1);
+  EXPECT_EQ(player.hitPoints, 46);
+  EXPECT_EQ(player.state, KnockedBack);
+  EXPECT_EQ(player.stepSpeed, 10);
+  EXPECT_EQ(player.heading, 0.0);
+  EXPECT_EQ(player.targetX, 500.0f + 2 * kPlayerW);
+  EXPECT_EQ(player.targetY, 300.0f);
+  EXPECT_EQ(player.x, 510.0f) << "the first push step is taken at once";
+
+  hitPlayer(400, 700, 200, 500, 450, 300, 4, 1);
+  EXPECT_EQ(player.hitPoints, 42);
+  EXPECT_EQ(player.stepSpeed, 15);
+  EXPECT_EQ(player.targetX, 500.0f + 3 * kPlayerW);
+  EXPECT_EQ(player.x, 525.0f);
+}
+
+TEST_F(RulesTest, InvulnerableOrUntouchedPlayerTakesNoDamage) {
+  freshPlayerAt(500, 300);
+  player.invulnerable = 1;
+  player.state = Dashing;
+  hitPlayer(400, 700, 200, 500, 450, 300, 4, 2);
+  EXPECT_EQ(player.hitPoints, 50);
+  EXPECT_EQ(player.state, Dashing);
+  player.invulnerable = 0;
+  hitPlayer(0, 100, 0, 100, 0, 0, 4, 2);
+  EXPECT_EQ(player.hitPoints, 50);
+}
+
+TEST_F(RulesTest, HitPointsStopAtTheFloorInsteadOfWrapping) {
+  freshPlayerAt(500, 300);
+  player.hitPoints = kHitPointFloor + 5;
+  for (int i = 0; i < 3; ++i) hitPlayer(0, 1600, 0, 760, 450, 300, 1000000, 1);
+  EXPECT_EQ(player.hitPoints, kHitPointFloor);
+  damagePlayer(2000000000);
+  EXPECT_EQ(player.hitPoints, kHitPointFloor);
+  EXPECT_EQ(reducedHitPoints(10, -5), 15);
+  EXPECT_EQ(reducedHitPoints(2147483600, -1000), 2147483647);
+}
+
+TEST_F(RulesTest, AttackerOnTheVictimsCornerGivesHeadingZeroAndNoNaN) {
+  EXPECT_EQ(headingOfSlope(0.0f, 0.0f, true), 0.0);
+  EXPECT_EQ(headingOfSlope(-0.0f, 0.0f, false), 0.0);
+  EXPECT_EQ(headingOfSlope(-3.0f, 0.0f, false), static_cast<double>(-static_cast<float>(kPi / 2)))
+      << "straight up, in single precision";
+
+  freshPlayerAt(500, 300);
+  hitPlayer(0, 1600, 0, 760, 500, 300, 1, 1);
+  EXPECT_EQ(player.heading, 0.0);
+  EXPECT_TRUE(finite(player.x) && finite(player.y) && finite(player.targetX) && finite(player.targetY));
+  hitPlayer(0, 1600, 0, 760, truncToInt(player.x), truncToInt(player.y), 1, 2);
+  EXPECT_TRUE(finite(player.x) && finite(player.y) && finite(player.targetX) && finite(player.targetY));
+
+  placeMonster(2, 300, 300);
+  hitMonstersInArea(0, 1600, 0, 760, 1, 1, 300, 300);
+  EXPECT_EQ(monsters[2].heading, 0.0);
+  EXPECT_TRUE(finite(monsters[2].x) && finite(monsters[2].targetX) && finite(monsters[2].targetY));
+}
+
+TEST_F(RulesTest, AreaHitKnocksBackSurvivorsAndEarnsAShotPerMonster) {
+  freshPlayerAt(100, 300);
+  player.ammo = 20;
+  placeMonster(0, 200, 300, 10);
+  placeMonster(1, 250, 300, 10);
+  hitMonstersInArea(150, 400, 250, 400, 1, 3, 100, 300);
+  EXPECT_EQ(player.ammo, 22);
+  for (int slot = 0; slot < 2; ++slot) {
+    const Monster& m = monsters[slot];
+    EXPECT_EQ(m.hitPoints, 7) << "slot " << slot;
+    EXPECT_EQ(m.state, kMonsterMoving);
+    EXPECT_EQ(m.hurt, 1);
+    EXPECT_EQ(m.stepSpeed, 6) << "3 x speed for a strike";
+    EXPECT_EQ(m.heading, 0.0) << "straight away from the attacker";
+    EXPECT_EQ(m.targetX, 200.0f + 50 * slot + 100) << "one picture width away";
+    EXPECT_EQ(m.x, 206.0f + 50 * slot) << "one step taken at once";
+  }
+  player.ammo = 30;
+  hitMonstersInArea(150, 400, 250, 400, 2, 3, 100, 300);
+  EXPECT_EQ(player.ammo, 30) << "ammunition never passes 30";
+  EXPECT_EQ(monsters[0].stepSpeed, 6 + 12) << "a blast on a moving monster adds 6 x speed";
+}
+
+TEST_F(RulesTest, KillingStrikeEarnsAShotAndScoresWithoutKnockBack) {
+  resetRound();
+  freshPlayerAt(100, 300);
+  player.ammo = 20;
+  placeMonster(0, 200, 300, 3);
+  hitMonstersInArea(150, 400, 250, 400, 1, 3, 100, 300);
+  EXPECT_EQ(monsters[0].alive, 0);
+  EXPECT_EQ(player.ammo, 21);
+  EXPECT_EQ(monsters[0].state, kMonsterIdle) << "a dead slot takes no knock-back";
+  EXPECT_EQ(monsters[0].x, 200.0f);
+  EXPECT_EQ(scoreText(), "1");
+}
+
+TEST_F(RulesTest, BombInTheAreaIsKickedThreeHundredPixelsAwayFromThePlayer) {
+  freshPlayerAt(100, 300);
+  Boom* level = addBomb(300, 300);
+  hitMonstersInArea(250, 350, 250, 350, 1, 3, 100, 300);
+  EXPECT_EQ(level->heading, 0.0);
+  EXPECT_EQ(level->targetX, 600);
+  EXPECT_EQ(level->targetY, 300);
+  EXPECT_EQ(level->moving, 0) << "already level with its target: the flight stops in the kick's own pass";
+
+  freshPlayerAt(0, 0);
+  Boom* diagonal = addBomb(300, 400);
+  hitMonstersInArea(290, 310, 390, 410, 1, 3, 0, 0);
+  EXPECT_EQ(diagonal->moving, 1);
+  EXPECT_EQ(diagonal->x, 303) << "a resting bomb takes one flight step at once";
+  EXPECT_EQ(diagonal->y, 404);
+  EXPECT_NEAR(diagonal->targetX, 480, 1);
+  EXPECT_NEAR(diagonal->targetY, 640, 1);
+  EXPECT_NEAR(std::hypot(diagonal->targetX - 300.0, diagonal->targetY - 400.0), 300.0, 1.5);
+
+  Boom* exploding = addBomb(300, 300);
+  exploding->blastFrame = 5;
+  hitMonstersInArea(250, 350, 250, 350, 1, 3, 100, 300);
+  EXPECT_EQ(exploding->targetX, 300) << "an exploding bomb is not kicked";
+}

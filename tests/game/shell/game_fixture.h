@@ -1,0 +1,90 @@
+// Shared set-up of the game tests: one headless window for the whole test program, the
+// catalogue pictures the rules measure given known sizes, and a program-start game state
+// with a seeded rand, a fake clock well past zero and no key held.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "game/assets/catalogue.h"
+#include "game/shell/game_state.h"
+#include "graphics/image.h"
+#include "graphics/window.h"
+#include "platform/fake/fake_platform.h"
+
+namespace test_game {
+
+constexpr std::uint64_t kStartTick = 1000000;
+constexpr int kPlayerW = 60;
+constexpr int kPlayerH = 80;
+
+// Opens the headless window once and sizes the pictures whose sizes the rules read.
+inline void prepareCatalogue() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  windowHandle = gfx::openGraphics(1600, 960, 0);
+  for (IMAGE& image : assets.norImages) image.resize(kPlayerW, kPlayerH);
+  assets.eatImages[0].resize(40, 30);
+  assets.plrBulletImage.resize(10, 10);
+  assets.boomImage.resize(20, 20);
+  assets.blastImages[0].resize(100, 100);
+  for (IMAGE& image : assets.sharkMoveImages) image.resize(100, 50);
+  assets.sharkAtkImage.resize(100, 60);
+  assets.planeImage.resize(80, 40);
+}
+
+// A monster of the given kind standing idle at (x, y), its pictures the catalogue's.
+inline void placeMonster(int slot, float x, float y, std::int32_t hitPoints = 100, std::int8_t kind = 1) {
+  Monster& m = monsters[slot];
+  m = Monster{};
+  m.alive = 1;
+  m.hitPoints = hitPoints;
+  m.damage = 4;
+  m.speed = 2;
+  m.kind = kind;
+  m.x = x;
+  m.y = y;
+  m.moveFrames = {kind == 3 ? &assets.planeImage : assets.sharkMoveImages, 0, kind == 3 ? std::int8_t(1) : std::int8_t(8)};
+  m.attackFrames = {kind == 3 ? &assets.planeImage : &assets.sharkAtkImage, 0, 1};
+  m.hurtFrames = m.attackFrames;
+}
+
+// The score spelt from scoreHead along next.
+inline std::string scoreText() {
+  std::string text;
+  for (const ScoreDigit* d = scoreHead; d; d = d->next) text += d->digit;
+  return text;
+}
+
+class GameTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    prepareCatalogue();
+    clearGameState();
+    platform::fake::releaseAll();
+    platform::fake::setTickCount(kStartTick);
+    std::srand(12345);
+  }
+  void TearDown() override {
+    clearGameState();
+    platform::fake::releaseAll();
+  }
+
+  // A player ready to act: the values of a fresh round at a chosen place.
+  static void freshPlayerAt(float x, float y) {
+    player.hitPoints = 50;
+    player.damage = 3;
+    player.energy = 150;
+    player.speed = 5;
+    player.ammo = 30;
+    player.invulnerable = 0;
+    player.state = Free;
+    player.x = x;
+    player.y = y;
+  }
+};
+
+}  // namespace test_game
