@@ -1,0 +1,330 @@
+// Face matching (fontconfig), face and size handling (FreeType), monochrome glyph cache,
+// and the drawing of one line of text onto a surface.
+#include "graphics/text/font.h"
+
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_OUTLINE_H
+#include FT_SIZES_H
+#include FT_TRUETYPE_TABLES_H
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstring>
+#include <map>
+#include <mutex>
+#include <tuple>
+#include <vector>
+
+namespace gfx::text {
+
+struct Glyph {
+  struct Run {
+    std::int32_t row;
+    std::int32_t left;
+    std::int32_t right;  // exclusive
+  };
+  int left = 0;     // bitmap left edge from the pen position
+  int top = 0;      // bitmap top row above the baseline
+  int advance = 0;  // pen movement in pixels
+  std::vector<Run> runs;
+};
+
+namespace {
+
+struct FaceFile {
+  std::string path;
+  int index = 0;
+  std::string family;
+  bool bold = false;
+  bool italic = false;
+  bool monospaced = false;
+};
+
+struct Library {
+  std::mutex mutex;
+  FT_Library freetype = nullptr;
+  bool fontconfigReady = false;
+  std::map<std::tuple<std::string, bool, bool>, FaceFile> matches;
+  std::map<std::pair<std::string, int>, FT_Face> faces;
+  std::map<std::string, std::unique_ptr<Font>> fonts;
+};
+
+Library& library() {
+  static Library* lib = new Library;  // kept to process exit: fonts outlive every IMAGE
+  return *lib;
+}
+
+std::string lower(const char* s) {
+  std::string out;
+  for (; *s; ++s) out.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(*s))));
+  return out;
+}
+
+bool isGenericFamily(const std::string& name) {
+  static const char* const kGeneric[] = {"sans-serif", "sans", "serif", "monospace", "mono", "system-ui", "cursive", "fantasy"};
+  return std::any_of(std::begin(kGeneric), std::end(kGeneric), [&](const char* g) { return name == g; });
+}
+
+bool isMonospacedName(const std::string& name) {
+  static const char* const kMono[] = {"consolas", "courier", "courier new", "lucida console", "lucida sans typewriter",
+                                      "fixedsys", "terminal", "monaco", "menlo", "inconsolata", "cascadia mono",
+                                      "cascadia code", "source code pro", "fixed", "ocr a extended", "sfmono"};
+  return std::any_of(std::begin(kMono), std::end(kMono), [&](const char* g) { return name == g; });
+}
+
+// fontconfig's best match for a family, or false when it has none.
+bool matchFamily(const char* family, bool bold, bool italic, FaceFile& out, bool& familyMatched) {
+  FcPattern* pattern = FcPatternCreate();
+  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
+  FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+  FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+  FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
+  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+  FcDefaultSubstitute(pattern);
+  FcResult result;
+  FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+  FcPatternDestroy(pattern);
+  if (!match) return false;
+  FcChar8* file = nullptr;
+  bool ok = FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch;
+  if (ok) {
+    out.path = reinterpret_cast<const char*>(file);
+    int index = 0;
+    FcPatternGetInteger(match, FC_INDEX, 0, &index);
+    out.index = index;
+    std::string wanted = lower(family);
+    familyMatched = false;
+    FcChar8* name = nullptr;
+    for (int i = 0; FcPatternGetString(match, FC_FAMILY, i, &name) == FcResultMatch; ++i) {
+      if (i == 0) out.family = reinterpret_cast<const char*>(name);
+      if (lower(reinterpret_cast<const char*>(name)) == wanted) familyMatched = true;
+    }
+    int weight = FC_WEIGHT_REGULAR, slant = FC_SLANT_ROMAN, spacing = FC_PROPORTIONAL;
+    FcPatternGetInteger(match, FC_WEIGHT, 0, &weight);
+    FcPatternGetInteger(match, FC_SLANT, 0, &slant);
+    FcPatternGetInteger(match, FC_SPACING, 0, &spacing);
+    out.bold = weight >= FC_WEIGHT_DEMIBOLD;
+    out.italic = slant != FC_SLANT_ROMAN;
+    out.monospaced = spacing == FC_MONO || spacing == FC_CHARCELL;
+  }
+  FcPatternDestroy(match);
+  return ok;
+}
+
+// Matches a requested face name; an unknown name falls back to "monospace" when it names
+// a monospaced face and to the default sans face otherwise. Caller holds the mutex.
+const FaceFile& resolveFace(const char* face, bool bold, bool italic) {
+  Library& lib = library();
+  std::string name = lower(face);
+  auto key = std::make_tuple(name, bold, italic);
+  auto it = lib.matches.find(key);
+  if (it != lib.matches.end()) return it->second;
+  if (!lib.fontconfigReady) lib.fontconfigReady = FcInit() == FcTrue;
+  FaceFile file;
+  bool familyMatched = false;
+  bool found = !name.empty() && matchFamily(face, bold, italic, file, familyMatched);
+  if (!found || (!familyMatched && !isGenericFamily(name))) {
+    const char* fallback = isMonospacedName(name) ? "monospace" : "sans-serif";
+    matchFamily(fallback, bold, italic, file, familyMatched);
+  }
+  return lib.matches.emplace(key, file).first->second;
+}
+
+FT_Face openFace(const FaceFile& file) {
+  Library& lib = library();
+  auto key = std::make_pair(file.path, file.index);
+  auto it = lib.faces.find(key);
+  if (it != lib.faces.end()) return it->second;
+  if (!lib.freetype && FT_Init_FreeType(&lib.freetype) != 0) return nullptr;
+  FT_Face face = nullptr;
+  if (FT_New_Face(lib.freetype, file.path.c_str(), file.index, &face) != 0) face = nullptr;
+  if (face) FT_Select_Charmap(face, FT_ENCODING_UNICODE);
+  lib.faces.emplace(key, face);
+  return face;
+}
+
+std::string fontKey(const LOGFONTA& d) {
+  char face[33] = {};
+  std::memcpy(face, d.lfFaceName, 31);
+  std::string key = lower(face);
+  key += '|' + std::to_string(d.lfHeight) + '|' + std::to_string(d.lfWidth) + '|' + std::to_string(d.lfWeight >= 600) +
+         '|' + std::to_string(d.lfItalic != 0) + '|' + std::to_string(d.lfUnderline != 0) + '|' +
+         std::to_string(d.lfStrikeOut != 0);
+  return key;
+}
+
+}  // namespace
+
+struct Font::Impl {
+  FT_Face face = nullptr;
+  FT_Size size = nullptr;
+  bool embolden = false;
+  bool oblique = false;
+  FT_Pos emboldenStrength = 0;  // 26.6
+};
+
+Font::~Font() {
+  if (impl_ && impl_->size) FT_Done_Size(impl_->size);
+}
+
+std::string resolvedFamily(const char* face, bool bold, bool italic) {
+  std::lock_guard<std::mutex> guard(library().mutex);
+  return resolveFace(face ? face : "", bold, italic).family;
+}
+
+Font* fontFor(const LOGFONTA& d) {
+  Library& lib = library();
+  std::lock_guard<std::mutex> guard(lib.mutex);
+  std::string key = fontKey(d);
+  auto it = lib.fonts.find(key);
+  if (it != lib.fonts.end()) return it->second.get();
+
+  bool bold = d.lfWeight >= 600, italic = d.lfItalic != 0;
+  char faceName[32] = {};
+  std::memcpy(faceName, d.lfFaceName, 31);
+  const FaceFile& file = resolveFace(faceName, bold, italic);
+  auto font = std::unique_ptr<Font>(new Font);
+  font->impl_ = std::make_unique<Font::Impl>();
+  font->family = file.family;
+  font->monospaced = file.monospaced;
+  Font::Impl& impl = *font->impl_;
+  impl.face = openFace(file);
+
+  int height = d.lfHeight == 0 ? 16 : d.lfHeight;
+  if (!impl.face) {
+    // No face at all: a font that measures and draws nothing but keeps the cell height.
+    font->cellHeight = std::abs(height);
+    font->ascent = font->cellHeight;
+    return lib.fonts.emplace(key, std::move(font)).first->second.get();
+  }
+  FT_Face face = impl.face;
+  double upem = face->units_per_EM ? face->units_per_EM : 2048;
+  auto* os2 = static_cast<TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+  double winAscent = os2 && os2->version != 0xFFFF ? os2->usWinAscent : face->ascender;
+  double winDescent = os2 && os2->version != 0xFFFF ? os2->usWinDescent : -face->descender;
+  if (winAscent + winDescent <= 0) {
+    winAscent = upem * 0.8;
+    winDescent = upem * 0.2;
+  }
+  double em;
+  if (height > 0) {
+    font->cellHeight = height;
+    em = height * upem / (winAscent + winDescent);
+  } else {
+    em = -static_cast<double>(height);
+    font->cellHeight = static_cast<int>(std::lround((winAscent + winDescent) * em / upem));
+  }
+  font->ascent = static_cast<int>(std::lround(font->cellHeight * winAscent / (winAscent + winDescent)));
+  font->descent = font->cellHeight - font->ascent;
+  font->internalLeading = std::max(0, font->cellHeight - static_cast<int>(std::lround(em)));
+
+  double naturalAverage = (os2 && os2->xAvgCharWidth > 0 ? os2->xAvgCharWidth : upem / 2) * em / upem;
+  double emWidth = em;
+  if (d.lfWidth != 0 && naturalAverage > 0) emWidth = em * std::abs(d.lfWidth) / naturalAverage;
+  font->averageWidth = d.lfWidth != 0 ? std::abs(d.lfWidth) : static_cast<int>(std::lround(naturalAverage));
+
+  FT_New_Size(face, &impl.size);
+  FT_Activate_Size(impl.size);
+  FT_Set_Char_Size(face, static_cast<FT_F26Dot6>(std::lround(emWidth * 64)), static_cast<FT_F26Dot6>(std::lround(em * 64)),
+                   72, 72);
+  impl.embolden = bold && !file.bold;
+  impl.oblique = italic && !file.italic;
+  impl.emboldenStrength = static_cast<FT_Pos>(std::lround(em * 64 / 24));
+
+  double scale = em / upem;
+  font->underline_ = d.lfUnderline != 0;
+  font->strikeOut_ = d.lfStrikeOut != 0;
+  font->underlineHeight_ = std::max(1, static_cast<int>(std::lround(face->underline_thickness * scale)));
+  font->underlineTop_ = font->ascent - static_cast<int>(std::lround(face->underline_position * scale));
+  font->underlineTop_ = std::min(font->underlineTop_, font->cellHeight - font->underlineHeight_);
+  if (os2 && os2->version != 0xFFFF && os2->yStrikeoutSize > 0) {
+    font->strikeHeight_ = std::max(1, static_cast<int>(std::lround(os2->yStrikeoutSize * scale)));
+    font->strikeTop_ = font->ascent - static_cast<int>(std::lround(os2->yStrikeoutPosition * scale));
+  } else {
+    font->strikeHeight_ = font->underlineHeight_;
+    font->strikeTop_ = font->ascent - font->ascent / 3;
+  }
+  return lib.fonts.emplace(key, std::move(font)).first->second.get();
+}
+
+// Loads and renders one glyph, monochrome, into row runs. Caller holds the library mutex.
+const Glyph& Font::glyph(unsigned char ch) {
+  std::unique_ptr<Glyph>& slot = glyphs_[ch];
+  if (slot) return *slot;
+  slot = std::make_unique<Glyph>();
+  Glyph& g = *slot;
+  FT_Face face = impl_->face;
+  if (!face) return g;
+  FT_Activate_Size(impl_->size);
+  if (FT_Load_Char(face, ch, FT_LOAD_DEFAULT | FT_LOAD_TARGET_MONO) != 0) return g;
+  FT_GlyphSlot slotG = face->glyph;
+  FT_Pos extraAdvance = 0;
+  if (slotG->format == FT_GLYPH_FORMAT_OUTLINE) {
+    if (impl_->oblique) {
+      FT_Matrix shear{0x10000, 0x0366A, 0, 0x10000};
+      FT_Outline_Transform(&slotG->outline, &shear);
+    }
+    if (impl_->embolden) {
+      FT_Outline_Embolden(&slotG->outline, impl_->emboldenStrength);
+      extraAdvance = impl_->emboldenStrength;
+    }
+  }
+  g.advance = static_cast<int>((slotG->advance.x + extraAdvance + 32) >> 6);
+  if (FT_Render_Glyph(slotG, FT_RENDER_MODE_MONO) != 0) return g;
+  const FT_Bitmap& bm = slotG->bitmap;
+  g.left = slotG->bitmap_left;
+  g.top = slotG->bitmap_top;
+  for (unsigned row = 0; row < bm.rows; ++row) {
+    const unsigned char* bits = bm.buffer + static_cast<std::ptrdiff_t>(row) * bm.pitch;
+    int start = -1;
+    for (unsigned col = 0; col <= bm.width; ++col) {
+      bool on = col < bm.width && ((bits[col >> 3] >> (7 - (col & 7))) & 1);
+      if (on && start < 0) start = static_cast<int>(col);
+      if (!on && start >= 0) {
+        g.runs.push_back(Glyph::Run{static_cast<std::int32_t>(row), start, static_cast<std::int32_t>(col)});
+        start = -1;
+      }
+    }
+  }
+  return g;
+}
+
+std::int64_t Font::measure(const char* text, std::size_t length) {
+  std::lock_guard<std::mutex> guard(library().mutex);
+  std::int64_t width = 0;
+  for (std::size_t i = 0; i < length; ++i) width += glyph(static_cast<unsigned char>(text[i])).advance;
+  return width;
+}
+
+void Font::draw(const raster::Surface& surface, std::int64_t x, std::int64_t y, const char* text, std::size_t length,
+                std::uint32_t textWord, bool opaque, std::uint32_t backWord) {
+  std::lock_guard<std::mutex> guard(library().mutex);
+  std::int64_t width = 0;
+  for (std::size_t i = 0; i < length; ++i) width += glyph(static_cast<unsigned char>(text[i])).advance;
+  raster::Paint ink;
+  ink.word = textWord;
+  if (opaque) {
+    raster::Paint back;
+    back.word = backWord;
+    for (std::int64_t row = std::max(y, surface.top); row < std::min(y + cellHeight, surface.bottom); ++row)
+      raster::paintSpan(surface, row, x, x + width, back);
+  }
+  std::int64_t baseline = y + ascent;
+  std::int64_t pen = x;
+  for (std::size_t i = 0; i < length && pen < surface.right; ++i) {
+    const Glyph& g = glyph(static_cast<unsigned char>(text[i]));
+    std::int64_t gx = pen + g.left, gy = baseline - g.top;
+    for (const Glyph::Run& run : g.runs) raster::paintSpan(surface, gy + run.row, gx + run.left, gx + run.right, ink);
+    pen += g.advance;
+  }
+  auto line = [&](int top, int rows) {
+    for (int r = 0; r < rows; ++r) raster::paintSpan(surface, y + top + r, x, x + width, ink);
+  };
+  if (underline_) line(underlineTop_, underlineHeight_);
+  if (strikeOut_) line(strikeTop_, strikeHeight_);
+}
+
+}  // namespace gfx::text
