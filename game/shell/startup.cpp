@@ -19,13 +19,16 @@ constexpr long kNumberLimit = 1000000;
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The line a number missing at the end would stand on: the last line holding a character.
+// The line a number missing at the end would stand on: the line of the last character that
+// is not white space (line 1 when there is none).
 int lastLine(const std::string& text, std::size_t start) {
   int line = 1;
+  int lineOfLast = 1;
   for (std::size_t i = start; i < text.size(); ++i) {
-    if (text[i] == '\n' && i + 1 < text.size()) ++line;
+    if (text[i] == '\n') ++line;
+    else if (!isSpace(text[i])) lineOfLast = line;
   }
-  return line;
+  return lineOfLast;
 }
 
 [[noreturn]] void failStart(const char* message) {

@@ -19,6 +19,6 @@ void resetRound();
 // CRLF line ends are accepted. A number is an optional sign and decimal digits, within
 // -1,000,000 .. 1,000,000; the kind code's low byte must be 1 to 4.
 // Returns 0 on success; otherwise the 1-based line of the first missing or bad number
-// (a number missing at the end of the text: the last line holding any character, line 1
-// for an empty text), and kinds are left as they were.
+// (a number missing at the end of the text: the line of its last character that is not
+// white space, line 1 for a text of white space only), and kinds are left as they were.
 int parseMonsterTable(const std::string& text, MonsterKind kinds[kKindCount]);
