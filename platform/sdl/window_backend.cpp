@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/input.h"
@@ -83,8 +84,14 @@ NativeWindow* createNativeWindow(int width, int height, const std::string& title
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   // The terminal keeps its own Ctrl+C: SDL must not turn signals into close requests.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  // X11 (under Wayland through XWayland), whose window surface is shared memory. An
+  // SDL_VIDEODRIVER in the environment still wins; the check below refuses the ones that
+  // show nothing.
+  SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-    error = std::string("no display (") + SDL_GetError() + ")";
+    const char* display = std::getenv("DISPLAY");
+    error = std::string("no display (") + (display && *display ? "DISPLAY=" + std::string(display) : "DISPLAY is not set") +
+            "; SDL: " + SDL_GetError() + ")";
     return nullptr;
   }
   const char* driver = SDL_GetCurrentVideoDriver();
