@@ -3,6 +3,7 @@
 // target's world transform; shapes are cut to the target and its clipping region.
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -513,7 +514,10 @@ void DrawOnImg::fillRectangle(int left, int top, int right, int bottom) {
   getLineStyle(saved);
   bool changed = saved.style != 5;
   if (changed) setLineStyle(5, 1, nullptr, 0);
-  drawRectangle(std::min(left, right), std::min(top, bottom), std::max(left, right) + 1, std::max(top, bottom) + 1);
+  // One past the larger corner, saturated: INT_MAX + 1 would wrap to the far left.
+  auto pastEnd = [](int v) { return v == INT32_MAX ? v : v + 1; };
+  drawRectangle(std::min(left, right), std::min(top, bottom), pastEnd(std::max(left, right)),
+                pastEnd(std::max(top, bottom)));
   if (changed) setLineStyle(saved);
 }
 
