@@ -15,6 +15,7 @@ struct CloudPose {
   double squash = 0;   // 0..1 flinch when hurt
   double pale = 0;
   double mouth = 0;    // 0 frown .. 1 wide open
+  double spit = 0;     // 0..1 progress of the spat drops
   bool hurt = false;
 };
 
@@ -35,7 +36,29 @@ void lobesPath(cairo_t* cr, const CloudPose& p, double grow) {
   }
 }
 
+// A water drop, tail up; angle turns it about its centre.
+void drop(cairo_t* cr, double x, double y, double s, double alpha, double angle = 0) {
+  cairo_save(cr);
+  cairo_translate(cr, x, y);
+  cairo_rotate(cr, angle);
+  cairo_translate(cr, -x, -y);
+  cairo_new_path(cr);
+  cairo_move_to(cr, x, y - 4 * s);
+  cairo_curve_to(cr, x + 2.8 * s, y, x + 2.8 * s, y + 3 * s, x, y + 3 * s);
+  cairo_curve_to(cr, x - 2.8 * s, y + 3 * s, x - 2.8 * s, y, x, y - 4 * s);
+  cairo_close_path(cr);
+  setColour(cr, withAlpha(hex(0x93d1f5), alpha));
+  cairo_fill_preserve(cr);
+  strokeLine(cr, withAlpha(hex(0x3d5a8a), alpha), 1.1);
+  cairo_restore(cr);
+}
+
+// The cloud keeps the lower part of its canvas free for the rain it drops.
 void drawCloud(cairo_t* cr, const CloudPose& p) {
+  cairo_save(cr);
+  cairo_translate(cr, 70, 2);
+  cairo_scale(cr, 0.95, 0.84);
+  cairo_translate(cr, -70, -2);
   const Rgba base = mix(hex(0x7a6f96), hex(0xd8d2e6), p.pale);
   // outline: the lobes grown by the line width, then the fill on top hides inner seams
   lobesPath(cr, p, 2);
@@ -98,17 +121,12 @@ void drawCloud(cairo_t* cr, const CloudPose& p) {
     cairo_curve_to(cr, mx - 2, my - 2.5, mx + 2, my - 2.5, mx + 6, my + 2);
     strokeLine(cr, pal::ink, 2.0);
   }
-}
-
-void drop(cairo_t* cr, double x, double y, double s, double alpha) {
-  cairo_new_path(cr);
-  cairo_move_to(cr, x, y - 4 * s);
-  cairo_curve_to(cr, x + 2.8 * s, y, x + 2.8 * s, y + 3 * s, x, y + 3 * s);
-  cairo_curve_to(cr, x - 2.8 * s, y + 3 * s, x - 2.8 * s, y, x, y - 4 * s);
-  cairo_close_path(cr);
-  setColour(cr, withAlpha(hex(0x93d1f5), alpha));
-  cairo_fill_preserve(cr);
-  strokeLine(cr, withAlpha(hex(0x3d5a8a), alpha), 1.1);
+  // water spat forward out of the open mouth
+  for (int k = 0; k < 3 && p.mouth > 0; ++k) {
+    const double t = std::fmod(p.spit + k / 3.0, 1.0);
+    drop(cr, 114 + t * 22, my + 1 - 5 * std::sin(t * kPi), 1.15 - 0.2 * t, 1 - 0.4 * t, -kPi / 2);
+  }
+  cairo_restore(cr);
 }
 
 void bolt(cairo_t* cr, double x, double y) {
@@ -148,21 +166,17 @@ void drawCloudPictures(Pictures& out) {
     Canvas& c = newPicture(out, "bcatk" + std::to_string(i + 1) + ".png");
     cairo_t* cr = c.cr();
     // rain falling from the belly, moving down frame to frame
-    for (int k = 0; k < 5; ++k) {
-      const double x = 34 + k * 16;
-      const double y = 74 + std::fmod(i * 4.0 + k * 7.0, 14.0);
-      drop(cr, x, y, 0.9, 0.9);
+    for (int k = 0; k < 6; ++k) {
+      const double x = 30 + k * 14;
+      const double y = 68 + std::fmod(i * 4.0 + k * 7.0, 16.0);
+      drop(cr, x, y, 1.0, 0.95);
     }
+    if (i == 2) bolt(cr, 50, 66);
     CloudPose p;
     p.puff = puffs[i];
     p.mouth = mouths[i];
+    p.spit = i / 5.0;
     drawCloud(cr, p);
-    // water spat forward out of the mouth
-    for (int k = 0; k < 3; ++k) {
-      const double t = std::fmod(i / 5.0 + k / 3.0, 1.0);
-      drop(cr, 116 + t * 20, 62 - 4 * std::sin(t * kPi), 1.0 - 0.2 * t, 1 - 0.5 * t);
-    }
-    if (i == 2) bolt(cr, 46, 68);
   }
 }
 

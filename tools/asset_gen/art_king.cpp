@@ -110,10 +110,11 @@ void drawKing(cairo_t* cr, const KingPose& p) {
   ellipsePath(cr, cx + 8, cy + 16, rx * 0.6, ry * 0.55);
   setColour(cr, kBelly);
   cairo_fill(cr);
-  // fluffy collar of the cape
+  // the cape's golden clasp on the shoulder
   cairo_new_path(cr);
-  for (int k = 0; k < 6; ++k) circlePath(cr, cx - 26 + k * 8.5, cy - ry + 14 + std::fabs(k - 2.5) * 2.2, 5);
-  fillInk(cr, hex(0xfffaf2), 1.5);
+  circlePath(cr, cx - rx * 0.62, cy - ry * 0.5, 4.5);
+  fillShaded(cr, kGold, cx - rx * 0.62 - 1.5, cy - ry * 0.5 - 1.5, 5);
+  strokeLine(cr, pal::ink, 1.6);
 
   // face toward the right
   const double ey = cy - 12;
@@ -237,9 +238,9 @@ void drawKingPictures(Pictures& out) {
       {"kingatk1.png", 0.5, 0, -2, KingEyes::Squeeze, true, 0, 0},
       {"kingatk2.png", 0.3, 0.45, 0, KingEyes::Fierce, false, 1, 0},
       {"kingatk3.png", 0.2, 0.8, 1.5, KingEyes::Fierce, false, 2, 0},
-      {"kingatk4.png", 0.1, 1.0, -1.5, KingEyes::Fierce, false, 3, 0.3},
-      {"kingatk5.png", 0.1, 1.0, 1.5, KingEyes::Fierce, false, 3, 1.0},
-      {"kingatk6.png", 0.0, 0.7, 0, KingEyes::Fierce, false, 3, 1.6},
+      {"kingatk4.png", 0.1, 1.0, -1.5, KingEyes::Fierce, false, 3, 0.1},
+      {"kingatk5.png", 0.1, 1.0, 1.5, KingEyes::Fierce, false, 3, 0.5},
+      {"kingatk6.png", 0.0, 0.7, 0, KingEyes::Fierce, false, 3, 0.9},
   };
   for (const Roar& r : roars) {
     Canvas& c = newPicture(out, r.name);
@@ -251,7 +252,7 @@ void drawKingPictures(Pictures& out) {
     p.wavyMouth = r.wavy;
     p.arm = r.mouth > 0 ? -0.5 : 0.2;
     drawKing(c.cr(), p);
-    if (r.waves > 0) soundWaves(c.cr(), 94, 95, r.waves, r.spread, r.spread > 1.2 ? 0.6 : 0.95);
+    if (r.waves > 0) soundWaves(c.cr(), 94, 95, r.waves, r.spread, r.spread > 0.8 ? 0.6 : 0.95);
   }
 }
 

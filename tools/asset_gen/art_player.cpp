@@ -23,7 +23,7 @@ enum class Mouth { Smile, Open, Chomp, Chew, Oh, Grin, Wavy };
 
 struct Pose {
   double cx = 32, cy = 50;  // centre of the body
-  double w = 50, h = 50;    // body size
+  double w = 46, h = 50;    // body size
   double lean = 0;          // radians about the feet; negative leans forward (to the left)
   double frontFootDx = 0, frontFootDy = 0, backFootDx = 0, backFootDy = 0;
   double feetSpread = 11;
@@ -172,7 +172,7 @@ void mouth(cairo_t* cr, double x, double y, Mouth kind) {
 void nightcap(cairo_t* cr, double cx, double top, double w, double swing) {
   const double a = w / 2;
   const double lx = cx - a + 7, rx = cx + a * 0.35, by = top + 4;
-  const double tipX = cx + a + 1 + swing, tipY = top - 3 + std::fabs(swing) * 0.3;
+  const double tipX = cx + a - 3 + swing, tipY = top - 3 + std::fabs(swing) * 0.3;
   cairo_new_path(cr);
   cairo_move_to(cr, lx, by);
   cairo_curve_to(cr, lx + 2, top - 10, cx + 2, top - 17, cx + a * 0.55, top - 12);
@@ -211,7 +211,7 @@ void drawPillow(cairo_t* cr, const Pose& p) {
     foot(cr, p.cx + p.feetSpread + p.backFootDx, footY + p.backFootDy);
     foot(cr, p.cx - p.feetSpread + p.frontFootDx, footY + p.frontFootDy);
   }
-  if (p.arms) limb(cr, p.cx + a - 4, p.cy + 3, p.backArm, 6.5, 4.2);
+  if (p.arms) limb(cr, p.cx + a - 4, p.cy + 3, p.backArm, 5.6, 4.0);
 
   cairo_new_path(cr);
   pillowPath(cr, p.cx, p.cy, p.w, p.h, 3.2);
@@ -237,7 +237,7 @@ void drawPillow(cairo_t* cr, const Pose& p) {
   mouth(cr, fx - 0.5, fy + 5, p.mouth);
 
   if (p.cap) nightcap(cr, p.cx, p.cy - b, p.w, p.capSwing);
-  if (p.arms) limb(cr, p.cx - a + 4, p.cy + 4, p.frontArm, 6.5, 4.2);
+  if (p.arms) limb(cr, p.cx - a + 4, p.cy + 4, p.frontArm, 5.6, 4.0);
   cairo_restore(cr);
 }
 
@@ -254,7 +254,7 @@ void frontHand(const Pose& p, double reach, double& x, double& y) {
 Pose walkPose(double ph) {
   Pose p;
   p.cy = 50 - 2.2 * std::fabs(std::sin(ph));
-  p.w = 50 + 1.2 * std::cos(2 * ph);
+  p.w = 46 + 1.2 * std::cos(2 * ph);
   p.h = 50 - 1.2 * std::cos(2 * ph);
   p.frontFootDx = 4 * std::cos(ph);
   p.frontFootDy = -3 * std::max(0.0, std::sin(ph)) - (50 - p.cy);
@@ -292,7 +292,7 @@ void drawRun(Pictures& out) {
     // dust kicked up behind, drifting back and fading
     for (int k = 0; k < 2; ++k) {
       const double age = std::fmod(i / 5.0 + k * 0.5, 1.0);
-      dustPuff(cr, 46 + age * 9, 79 - age * 7, 2 + age * 3.5, 0.75 * (1 - age));
+      dustPuff(cr, 47 + age * 8, 79 - age * 8, 2.5 + age * 3.5, 0.95 * (1 - age * 0.8));
     }
     // speed lines
     for (int k = 0; k < 3; ++k) {
@@ -303,10 +303,10 @@ void drawRun(Pictures& out) {
       cairo_line_to(cr, x0 + 6, y);
       strokeLine(cr, withAlpha(pal::inkSoft, 0.5), 1.4);
     }
-    groundShadow(cr, 30, 80, 20, 3.2, 0.55);
+    groundShadow(cr, 33, 80, 20, 3.2, 0.55);
     Pose p;
-    p.cx = 31;
-    p.w = 49;
+    p.cx = 36;
+    p.w = 45;
     p.h = 48;
     p.lean = -0.2;
     const double lift = std::fabs(std::sin(ph));
@@ -330,7 +330,7 @@ void toyPillow(cairo_t* cr, double x, double y, double angle) {
   cairo_translate(cr, x, y);
   cairo_rotate(cr, angle);
   cairo_new_path(cr);
-  pillowPath(cr, 0, 0, 17, 13, 1.6);
+  pillowPath(cr, 0, 0, 20, 15, 1.8);
   fillShaded(cr, kToy, -3, -3, 12);
   strokeLine(cr, pal::ink, 1.6);
   cairo_restore(cr);
@@ -358,34 +358,39 @@ void swoosh(cairo_t* cr, double cx, double cy, double r, double a0, double a1, d
 }
 
 void drawStrike(Pictures& out) {
+  // The toy pillow travels on an arc around the front shoulder: up high, out front, down low.
   struct Frame {
-    double lean, dx, arm, toyAngle, a0, a1, swooshAlpha;
+    double toyAngle;  // position of the toy on the arc, screen angle about (24, 48)
+    double spin;      // turn of the toy itself
+    double lean, sweepFrom, sweepAlpha;
     Mouth mouth;
   };
   const Frame frames[3] = {
-      {0.12, 3, -kPi / 2 + 0.25, 0.6, 0, 0, 0, Mouth::Grin},          // wind-up over the head
-      {-0.14, -2, kPi + 0.1, -0.3, -kPi * 0.45, -kPi * 1.02, 1, Mouth::Open},  // the swing
-      {-0.08, -1, kPi / 2 + 0.95, -1.1, -kPi * 0.55, -kPi * 1.35, 0.5, Mouth::Grin},  // follow-through
+      {-kPi * 0.52, 0.5, 0.1, 0, 0, Mouth::Grin},                  // wind-up, toy raised
+      {-kPi * 0.98, -0.2, -0.12, -kPi * 0.55, 1, Mouth::Open},    // the swing, mid arc
+      {-kPi * 1.38, -0.9, -0.06, -kPi * 0.6, 0.55, Mouth::Grin},  // follow-through, low
   };
+  const double ox = 24, oy = 47, reach = 17;
   for (int i = 0; i < 3; ++i) {
     const Frame& f = frames[i];
     Canvas& c = newPicture(out, "att" + std::to_string(i + 1) + ".png");
     cairo_t* cr = c.cr();
-    groundShadow(cr, 32, 80, 22, 3.5, 0.6);
+    groundShadow(cr, 35, 80, 22, 3.5, 0.6);
+    if (f.sweepAlpha > 0) swoosh(cr, ox, oy, reach, f.sweepFrom, f.toyAngle, f.sweepAlpha);
+    const double tx = ox + std::cos(f.toyAngle) * reach, ty = oy + std::sin(f.toyAngle) * reach;
     Pose p;
-    p.cx = 33 + f.dx;
+    p.cx = 37;
     p.lean = f.lean;
-    p.frontArm = f.arm;
-    p.backArm = kPi / 2 - 0.9;
+    const double sx = p.cx - p.w / 2 + 4, sy = p.cy + 4;
+    p.frontArm = std::atan2(ty - sy, tx - sx);
+    p.backArm = kPi / 2 - 0.25;
     p.eyes = Eyes::Focus;
     p.mouth = f.mouth;
-    p.capSwing = i == 0 ? -2 : 4;
+    p.capSwing = i == 0 ? -3 : 0;
     p.frontFootDx = i == 0 ? 0 : -4;
-    if (f.swooshAlpha > 0) swoosh(cr, p.cx - 8, 46, 22, f.a0, f.a1, f.swooshAlpha);
+    if (i == 0) toyPillow(cr, tx, ty, f.spin);  // held up behind the cap
     drawPillow(cr, p);
-    double hx, hy;
-    frontHand(p, 13, hx, hy);
-    toyPillow(cr, hx, hy, f.toyAngle);
+    if (i > 0) toyPillow(cr, tx, ty, f.spin);
   }
 }
 
@@ -395,7 +400,7 @@ void launcher(cairo_t* cr, double x, double y, double angle) {
   cairo_translate(cr, x, y);
   cairo_rotate(cr, angle);
   cairo_new_path(cr);
-  roundRectPath(cr, -18, -5, 24, 10, 4);
+  roundRectPath(cr, -15, -5, 21, 10, 4);
   fillShaded(cr, kTube, -10, -3, 14);
   strokeLine(cr, pal::ink, 1.6);
   cairo_new_path(cr);
@@ -405,7 +410,7 @@ void launcher(cairo_t* cr, double x, double y, double angle) {
   cairo_line_to(cr, -3, 5);
   strokeLine(cr, withAlpha(hex(0xf7a8c4), 0.9), 2.2);
   cairo_new_path(cr);
-  ellipsePath(cr, -18, 0, 2.5, 5.5);
+  ellipsePath(cr, -15, 0, 2.5, 5.5);
   fillInk(cr, lighter(kTube, 0.4), 1.4);
   cairo_restore(cr);
 }
@@ -432,34 +437,34 @@ void puffCloud(cairo_t* cr, double x, double y, double r, double alpha) {
   circlePath(cr, x, y, r);
   circlePath(cr, x - r * 0.8, y - r * 0.4, r * 0.7);
   circlePath(cr, x - r * 0.6, y + r * 0.6, r * 0.6);
-  setColour(cr, withAlpha(pal::white, alpha));
+  setColour(cr, withAlpha(hex(0xfdfbff), alpha));
   cairo_fill_preserve(cr);
-  strokeLine(cr, withAlpha(pal::inkSoft, alpha), 1.1);
+  strokeLine(cr, withAlpha(pal::ink, alpha * 0.8), 1.3);
 }
 
 void drawShoot(Pictures& out) {
   for (int i = 0; i < 3; ++i) {
     Canvas& c = newPicture(out, "shoot" + std::to_string(i + 1) + ".png");
     cairo_t* cr = c.cr();
-    groundShadow(cr, 33, 80, 22, 3.5, 0.6);
+    groundShadow(cr, 38, 80, 22, 3.5, 0.6);
     Pose p;
-    p.cx = 34 + (i == 1 ? 3 : i == 2 ? 1 : 0);
+    p.cx = 36 + (i == 1 ? 3 : i == 2 ? 1 : 0);
     p.lean = i == 1 ? 0.1 : 0.03;
     p.frontArm = kPi - 0.15;
-    p.backArm = kPi / 2 - 0.6;
+    p.backArm = kPi / 2 - 0.25;
     p.eyes = i == 2 ? Eyes::Happy : Eyes::Focus;
     p.mouth = i == 1 ? Mouth::Oh : Mouth::Smile;
-    p.capSwing = i == 1 ? 4 : 1;
+    p.capSwing = i == 1 ? 1 : -1;
     drawPillow(cr, p);
     double hx, hy;
     frontHand(p, 10, hx, hy);
     launcher(cr, hx + 4, hy, i == 1 ? 0.22 : 0.05);
     if (i == 1) {
-      puffCloud(cr, 9, hy - 4, 5.5, 0.95);
-      feather(cr, 6, hy - 14, -0.5, 1.0);
+      puffCloud(cr, 8, hy - 3, 6, 1.0);
+      feather(cr, 9, hy - 16, -0.5, 1.0);
     } else if (i == 2) {
-      puffCloud(cr, 7, hy - 8, 3.8, 0.5);
-      feather(cr, 8, hy - 22, 0.4, 0.8);
+      puffCloud(cr, 7, hy - 7, 4.2, 0.6);
+      feather(cr, 10, hy - 25, 0.4, 0.85);
     }
   }
 }
@@ -520,24 +525,24 @@ void drawEat(Pictures& out) {
     groundShadow(cr, 32, 80, 22, 3.5, 0.6);
     Pose p;
     p.cy = 50 + f.dy;
-    p.w = 50 + f.squash;
+    p.w = 46 + f.squash;
     p.h = 50 - f.squash;
     p.frontFootDy = -f.dy;
     p.backFootDy = -f.dy;
     p.eyes = f.eyes;
     p.mouth = f.mouth;
     p.cheeks = f.cheeks;
-    p.frontArm = -kPi / 2 - 0.6 - f.meatLift * 0.25;
+    p.frontArm = kPi + 0.3 - f.meatLift * 0.3;
     drawPillow(cr, p);
     if (f.bites < 3)
-      drawDrumstick(cr, 13 + f.meatLift * 2, 47 - f.meatLift * 2, 0.55, -0.9, f.bites);
+      drawDrumstick(cr, 13 + f.meatLift * 2.5, 62 - f.meatLift * 2.5, 0.6, -0.5, f.bites);
     else
-      drawDrumstick(cr, 12, 50, 0.55, -1.1, 3);
+      drawDrumstick(cr, 12, 64, 0.6, -0.7, 3);
     if (i == 2 || i == 4) {  // crumbs
       cairo_new_path(cr);
-      circlePath(cr, 18, 63 + i, 1.2);
-      circlePath(cr, 22, 67 + i * 0.5, 1.0);
-      circlePath(cr, 14, 68, 0.9);
+      circlePath(cr, 28, 64 + i, 1.3);
+      circlePath(cr, 32, 69 + i * 0.5, 1.1);
+      circlePath(cr, 25, 71, 1.0);
       setColour(cr, hex(0xd99068));
       cairo_fill(cr);
     }
@@ -572,9 +577,10 @@ void drawDie(Pictures& out) {
   drawPillow(cr, p);
   // the cap fell off and lies beside
   cairo_save(cr);
-  cairo_translate(cr, 46, 50);
-  cairo_rotate(cr, 0.5);
-  nightcap(cr, 0, 0, 26, 2);
+  cairo_translate(cr, 44, 50);
+  cairo_rotate(cr, 0.45);
+  cairo_scale(cr, 0.85, 0.85);
+  nightcap(cr, 0, 0, 26, 0);
   cairo_restore(cr);
   // dizzy stars
   const double xs[3] = {14, 26, 38}, ys[3] = {40, 34, 41};

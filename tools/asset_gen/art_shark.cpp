@@ -199,10 +199,10 @@ void drawSharkPictures(Pictures& out) {
     const double ph = i * 2 * kPi / 8;
     for (int k = 0; k < 3; ++k) {  // bubbles trailing behind, rising
       const double age = std::fmod(i / 8.0 + k / 3.0, 1.0);
-      bubble(c.cr(), 14 - age * 8 + k * 3, 52 - age * 34, 1.8 + age * 2, 1 - age * 0.7);
+      bubble(c.cr(), 12 - age * 6 + k * 3, 54 - age * 36, 2.4 + age * 2.2, 1 - age * 0.5);
     }
     SharkPose p;
-    p.tail = 0.38 * std::sin(ph);
+    p.tail = 0.45 * std::sin(ph);
     p.ripple = 2.2 * std::sin(ph - 0.8);
     p.tilt = 0.025 * std::sin(ph + 1.0);
     drawShark(c.cr(), p);
