@@ -1,0 +1,46 @@
+# Test of the asset generator, run by ctest:
+#  1. two runs into fresh directories both pass their own check and write identical files;
+#  2. --check refuses a tree with a picture of the wrong size and a missing sound, and
+#     names both files.
+# Variables: GENERATOR (the program), WORK (a scratch directory).
+file(REMOVE_RECURSE ${WORK})
+
+foreach(run a b)
+  execute_process(COMMAND ${GENERATOR} ${WORK}/${run} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "generator run ${run} failed (${rc}):\n${out}${err}")
+  endif()
+endforeach()
+
+file(GLOB_RECURSE files_a RELATIVE ${WORK}/a ${WORK}/a/resources/*)
+file(GLOB_RECURSE files_b RELATIVE ${WORK}/b ${WORK}/b/resources/*)
+list(LENGTH files_a count)
+if(NOT files_a STREQUAL files_b)
+  message(FATAL_ERROR "the two runs wrote different file lists")
+endif()
+if(NOT count EQUAL 136)
+  message(FATAL_ERROR "expected 136 files (127 pictures, 9 sounds), found ${count}")
+endif()
+foreach(f ${files_a})
+  file(SHA256 ${WORK}/a/${f} ha)
+  file(SHA256 ${WORK}/b/${f} hb)
+  if(NOT ha STREQUAL hb)
+    message(FATAL_ERROR "${f} differs between two runs")
+  endif()
+endforeach()
+
+set(pk ${WORK}/a/resources/images/pillowkin)
+file(COPY_FILE ${pk}/plrBullet.png ${pk}/nor1.png)
+file(REMOVE ${WORK}/a/resources/music/kingatk.mp3)
+execute_process(COMMAND ${GENERATOR} --check ${WORK}/a RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(rc EQUAL 0)
+  message(FATAL_ERROR "--check accepted a damaged tree")
+endif()
+if(NOT err MATCHES "nor1.png: 18 x 18, expected 64 x 84" OR NOT err MATCHES "kingatk.mp3")
+  message(FATAL_ERROR "--check did not name the damaged files:\n${err}")
+endif()
+execute_process(COMMAND ${GENERATOR} --check ${WORK}/b RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "--check refused an intact tree:\n${err}")
+endif()
+file(REMOVE_RECURSE ${WORK})
