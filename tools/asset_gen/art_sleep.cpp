@@ -47,25 +47,33 @@ void letterZ(cairo_t* cr, double x, double y, double s, double alpha) {
   cairo_stroke(cr);
 }
 
+// A crescent: a disc with an offset disc cut away, its cut edge inked too. Drawn in a group
+// so that the cut removes only the moon's own pixels.
 void moon(cairo_t* cr, double x, double y, double r) {
+  const double ix = x + r * 0.45, iy = y - r * 0.25, ir = r * 0.85;
+  cairo_push_group(cr);
   cairo_new_path(cr);
-  cairo_arc(cr, x, y, r, 0, 2 * kPi);
-  cairo_new_sub_path(cr);
-  cairo_arc_negative(cr, x + r * 0.45, y - r * 0.25, r * 0.85, 2 * kPi, 0);
-  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
-  cairo_path_t* path = cairo_copy_path(cr);
-  cairo_save(cr);
-  cairo_clip(cr);
+  circlePath(cr, x, y, r + 0.9);
+  setColour(cr, pal::ink);
+  cairo_fill(cr);
   cairo_new_path(cr);
-  circlePath(cr, x, y, r);
+  circlePath(cr, x, y, r - 0.9);
   fillShaded(cr, hex(0xfbe7a0), x - r * 0.5, y, r * 1.3);
   cairo_new_path(cr);
-  cairo_restore(cr);
-  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+  cairo_save(cr);
+  circlePath(cr, x, y, r + 0.9);
+  cairo_clip(cr);
   cairo_new_path(cr);
-  cairo_append_path(cr, path);
-  cairo_path_destroy(path);
+  circlePath(cr, ix, iy, ir);
   strokeLine(cr, pal::ink, 1.8);
+  cairo_restore(cr);
+  cairo_new_path(cr);
+  circlePath(cr, ix, iy, ir - 0.9);
+  cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+  cairo_fill(cr);
+  cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+  cairo_pop_group_to_source(cr);
+  cairo_paint(cr);
 }
 
 void blanket(cairo_t* cr, double breath) {
@@ -121,16 +129,16 @@ void drawSleepPictures(Pictures& out) {
     cairo_t* cr = c.cr();
     const double breath = std::sin(i * 2 * kPi / 4);
     moon(cr, 262, 34, 17);
-    const double tw = (i % 2) ? 4.5 : 3;
-    twinkle(cr, 232, 18, tw, hex(0xffe48a));
-    twinkle(cr, 284, 66, 7.5 - tw, hex(0xffe48a));
+    const double tw = (i % 2) ? 6 : 4;
+    twinkle(cr, 232, 18, tw, hex(0xffd970));
+    twinkle(cr, 284, 66, 10 - tw, hex(0xffd970));
     cloudBed(cr);
     sleeper(cr, breath, i);
     blanket(cr, breath);
     for (int k = 0; k < 3; ++k) {  // z's drifting up and to the left, fading in and out
       const double t = std::fmod(i / 4.0 + k / 3.0, 1.0);
       const double alpha = std::sin(kPi * (0.15 + 0.85 * t));
-      letterZ(cr, 96 - t * 62, 62 - t * 48, 5 + t * 7, std::max(0.25, alpha));
+      letterZ(cr, 96 - t * 62, 62 - t * 42, 5 + t * 7, std::max(0.25, alpha));
     }
   }
 }
