@@ -39,14 +39,14 @@ void waterDrop(cairo_t* cr) {
 void drawShotPictures(Pictures& out) {
   Canvas& shot = newPicture(out, "plrBullet.png");
   cairo_t* cr = shot.cr();
-  glow(cr, 9, 9, 9, hex(0xfff1a8, 0.9));
+  glow(cr, 9, 9, 9, hex(0xffc94d, 1.0));
   cairo_new_path(cr);
-  starPath(cr, 9, 9.4, 5, 6.2, 2.9, -kPi / 2);
-  setColour(cr, hex(0xfffbe6));
+  starPath(cr, 9, 9.4, 5, 6.6, 3.0, -kPi / 2);
+  setColour(cr, hex(0xfff0b0));
   cairo_fill_preserve(cr);
-  strokeLine(cr, hex(0xe6a15a), 1.2);
+  strokeLine(cr, hex(0xd9782b), 1.5);
   cairo_new_path(cr);
-  circlePath(cr, 8, 8, 1.4);
+  circlePath(cr, 8.2, 8.4, 1.6);
   setColour(cr, pal::white);
   cairo_fill(cr);
 
