@@ -227,11 +227,52 @@ void thinLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1
   };
   kLo = firstAtLeast(mLo, kLo, kHi);
   kHi = firstAtLeast(mHi, kLo, kHi);
-  for (std::int64_t k = kLo; k < kHi; ++k) {
-    if (!dash.on(k)) continue;
-    std::int64_t a = a0 + sa * k, b = b0 + sb * minorAt(k);
-    if (xMajor) out.addPixel(a, b); else out.addPixel(b, a);
+  if (m == 0 && xMajor && dash.total <= 0) {  // solid horizontal line: one span
+    std::int64_t first = a0 + sa * kLo, last = a0 + sa * (kHi - 1);
+    out.add(b0, std::min(first, last), std::max(first, last) + 1);
+    return;
   }
+  // Step from kLo with an error term; runs of pixels on one row become one span.
+  __int128 twoN = static_cast<__int128>(2) * n;
+  __int128 numerator = static_cast<__int128>(2) * kLo * m + n;
+  std::int64_t minor = n == 0 ? 0 : static_cast<std::int64_t>(numerator / twoN);
+  std::int64_t rest = n == 0 ? 0 : static_cast<std::int64_t>(numerator % twoN);
+  std::int64_t runRow = 0, runStart = 0, runEnd = 0;
+  bool inRun = false;
+  auto flush = [&] {
+    if (inRun) out.add(runRow, runStart, runEnd);
+    inRun = false;
+  };
+  for (std::int64_t k = kLo; k < kHi; ++k) {
+    if (k > kLo && n != 0) {
+      rest += 2 * m;
+      if (rest >= 2 * n) {
+        rest -= 2 * n;
+        ++minor;
+      }
+    }
+    if (!dash.on(k)) {
+      flush();
+      continue;
+    }
+    std::int64_t a = a0 + sa * k, b = b0 + sb * minor;
+    if (!xMajor) {
+      out.addPixel(b, a);
+      continue;
+    }
+    if (inRun && runRow == b && runEnd == a) {
+      ++runEnd;
+    } else if (inRun && runRow == b && runStart == a + 1) {
+      --runStart;
+    } else {
+      flush();
+      inRun = true;
+      runRow = b;
+      runStart = a;
+      runEnd = a + 1;
+    }
+  }
+  flush();
 }
 
 std::int64_t pixelOf(double v) { return static_cast<std::int64_t>(std::floor(clampFar(v))); }
