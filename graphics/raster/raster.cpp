@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace gfx::raster {
 
@@ -493,10 +496,26 @@ std::int64_t wrap(std::int64_t v, int size) {
   return r < 0 ? r + size : r;
 }
 
+// Sets n words to w; 16 bytes a store where SSE2 is there (the compiler keeps plain
+// fill loops scalar at -O2).
+void fillWords(std::uint32_t* p, std::int64_t n, std::uint32_t w) {
+#ifdef __SSE2__
+  __m128i v = _mm_set1_epi32(static_cast<int>(w));
+  for (; n >= 16; n -= 16, p += 16) {
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(p), v);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(p + 4), v);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(p + 8), v);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(p + 12), v);
+  }
+  for (; n >= 4; n -= 4, p += 4) _mm_storeu_si128(reinterpret_cast<__m128i*>(p), v);
+#endif
+  for (; n > 0; --n) *p++ = w;
+}
+
 void paintRun(std::uint32_t* row, std::int64_t y, std::int64_t l, std::int64_t r, const Paint& paint) {
   if (paint.kind == Paint::kSolid) {
     if (paint.mixMode == 13) {
-      std::fill(row + l, row + r, paint.word);
+      fillWords(row + l, r - l, paint.word);
     } else {
       for (std::int64_t x = l; x < r; ++x) row[x] = mixWords(paint.mixMode, paint.word, row[x]);
     }
