@@ -501,11 +501,46 @@ void DrawOnImg::drawRectangleOutline(int left, int top, int right, int bottom) {
   if (changed) setFillStyle(saved);
 }
 
+namespace {
+
+// Rectangles with a solid one-pixel pen or none (the status bars): painted straight from
+// the box, each pixel once, the same pixels the general path gives.
+bool drawSimpleBox(IMAGE* image, const Box& box) {
+  DrawContext* c = contextOf(image);
+  raster::Pen pen = penOf(*image, *c);
+  std::uint32_t dash = c->pen.style & 0xF;
+  if (pen.visible && (pen.width > 1 || (dash != 0 && dash != 6))) return false;
+  raster::Surface surface = surfaceOf(image);
+  auto x0 = static_cast<std::int64_t>(box.x0), x1 = static_cast<std::int64_t>(box.x1);
+  auto y0 = static_cast<std::int64_t>(box.y0), y1 = static_cast<std::int64_t>(box.y1);
+  raster::Paint brush;
+  bool filled = brushPaint(*c, brush);
+  // The interior ends before the right column and bottom row: they hold the pen, or
+  // without one, a box covers one column and one row less.
+  std::int64_t inset = pen.visible ? 1 : 0;
+  if (filled)
+    for (std::int64_t y = std::max(y0 + inset, surface.top); y < std::min(y1, surface.bottom); ++y)
+      raster::paintSpan(surface, y, x0 + inset, x1, brush);
+  if (!pen.visible) return true;
+  raster::Paint ink = penPaint(*c);
+  raster::paintSpan(surface, y0, x0, x1 + 1, ink);
+  if (y1 != y0) raster::paintSpan(surface, y1, x0, x1 + 1, ink);
+  for (std::int64_t y = std::max(y0 + 1, surface.top); y < std::min(y1, surface.bottom); ++y) {
+    raster::paintSpan(surface, y, x0, x0 + 1, ink);
+    if (x1 != x0) raster::paintSpan(surface, y, x1, x1 + 1, ink);
+  }
+  return true;
+}
+
+}  // namespace
+
 void DrawOnImg::drawRectangle(int left, int top, int right, int bottom) {
   IMAGE* image = target();
   if (!contextOf(image)) return;
+  Box box = deviceBox(*image, left, top, right, bottom);
+  if (drawSimpleBox(image, box)) return;
   double l, t, r, b;
-  pathBox(image, deviceBox(*image, left, top, right, bottom), l, t, r, b);
+  pathBox(image, box, l, t, r, b);
   renderShape(image, Contour{{l, t}, {r, t}, {r, b}, {l, b}}, true, false, true, false);
 }
 

@@ -8,6 +8,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "graphics/colour.h"
 #include "graphics/device.h"
@@ -462,6 +463,41 @@ TEST_F(DrawTest, ResetStateRestoresDefaultsButNotTheContextModes) {
   device->getFont(font);
   EXPECT_EQ(font.lfHeight, 16);
   EXPECT_STREQ(font.lfFaceName, "System");
+}
+
+}  // namespace
+
+namespace {
+
+// The rectangle's quick path must give exactly the pixels of the general shape path: a
+// polygon through the same corners, compared with an exclusive-or pen and brush so that a
+// pixel painted twice shows.
+TEST_F(DrawTest, RectangleMatchesThePolygonThroughItsCorners) {
+  struct Case {
+    int l, t, r, b;
+    bool pen;
+  };
+  const Case cases[] = {{5, 5, 20, 12, true},  {5, 5, 20, 12, false}, {7, 3, 7, 30, true}, {2, 9, 40, 9, true},
+                        {30, 30, 31, 31, true}, {-5, -5, 70, 50, true}, {-5, 40, 70, 60, false}};
+  for (const Case& k : cases) {
+    auto draw = [&](bool asPolygon) {
+      use(64, 48);
+      device->setBackColour(0x404040);
+      device->clearTarget();
+      device->setMixMode(7);
+      device->setLineColour(0x00FF00);
+      device->setFillColour(0x0000FF);
+      if (!k.pen) device->setLineStyle(5, 1, nullptr, 0);
+      const gfx::Point corners[4] = {{k.l, k.t}, {k.r, k.t}, {k.r, k.b}, {k.l, k.b}};
+      if (asPolygon) device->drawPolygon(corners, 4);
+      else device->drawRectangle(k.l, k.t, k.r, k.b);
+      return std::vector<std::uint32_t>(pixelBuffer(image.get()), pixelBuffer(image.get()) + 64 * 48);
+    };
+    std::vector<std::uint32_t> rectangle = draw(false), polygon = draw(true);
+    for (int i = 0; i < 64 * 48; ++i)
+      ASSERT_EQ(rectangle[i], polygon[i]) << "box (" << k.l << ", " << k.t << ", " << k.r << ", " << k.b << ") pen "
+                                          << k.pen << " at (" << i % 64 << ", " << i / 64 << ")";
+  }
 }
 
 }  // namespace
