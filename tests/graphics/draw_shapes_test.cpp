@@ -501,3 +501,55 @@ TEST_F(DrawTest, RectangleMatchesThePolygonThroughItsCorners) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DrawTest, WideRoundCapsAndDashes) {
+  device->setLineStyle(0, 9, nullptr, 0);  // round caps and joins
+  device->drawLine(20, 20, 40, 20);
+  EXPECT_EQ(word(16, 20), 0x00FFFFFFu) << "round cap reaches half the width past the start";
+  EXPECT_EQ(word(16, 16), 0u) << "but not the corner of a square";
+  EXPECT_EQ(word(30, 16), 0x00FFFFFFu);
+  EXPECT_EQ(word(30, 25), 0u);
+
+  use(64, 48);
+  device->setLineStyle(0x201, 3, nullptr, 0);  // dash style 1, flat caps: dashes 54 on, 18 off
+  device->drawLine(0, 10, 63, 10);
+  EXPECT_EQ(word(10, 10), 0x00FFFFFFu);
+  EXPECT_EQ(word(53, 10), 0x00FFFFFFu);
+  EXPECT_EQ(word(56, 10), 0u) << "inside the first gap";
+}
+
+TEST_F(DrawTest, MitreJoinFillsTheOuterCorner) {
+  const gfx::Point corner[3] = {{10, 30}, {30, 30}, {30, 10}};
+  device->setLineStyle(0x2200, 7, nullptr, 0);  // flat caps, mitre joins
+  device->drawPolyline(corner, 3);
+  EXPECT_EQ(word(33, 33), 0x00FFFFFFu) << "mitre point of the outer corner";
+  use(64, 48);
+  device->setLineStyle(0x1200, 7, nullptr, 0);  // bevel joins cut the corner
+  device->drawPolyline(corner, 3);
+  EXPECT_EQ(word(33, 33), 0u);
+  EXPECT_EQ(word(31, 31), 0x00FFFFFFu);
+}
+
+TEST(RegionSets, UnionIntersectionAndOffset) {
+  gfx::Region region(0, 0, 10, 10);
+  region.addRect(5, 5, 20, 8);
+  EXPECT_TRUE(region.contains(15, 6));
+  EXPECT_TRUE(region.contains(9, 9));
+  EXPECT_FALSE(region.contains(15, 9));
+  EXPECT_FALSE(region.contains(10, 0)) << "right edge is exclusive";
+  gfx::Rect b = region.bounds();
+  EXPECT_EQ(b.left, 0);
+  EXPECT_EQ(b.right, 20);
+  EXPECT_EQ(b.bottom, 10);
+  region.intersectRect(8, 0, 30, 30);
+  EXPECT_FALSE(region.contains(7, 1));
+  EXPECT_TRUE(region.contains(8, 1));
+  region.offset(100, 0);
+  EXPECT_TRUE(region.contains(115, 6));
+  gfx::Region empty(5, 5, 5, 9);
+  EXPECT_TRUE(empty.empty());
+}
+
+}  // namespace
