@@ -29,7 +29,10 @@ struct Glyph {
   int left = 0;     // bitmap left edge from the pen position
   int top = 0;      // bitmap top row above the baseline
   int advance = 0;  // pen movement in pixels
-  std::vector<Run> runs;
+  int rows = 0;
+  int cols = 0;
+  std::vector<Run> runs;          // by row, left to right
+  std::vector<std::uint32_t> rowStart;  // runs of row r: rowStart[r] .. rowStart[r + 1] - 1
 };
 
 namespace {
@@ -277,7 +280,10 @@ const Glyph& Font::glyph(unsigned char ch) {
   const FT_Bitmap& bm = slotG->bitmap;
   g.left = slotG->bitmap_left;
   g.top = slotG->bitmap_top;
+  g.rows = static_cast<int>(bm.rows);
+  g.cols = static_cast<int>(bm.width);
   for (unsigned row = 0; row < bm.rows; ++row) {
+    g.rowStart.push_back(static_cast<std::uint32_t>(g.runs.size()));
     const unsigned char* bits = bm.buffer + static_cast<std::ptrdiff_t>(row) * bm.pitch;
     int start = -1;
     for (unsigned col = 0; col <= bm.width; ++col) {
@@ -289,6 +295,7 @@ const Glyph& Font::glyph(unsigned char ch) {
       }
     }
   }
+  g.rowStart.push_back(static_cast<std::uint32_t>(g.runs.size()));
   return g;
 }
 
@@ -299,32 +306,51 @@ std::int64_t Font::measure(const char* text, std::size_t length) {
   return width;
 }
 
+// Works row by row: the row's part of the cell box, then every glyph's runs on that row,
+// so each row is written while it is still in the cache.
 void Font::draw(const raster::Surface& surface, std::int64_t x, std::int64_t y, const char* text, std::size_t length,
                 std::uint32_t textWord, bool opaque, std::uint32_t backWord) {
   std::lock_guard<std::mutex> guard(library().mutex);
-  std::int64_t width = 0;
-  for (std::size_t i = 0; i < length; ++i) width += glyph(static_cast<unsigned char>(text[i])).advance;
-  raster::Paint ink;
-  ink.word = textWord;
-  if (opaque) {
-    raster::Paint back;
-    back.word = backWord;
-    for (std::int64_t row = std::max(y, surface.top); row < std::min(y + cellHeight, surface.bottom); ++row)
-      raster::paintSpan(surface, row, x, x + width, back);
-  }
+  struct Placed {
+    const Glyph* glyph;
+    std::int64_t left;
+    std::int64_t top;
+  };
+  std::vector<Placed> placed;
+  placed.reserve(length);
   std::int64_t baseline = y + ascent;
   std::int64_t pen = x;
-  for (std::size_t i = 0; i < length && pen < surface.right; ++i) {
+  std::int64_t first = y, last = y + cellHeight;  // rows touched, half-open
+  for (std::size_t i = 0; i < length; ++i) {
     const Glyph& g = glyph(static_cast<unsigned char>(text[i]));
-    std::int64_t gx = pen + g.left, gy = baseline - g.top;
-    for (const Glyph::Run& run : g.runs) raster::paintSpan(surface, gy + run.row, gx + run.left, gx + run.right, ink);
+    std::int64_t top = baseline - g.top;
+    if (g.rows > 0 && pen < surface.right && pen + g.left + g.cols > surface.left) {
+      placed.push_back(Placed{&g, pen + g.left, top});
+      first = std::min(first, top);
+      last = std::max(last, top + g.rows);
+    }
     pen += g.advance;
   }
-  auto line = [&](int top, int rows) {
-    for (int r = 0; r < rows; ++r) raster::paintSpan(surface, y + top + r, x, x + width, ink);
-  };
-  if (underline_) line(underlineTop_, underlineHeight_);
-  if (strikeOut_) line(strikeTop_, strikeHeight_);
+  std::int64_t width = pen - x;
+  raster::Paint ink;
+  ink.word = textWord;
+  raster::Paint back;
+  back.word = backWord;
+  for (std::int64_t row = std::max(first, surface.top); row < std::min(last, surface.bottom); ++row) {
+    bool inCell = row >= y && row < y + cellHeight;
+    if (opaque && inCell) raster::paintSpan(surface, row, x, x + width, back);
+    for (const Placed& p : placed) {
+      std::int64_t r = row - p.top;
+      if (r < 0 || r >= p.glyph->rows) continue;
+      for (std::uint32_t k = p.glyph->rowStart[r]; k < p.glyph->rowStart[r + 1]; ++k) {
+        const Glyph::Run& run = p.glyph->runs[k];
+        raster::paintSpan(surface, row, p.left + run.left, p.left + run.right, ink);
+      }
+    }
+    if (inCell && ((underline_ && row - y >= underlineTop_ && row - y < underlineTop_ + underlineHeight_) ||
+                   (strikeOut_ && row - y >= strikeTop_ && row - y < strikeTop_ + strikeHeight_)))
+      raster::paintSpan(surface, row, x, x + width, ink);
+  }
 }
 
 }  // namespace gfx::text
