@@ -18,7 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct PngSpec {
+struct PngLayout {
   int width = 0;
   int height = 0;
   int colourType = PNG_COLOR_TYPE_RGBA;
@@ -29,7 +29,7 @@ struct PngSpec {
   std::vector<std::vector<png_byte>> rows;  // raw rows as PNG stores them
 };
 
-void writePng(const std::string& path, const PngSpec& spec) {
+void writePng(const std::string& path, const PngLayout& layout) {
   std::FILE* file = std::fopen(path.c_str(), "wb");
   ASSERT_NE(file, nullptr) << path;
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
@@ -40,13 +40,13 @@ void writePng(const std::string& path, const PngSpec& spec) {
     FAIL() << "libpng could not write " << path;
   }
   png_init_io(png, file);
-  png_set_IHDR(png, info, spec.width, spec.height, spec.bitDepth, spec.colourType, spec.interlace,
+  png_set_IHDR(png, info, layout.width, layout.height, layout.bitDepth, layout.colourType, layout.interlace,
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-  if (!spec.palette.empty()) png_set_PLTE(png, info, spec.palette.data(), int(spec.palette.size()));
-  if (!spec.paletteAlpha.empty())
-    png_set_tRNS(png, info, spec.paletteAlpha.data(), int(spec.paletteAlpha.size()), nullptr);
+  if (!layout.palette.empty()) png_set_PLTE(png, info, layout.palette.data(), int(layout.palette.size()));
+  if (!layout.paletteAlpha.empty())
+    png_set_tRNS(png, info, layout.paletteAlpha.data(), int(layout.paletteAlpha.size()), nullptr);
   std::vector<png_bytep> rows;
-  for (const auto& row : spec.rows) rows.push_back(const_cast<png_bytep>(row.data()));
+  for (const auto& row : layout.rows) rows.push_back(const_cast<png_bytep>(row.data()));
   png_set_rows(png, info, rows.data());
   png_write_png(png, info, PNG_TRANSFORM_IDENTITY, nullptr);
   png_destroy_write_struct(&png, &info);
@@ -54,19 +54,19 @@ void writePng(const std::string& path, const PngSpec& spec) {
 }
 
 // An 8-bit RGBA picture from straight BGRA words.
-PngSpec rgbaSpec(int width, int height, const std::vector<std::uint32_t>& words) {
-  PngSpec spec;
-  spec.width = width;
-  spec.height = height;
+PngLayout rgbaSpec(int width, int height, const std::vector<std::uint32_t>& words) {
+  PngLayout layout;
+  layout.width = width;
+  layout.height = height;
   for (int y = 0; y < height; ++y) {
     std::vector<png_byte> row;
     for (int x = 0; x < width; ++x) {
       const std::uint32_t w = words[std::size_t(y) * width + x];
       row.insert(row.end(), {png_byte(w >> 16), png_byte(w >> 8), png_byte(w), png_byte(w >> 24)});
     }
-    spec.rows.push_back(row);
+    layout.rows.push_back(row);
   }
-  return spec;
+  return layout;
 }
 
 std::vector<std::uint32_t> wordsOf(IMAGE& image) {
@@ -229,55 +229,55 @@ TEST_F(ImageFile, BothSeparatorsLoadTheSameFile) {
 
 TEST_F(ImageFile, PaletteGreySixteenBitAndInterlacedDecode) {
   {
-    PngSpec spec;
-    spec.width = 3;
-    spec.height = 1;
-    spec.colourType = PNG_COLOR_TYPE_PALETTE;
-    spec.palette = {{255, 0, 0}, {0, 255, 0}, {10, 20, 30}};
-    spec.paletteAlpha = {255, 0, 128};
-    spec.rows = {{0, 1, 2}};
-    writePng(path("palette.png"), spec);
+    PngLayout layout;
+    layout.width = 3;
+    layout.height = 1;
+    layout.colourType = PNG_COLOR_TYPE_PALETTE;
+    layout.palette = {{255, 0, 0}, {0, 255, 0}, {10, 20, 30}};
+    layout.paletteAlpha = {255, 0, 128};
+    layout.rows = {{0, 1, 2}};
+    writePng(path("palette.png"), layout);
     IMAGE image;
     gfx::loadImageFile(&image, path("palette.png").c_str());
     EXPECT_TRUE(sameWords(wordsOf(image), {0xFFFF0000u, 0u, 0x800A141Eu}, 3)) << "palette with tRNS";
   }
   {
-    PngSpec spec;
-    spec.width = 2;
-    spec.height = 1;
-    spec.colourType = PNG_COLOR_TYPE_GRAY;
-    spec.rows = {{0x80, 0xFF}};
-    writePng(path("grey.png"), spec);
+    PngLayout layout;
+    layout.width = 2;
+    layout.height = 1;
+    layout.colourType = PNG_COLOR_TYPE_GRAY;
+    layout.rows = {{0x80, 0xFF}};
+    writePng(path("grey.png"), layout);
     IMAGE image;
     gfx::loadImageFile(&image, path("grey.png").c_str());
     EXPECT_TRUE(sameWords(wordsOf(image), {0xFF808080u, 0xFFFFFFFFu}, 2)) << "8-bit grey";
   }
   {
-    PngSpec spec;
-    spec.width = 2;
-    spec.height = 1;
-    spec.colourType = PNG_COLOR_TYPE_GRAY_ALPHA;
-    spec.rows = {{0x40, 0xFF, 0x40, 0x00}};
-    writePng(path("greyalpha.png"), spec);
+    PngLayout layout;
+    layout.width = 2;
+    layout.height = 1;
+    layout.colourType = PNG_COLOR_TYPE_GRAY_ALPHA;
+    layout.rows = {{0x40, 0xFF, 0x40, 0x00}};
+    writePng(path("greyalpha.png"), layout);
     IMAGE image;
     gfx::loadImageFile(&image, path("greyalpha.png").c_str());
     EXPECT_TRUE(sameWords(wordsOf(image), {0xFF404040u, 0u}, 2)) << "grey with alpha";
   }
   {
-    PngSpec spec;
-    spec.width = 2;
-    spec.height = 1;
-    spec.bitDepth = 16;
-    spec.rows = {{0xFF, 0xFF, 0, 0, 0, 0, 0xFF, 0xFF, /**/ 0, 0, 0xFF, 0xFF, 0, 0, 0, 0}};
-    writePng(path("deep.png"), spec);
+    PngLayout layout;
+    layout.width = 2;
+    layout.height = 1;
+    layout.bitDepth = 16;
+    layout.rows = {{0xFF, 0xFF, 0, 0, 0, 0, 0xFF, 0xFF, /**/ 0, 0, 0xFF, 0xFF, 0, 0, 0, 0}};
+    writePng(path("deep.png"), layout);
     IMAGE image;
     gfx::loadImageFile(&image, path("deep.png").c_str());
     EXPECT_TRUE(sameWords(wordsOf(image), {0xFFFF0000u, 0u}, 2)) << "16-bit RGBA";
   }
   {
-    PngSpec spec = rgbaSpec(40, 30, picture_);
-    spec.interlace = PNG_INTERLACE_ADAM7;
-    writePng(path("interlaced.png"), spec);
+    PngLayout layout = rgbaSpec(40, 30, picture_);
+    layout.interlace = PNG_INTERLACE_ADAM7;
+    writePng(path("interlaced.png"), layout);
     IMAGE image;
     gfx::loadImageFile(&image, path("interlaced.png").c_str());
     ASSERT_EQ(image.width(), 40);
