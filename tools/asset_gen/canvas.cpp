@@ -59,9 +59,9 @@ Canvas& Canvas::operator=(Canvas&& other) noexcept {
 }
 
 Canvas& newPicture(Pictures& out, const std::string& name) {
-  const PictureFile* spec = findPicture(name);
-  if (!spec) throw std::runtime_error("not a catalogue picture: " + name);
-  out.push_back({spec->dir, spec->name, Canvas(spec->width, spec->height)});
+  const PictureFile* picture = findPicture(name);
+  if (!picture) throw std::runtime_error("not a catalogue picture: " + name);
+  out.push_back({picture->dir, picture->name, Canvas(picture->width, picture->height)});
   return out.back().canvas;
 }
 
