@@ -1,0 +1,252 @@
+#!/usr/bin/env bash
+# A round from end to end in the real window under Xvfb, driven as a person would: click the
+# title, wait out the countdown, hold the fire button on the monsters until the score
+# changes, stand still until the monsters kill the player, read the game-over texts, click
+# for another round, die again, press Enter and see the farewell and exit status 0.
+# The screen is read back with `import -window root`. The monsters of this journey die to
+# one shot and hit hard (its own monsterData.txt), so the round is short either way.
+# Usage: round_journey.sh <path to dream-arena>
+set -euo pipefail
+
+game=$1
+stage=${DA_STAGE_DIR:?DA_STAGE_DIR must name the staged working directory}
+work=$(mktemp -d)
+xvfb_pid=""
+game_pid=""
+
+cleanup() {
+  if [[ -n $game_pid ]] && kill -0 "$game_pid" 2>/dev/null; then kill "$game_pid" 2>/dev/null || true; fi
+  if [[ -n $xvfb_pid ]] && kill -0 "$xvfb_pid" 2>/dev/null; then kill "$xvfb_pid" 2>/dev/null || true; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "round_journey: $*" >&2
+  if [[ -f $work/screen.ppm ]]; then
+    cp "$work/screen.ppm" "${TMPDIR:-/tmp}/round_journey_failure.ppm" && echo "last screen: ${TMPDIR:-/tmp}/round_journey_failure.ppm" >&2
+  fi
+  if [[ -f $work/out.txt ]]; then
+    echo "game output:" >&2
+    cat "$work/out.txt" >&2
+  fi
+  exit 1
+}
+
+# The working directory: the staged resources and a table of weak, hard-hitting monsters
+# (damage, hit points, speed, kind code).
+ln -s "$stage/resources" "$work/resources"
+printf '8 3 3 1\n6 3 2 2\n6 3 2 3\n5 3 2 4\n' >"$work/monsterData.txt"
+
+# Screen analysis on the last grab: the window's working area starts at (wx, wy).
+cat >"$work/screen.py" <<'PY'
+import sys
+
+def load(path):
+    with open(path, "rb") as f:
+        data = f.read()
+    fields, at = [], 0
+    while len(fields) < 4:
+        while data[at:at + 1].isspace():
+            at += 1
+        if data[at:at + 1] == b"#":
+            at = data.index(b"\n", at) + 1
+            continue
+        end = at
+        while not data[end:end + 1].isspace():
+            end += 1
+        fields.append(data[at:end])
+        at = end
+    width, height = int(fields[1]), int(fields[2])
+    return width, height, data[at + 1:]
+
+def pixel(img, x, y):
+    width, _, px = img
+    i = (y * width + x) * 3
+    return px[i], px[i + 1], px[i + 2]
+
+def count_colour(img, wx, wy, left, top, right, bottom, colour):
+    n = 0
+    for y in range(top, bottom):
+        for x in range(left, right):
+            if pixel(img, wx + x, wy + y) == colour:
+                n += 1
+    return n
+
+def region_bytes(img, wx, wy, left, top, right, bottom):
+    return bytes(b for y in range(top, bottom) for x in range(left, right) for b in pixel(img, wx + x, wy + y))
+
+def blobs(img, wx, wy):
+    # Centres of clusters of non-white 10 x 10 cells in the playing field.
+    cells = set()
+    for cy in range(0, 76):
+        for cx in range(0, 160):
+            x, y = wx + cx * 10 + 5, wy + cy * 10 + 5
+            r, g, b = pixel(img, x, y)
+            if r + g + b < 700:
+                cells.add((cx, cy))
+    seen, found = set(), []
+    for cell in sorted(cells):
+        if cell in seen:
+            continue
+        stack, group = [cell], []
+        seen.add(cell)
+        while stack:
+            c = stack.pop()
+            group.append(c)
+            for dx in (-1, 0, 1):
+                for dy in (-1, 0, 1):
+                    n = (c[0] + dx, c[1] + dy)
+                    if n in cells and n not in seen:
+                        seen.add(n)
+                        stack.append(n)
+        if len(group) >= 12:
+            x = sum(c[0] for c in group) * 10 // len(group) + 5
+            y = sum(c[1] for c in group) * 10 // len(group) + 5
+            found.append((x, y))
+    return found
+
+TEXT = (0, 150, 255)
+cmd, path, wx, wy = sys.argv[1], sys.argv[2], int(sys.argv[3]), int(sys.argv[4])
+img = load(path)
+if cmd == "text":  # text: the number of text-coloured pixels in the box
+    l, t, r, b = map(int, sys.argv[5:9])
+    print(count_colour(img, wx, wy, l, t, r, b, TEXT))
+elif cmd == "pixel":
+    print("%d %d %d" % pixel(img, wx + int(sys.argv[5]), wy + int(sys.argv[6])))
+elif cmd == "score":  # a fingerprint of the score digits
+    import hashlib
+    print(hashlib.sha1(region_bytes(img, wx, wy, 1000, 805, 1150, 870)).hexdigest())
+elif cmd == "blobs":
+    for x, y in blobs(img, wx, wy):
+        print(x, y)
+PY
+
+# Xvfb on a free display: it writes the display number to fd 4 once it is ready.
+Xvfb -displayfd 4 -screen 0 1920x1080x24 -nolisten tcp 4>"$work/display" >/dev/null 2>&1 &
+xvfb_pid=$!
+display_number=""
+for _ in $(seq 1 100); do
+  display_number=$(tr -dc '0-9' <"$work/display" 2>/dev/null || true)
+  [[ -n $display_number ]] && break
+  kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start"
+  sleep 0.1
+done
+[[ -n $display_number ]] || fail "Xvfb gave no display"
+export DISPLAY=:$display_number
+
+(cd "$work" && exec "$game" >"$work/out.txt" 2>&1) &
+game_pid=$!
+
+window=""
+for _ in $(seq 1 100); do
+  window=$(xdotool search --name '^dream-arena$' 2>/dev/null | head -n 1 || true)
+  [[ -n $window ]] && break
+  kill -0 "$game_pid" 2>/dev/null || fail "the game ended before its window appeared"
+  sleep 0.1
+done
+[[ -n $window ]] || fail "no window named dream-arena"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+wx=$X
+wy=$Y
+[[ $WIDTH == 1600 && $HEIGHT == 960 ]] || fail "window is ${WIDTH}x${HEIGHT}, not 1600x960"
+
+grab() { import -window root -depth 8 "ppm:$work/screen.ppm" || fail "screen grab failed"; }
+look() { python3 "$work/screen.py" "$1" "$work/screen.ppm" "$wx" "$wy" "${@:2}"; }
+move_to() { xdotool mousemove $((wx + $1)) $((wy + $2)); }
+text_in() { # text_in left top right bottom: true when the box shows screen text
+  local n
+  n=$(look text "$@")
+  ((n > 150))
+}
+game_over_shown() {
+  text_in 450 192 1150 300 && text_in 275 384 1350 490 && text_in 450 576 1150 680
+}
+
+# Waits up to $1 seconds for the game-over texts.
+wait_for_game_over() {
+  local deadline=$((SECONDS + $1))
+  while ((SECONDS < deadline)); do
+    kill -0 "$game_pid" 2>/dev/null || fail "the game ended during a round"
+    grab
+    game_over_shown && return 0
+    sleep 1
+  done
+  fail "no game-over screen within $1 s"
+}
+
+# Title.
+sleep 1
+grab
+text_in 425 192 1200 300 || fail "the title text \"Click To Dream.\" is not shown"
+move_to 800 500
+xdotool click 1
+
+# Countdown (four seconds), then the round.
+sleep 1.5
+grab
+text_in 425 192 1200 300 || fail "no countdown text after the click"
+sleep 4
+grab
+[[ $(look pixel 300 825) == "255 0 0" ]] || fail "no hit-point bar on the playing screen: $(look pixel 300 825)"
+start_score=$(look score)
+
+# Fire at whatever stands in the field until the score changes.
+scored=0
+deadline=$((SECONDS + 40))
+while ((SECONDS < deadline)) && ((scored == 0)); do
+  grab
+  if game_over_shown; then
+    break
+  fi
+  if [[ $(look score) != "$start_score" ]]; then
+    scored=1
+    break
+  fi
+  mapfile -t targets < <(look blobs)
+  xdotool mousedown 1
+  for target in "${targets[@]}"; do
+    read -r tx ty <<<"$target"
+    move_to "$tx" "$ty"
+    sleep 0.15
+  done
+  xdotool mouseup 1
+done
+((scored == 1)) || fail "the score never changed while firing at the monsters"
+echo "round_journey: the score changed"
+
+# Stand still until the monsters kill the player.
+move_to 1590 950
+wait_for_game_over 240
+echo "round_journey: game over after $SECONDS s"
+
+# Another round.
+move_to 800 500
+xdotool click 1
+sleep 1.5
+grab
+if game_over_shown; then fail "the click did not leave the game-over screen"; fi
+text_in 425 192 1200 300 || fail "no countdown for the second round"
+move_to 1590 950
+wait_for_game_over 240
+
+# Enter: the farewell, then the program ends with status 0.
+xdotool windowfocus "$window" 2>/dev/null || true
+xdotool key Return
+farewell=0
+for _ in $(seq 1 8); do
+  sleep 0.1
+  kill -0 "$game_pid" 2>/dev/null || break
+  grab
+  # "Thanks for your play." starts at x 275, left of every game-over text on that line.
+  if text_in 275 192 440 300; then
+    farewell=1
+    break
+  fi
+done
+((farewell == 1)) || fail "the farewell \"Thanks for your play.\" was not shown"
+status=0
+wait "$game_pid" || status=$?
+game_pid=""
+((status == 0)) || fail "exit status $status after Enter"
+echo "round_journey: passed"
