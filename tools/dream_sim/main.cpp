@@ -1,0 +1,336 @@
+// dream-sim: plays the real game headless. The same game and graphics libraries as the
+// program, on the fake platform: a clock moved by 11 ms per pass (so every pass runs one
+// update), a simulated player on the fake keyboard and mouse, frames composed into the
+// working image of a window that opens nothing. Rounds run through the shell's own pass
+// functions (playingPass, showCountdown, gameOverPass) and restart from the game-over
+// screen by a click, as a person would. Prints what happened and what it cost.
+#include <sys/resource.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "game/render/frame.h"
+#include "game/shell/entry.h"
+#include "game/shell/game_state.h"
+#include "game/shell/startup.h"
+#include "graphics/draw.h"
+#include "graphics/image.h"
+#include "graphics/window.h"
+#include "platform/fake/fake_platform.h"
+#include "tools/dream_sim/sim_player.h"
+#include "tools/dream_sim/world_check.h"
+
+namespace {
+
+constexpr std::uint64_t kTickMs = 11;
+constexpr std::uint64_t kStartTick = 1000000;
+constexpr int kTitlePasses = 3;
+
+struct Options {
+  std::uint32_t seed = 1;
+  std::uint64_t ticks = 10000;
+  PlayerKind player = PlayerKind::kRandom;
+  bool frames = true;
+  bool check = false;
+};
+
+void printHelp() {
+  std::puts(
+      "usage: dream-sim [options]\n"
+      "Plays the game headless in the current directory, which must hold monsterData.txt and\n"
+      "resources/ (the staged directory, build/stage). Never opens a window.\n"
+      "\n"
+      "  --seed N           seed of the game's random generator (reseeded with N + round after\n"
+      "                     every start-up) and of the simulated player (default 1)\n"
+      "  --ticks N          update ticks to play, 11 simulated ms each (default 10000)\n"
+      "  --player KIND      random (default): changing intents, fires at monsters, strikes,\n"
+      "                     dashes, eats meat that is near; scripted: eats, shoots the nearest\n"
+      "                     monster, strikes it when close, dashes every 900 ticks\n"
+      "  --no-frames        compose nothing: the frame rules still run (ends of animations,\n"
+      "                     spent bombs) but draw into a 1 x 1 image\n"
+      "  --check            after every pass, check that every list is consistent (each element\n"
+      "                     reachable from its head, links both ways, no cycle) and that no\n"
+      "                     position is NaN; the first violation is printed and exits with 1\n"
+      "  --help             this text\n"
+      "\n"
+      "Prints ticks, frames, rounds, deaths, kills, score, peak list lengths, start-up time,\n"
+      "time per update and per frame, and peak resident memory.");
+}
+
+bool parseNumber(const char* text, std::uint64_t& value) {
+  if (!text || !*text) return false;
+  char* end = nullptr;
+  errno = 0;
+  const unsigned long long v = std::strtoull(text, &end, 10);
+  if (errno != 0 || *end != '\0' || text[0] == '-') return false;
+  value = v;
+  return true;
+}
+
+// Returns -1 to go on, else the exit status.
+int parseOptions(int argc, char** argv, Options& options) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    const char* next = i + 1 < argc ? argv[i + 1] : nullptr;
+    std::uint64_t number = 0;
+    if (arg == "--help" || arg == "-h") {
+      printHelp();
+      return 0;
+    } else if (arg == "--seed" && parseNumber(next, number) && number <= 0xFFFFFFFFu) {
+      options.seed = static_cast<std::uint32_t>(number);
+      ++i;
+    } else if (arg == "--ticks" && parseNumber(next, number) && number > 0) {
+      options.ticks = number;
+      ++i;
+    } else if (arg == "--player" && next && (std::strcmp(next, "random") == 0 || std::strcmp(next, "scripted") == 0)) {
+      options.player = std::strcmp(next, "random") == 0 ? PlayerKind::kRandom : PlayerKind::kScripted;
+      ++i;
+    } else if (arg == "--no-frames") {
+      options.frames = false;
+    } else if (arg == "--check") {
+      options.check = true;
+    } else {
+      std::fprintf(stderr, "dream-sim: bad option or value: %s%s%s (see --help)\n", arg.c_str(), next ? " " : "",
+                   next ? next : "");
+      return 2;
+    }
+  }
+  return -1;
+}
+
+// Running mean and maximum of a duration.
+struct Timing {
+  double totalNs = 0;
+  double maxNs = 0;
+  std::uint64_t count = 0;
+  void add(double ns) {
+    totalNs += ns;
+    maxNs = ns > maxNs ? ns : maxNs;
+    ++count;
+  }
+  double meanNs() const { return count ? totalNs / double(count) : 0.0; }
+};
+
+class Stopwatch {
+ public:
+  Stopwatch() : start_(std::chrono::steady_clock::now()) {}
+  double ns() const { return std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - start_).count(); }
+
+ private:
+  std::chrono::steady_clock::time_point start_;
+};
+
+long peakResidentKiB() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
+}
+
+class Simulation {
+ public:
+  explicit Simulation(const Options& options)
+      : options_(options), player_(options.player, options.seed), sink_(1, 1), waitRandom_(options.seed ^ 0x5EEDu) {}
+
+  int run();
+
+ private:
+  void startUpTimed();
+  // After every pass: kills, peaks and (with --check) the consistency check.
+  void afterPass();
+  bool playRound(RoundTimer& timer, bool& countdownPending);
+  void gameOver(RoundTimer& timer, bool& countdownPending, bool& anotherRound);
+  void printSummary() const;
+
+  Options options_;
+  SimPlayer player_;
+  IMAGE sink_;
+  std::mt19937 waitRandom_;
+  DeathCounter deaths_;
+  std::uint64_t ticks_ = 0;
+  std::uint64_t frames_ = 0;
+  std::uint64_t rounds_ = 0;
+  std::uint64_t playerDeaths_ = 0;
+  std::uint64_t kills_ = 0;
+  std::vector<std::int64_t> roundScores_;
+  ListLengths peak_;
+  Timing update_, frame_, startUp_;
+  bool violated_ = false;
+};
+
+void Simulation::startUpTimed() {
+  // Without frames the sink is the draw target, so the text settings land on it too.
+  if (!options_.frames) setDrawTarget(&sink_);
+  Stopwatch watch;
+  startUp();
+  startUp_.add(watch.ns());
+  if (!options_.frames) setDrawTarget(&sink_);
+  // startUp seeds with the calendar time; the run stays reproducible by its own seed.
+  std::srand(options_.seed + static_cast<std::uint32_t>(rounds_));
+}
+
+void Simulation::afterPass() {
+  const int died = deaths_.deathsSince();
+  kills_ += std::uint64_t(died);
+  keepPeak(peak_, measureLists());
+  if (!options_.check || violated_) return;
+  const std::string why = findViolation();
+  if (!why.empty()) {
+    violated_ = true;
+    std::printf("violation after tick %llu (round %llu): %s\n", static_cast<unsigned long long>(ticks_),
+                static_cast<unsigned long long>(rounds_), why.c_str());
+    std::fflush(stdout);
+  }
+}
+
+// One round until the player dies (true) or the ticks run out (false).
+bool Simulation::playRound(RoundTimer& timer, bool& countdownPending) {
+  ++rounds_;
+  resetRound();
+  timer = RoundTimer{};
+  while (player.hitPoints > 0) {
+    if (ticks_ >= options_.ticks || violated_) return false;
+    player_.playTick(ticks_);
+    platform::fake::advanceTicks(kTickMs);
+    deaths_.before();
+    Stopwatch updateWatch;
+    if (updateIfDue(timer, true)) {
+      update_.add(updateWatch.ns());
+      ++ticks_;
+    }
+    // The pass itself finds no update due and composes and shows the frame.
+    Stopwatch frameWatch;
+    if (options_.frames) {
+      playingPass(timer);
+      frame_.add(frameWatch.ns());
+      ++frames_;
+    } else {
+      drawFrame();
+    }
+    afterPass();
+    if (countdownPending) {
+      showCountdown();
+      if (options_.frames) frames_ += 4;
+      countdownPending = false;
+    }
+  }
+  roundScores_.push_back(scoreValue());
+  ++playerDeaths_;
+  return true;
+}
+
+// The game-over screen: the player lets go, waits a while, then clicks for another round.
+void Simulation::gameOver(RoundTimer& timer, bool& countdownPending, bool& anotherRound) {
+  anotherRound = false;
+  const int wait = std::uniform_int_distribution<int>(60, 150)(waitRandom_);
+  for (int pass = 0; ticks_ < options_.ticks && !violated_; ++pass) {
+    if (pass >= wait) player_.click();
+    else player_.releaseAll();
+    platform::fake::advanceTicks(kTickMs);
+    deaths_.before();
+    Stopwatch updateWatch;
+    if (updateIfDue(timer, false)) {
+      update_.add(updateWatch.ns());
+      ++ticks_;
+    }
+    Stopwatch frameWatch;
+    const GameOverChoice choice = gameOverPass(timer);
+    if (options_.frames) {
+      frame_.add(frameWatch.ns());
+      ++frames_;
+    }
+    afterPass();
+    if (choice == GameOverChoice::kAnotherRound) {
+      player_.releaseAll();
+      startUpTimed();
+      countdownPending = true;
+      anotherRound = true;
+      return;
+    }
+  }
+}
+
+int Simulation::run() {
+  windowHandle = gfx::openGraphics(1600, 960, 0);
+  platform::fake::setTickCount(kStartTick);
+  startUpTimed();
+  gfx::beginDeferredShow();
+
+  bool countdownPending = false;
+  for (int pass = 0;; ++pass) {
+    if (pass + 1 >= kTitlePasses) player_.click();
+    platform::fake::advanceTicks(kTickMs);
+    const bool clicked = titlePass(countdownPending);
+    if (options_.frames) ++frames_;
+    if (clicked) break;
+  }
+  player_.releaseAll();
+
+  while (ticks_ < options_.ticks && !violated_) {
+    RoundTimer timer;
+    if (!playRound(timer, countdownPending)) break;
+    bool anotherRound = false;
+    gameOver(timer, countdownPending, anotherRound);
+    if (!anotherRound) break;
+  }
+  if (roundScores_.size() < rounds_) roundScores_.push_back(scoreValue());
+
+  gfx::endDeferredShow();
+  setDrawTarget(nullptr);
+  gfx::closeGraphics();
+  printSummary();
+  return violated_ ? 1 : 0;
+}
+
+void Simulation::printSummary() const {
+  std::int64_t total = 0, best = 0;
+  std::string perRound;
+  for (std::int64_t s : roundScores_) {
+    total += s;
+    best = s > best ? s : best;
+    perRound += (perRound.empty() ? "" : " ") + std::to_string(s);
+  }
+  auto u = [](std::uint64_t v) { return static_cast<unsigned long long>(v); };
+  std::printf("dream-sim: seed %u, %s player, %llu ticks of %llu ms, frames %s, checks %s\n", options_.seed,
+              options_.player == PlayerKind::kRandom ? "random" : "scripted", u(options_.ticks), u(kTickMs),
+              options_.frames ? "composed" : "not composed", options_.check ? "on" : "off");
+  std::printf("ticks: %llu\n", u(ticks_));
+  std::printf("frames: %llu\n", u(frames_));
+  std::printf("rounds: %llu\n", u(rounds_));
+  std::printf("deaths: %llu\n", u(playerDeaths_));
+  std::printf("kills: %llu\n", u(kills_));
+  std::printf("score: %lld in all, best round %lld (rounds: %s)\n", static_cast<long long>(total),
+              static_cast<long long>(best), perRound.c_str());
+  std::printf("peak lists: player shots %lld, enemy shots %lld, bombs %lld, meat %lld, score digits %lld\n",
+              static_cast<long long>(peak_.playerShots), static_cast<long long>(peak_.enemyShots),
+              static_cast<long long>(peak_.booms), static_cast<long long>(peak_.meats),
+              static_cast<long long>(peak_.scoreDigits));
+  std::printf("start-ups: %llu, %.1f ms mean\n", u(startUp_.count), startUp_.meanNs() / 1e6);
+  std::printf("update: %.2f us mean, %.2f us max\n", update_.meanNs() / 1e3, update_.maxNs / 1e3);
+  if (options_.frames) std::printf("frame: %.3f ms mean, %.3f ms max\n", frame_.meanNs() / 1e6, frame_.maxNs / 1e6);
+  std::printf("peak resident memory: %ld KiB\n", peakResidentKiB());
+  if (options_.check) std::printf("checks: %s\n", violated_ ? "FAILED" : "passed after every pass");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options options;
+  const int status = parseOptions(argc, argv, options);
+  if (status >= 0) return status;
+  if (!std::filesystem::exists("monsterData.txt") || !std::filesystem::is_directory("resources")) {
+    std::fprintf(stderr,
+                 "dream-sim: no monsterData.txt or resources/ in %s; run it in the staged directory "
+                 "(build/stage)\n",
+                 std::filesystem::current_path().c_str());
+    return 2;
+  }
+  Simulation simulation(options);
+  return simulation.run();
+}
