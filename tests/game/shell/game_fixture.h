@@ -10,6 +10,7 @@
 
 #include "game/assets/catalogue.h"
 #include "game/shell/game_state.h"
+#include "graphics/graphics_state.h"
 #include "graphics/image.h"
 #include "graphics/window.h"
 #include "platform/fake/fake_platform.h"
@@ -20,12 +21,14 @@ constexpr std::uint64_t kStartTick = 1000000;
 constexpr int kPlayerW = 60;
 constexpr int kPlayerH = 80;
 
-// Opens the headless window once and sizes the pictures whose sizes the rules read.
+// Opens the headless 1600 x 960 window (again if another test left a different one) and
+// sizes the pictures whose sizes the rules read; other test files may size them otherwise.
 inline void prepareCatalogue() {
-  static bool done = false;
-  if (done) return;
-  done = true;
-  windowHandle = gfx::openGraphics(1600, 960, 0);
+  if (gfx::graphicsState.window == nullptr || gfx::graphicsState.window->width() != 1600 ||
+      gfx::graphicsState.window->height() != 960) {
+    windowHandle = gfx::openGraphics(1600, 960, 0);
+  }
+  setDrawTarget(nullptr);
   for (IMAGE& image : assets.norImages) image.resize(kPlayerW, kPlayerH);
   assets.eatImages[0].resize(40, 30);
   assets.plrBulletImage.resize(10, 10);
