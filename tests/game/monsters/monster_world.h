@@ -37,10 +37,8 @@ inline void paint(IMAGE& image, int w, int h, std::uint32_t rgb) {
   for (int i = 0; i < w * h; ++i) words[i] = 0xFF000000u | rgb;
 }
 
+// Repainted for every test suite: other suites may load the real pictures in between.
 inline void sizeCatalogue() {
-  static bool done = false;
-  if (done) return;
-  done = true;
   std::uint32_t colour = 0x010203;
   auto next = [&colour] { return colour += 0x030507; };
   for (IMAGE& i : assets.norImages) paint(i, kPlayerW, kPlayerH, next());

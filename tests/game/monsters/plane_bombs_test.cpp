@@ -213,3 +213,45 @@ TEST_F(Bombs, TheBlastShowsFramesTwoToTwentySevenCentredAndThenTheBombIsFreed) {
 }
 
 }  // namespace
+
+namespace {
+
+class BombKicks : public MonsterWorld {};
+
+// Bombs stopped outside the field are stopped again by every pass, so every blast kick
+// starts one more nested pass until their fuses have burnt down: a blast sets off the
+// bombs resting at the edge beside it within the same update, and the update still ends.
+TEST_F(BombKicks, ABlastSetsOffBombsStoppedAtTheEdgeBesideItInTheSameUpdate) {
+  auto add = [](int x, int y, int fuse, int blastFrame) {
+    auto* bomb = static_cast<Boom*>(std::calloc(1, sizeof(Boom)));
+    bomb->x = x;
+    bomb->y = y;
+    bomb->speed = 6;
+    bomb->damage = 1;
+    bomb->fuse = fuse;
+    bomb->image = &assets.boomImage;
+    bomb->blastSize = kBlastSize;
+    bomb->blastFrame = blastFrame;
+    Boom** link = &booms;
+    Boom* prev = nullptr;
+    while (*link) {
+      prev = *link;
+      link = &(*link)->next;
+    }
+    bomb->prev = prev;
+    *link = bomb;
+    return bomb;
+  };
+  add(100, 100, 0, 1);
+  Boom* first = add(-5, 150, 100, 0);
+  Boom* second = add(-5, 170, 100, 0);
+  player.x = 1000;
+  player.y = 600;
+  updateBooms();
+  EXPECT_EQ(first->blastFrame, 1) << "fuse " << first->fuse;
+  EXPECT_EQ(second->blastFrame, 1) << "fuse " << second->fuse;
+  EXPECT_EQ(first->x, -5) << "stopped bombs never fly";
+  EXPECT_EQ(second->y, 170);
+}
+
+}  // namespace
