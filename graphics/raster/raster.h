@@ -92,6 +92,9 @@ struct Pen {
 // the path by Bresenham steps: an open path leaves out its last pixel unless includeLast.
 void strokePath(const Contour& path, bool closed, bool includeLast, const Pen& pen, Coverage& out);
 
+// Sets n words from p on to w (no mix mode, no clipping).
+void fillWords(std::uint32_t* p, std::int64_t n, std::uint32_t w);
+
 // Paints the spans, cut to the target and the clipping region.
 void paintCoverage(const Surface& surface, const Coverage& coverage, const Paint& paint);
 void paintSpan(const Surface& surface, std::int64_t y, std::int64_t left, std::int64_t right, const Paint& paint);

@@ -339,12 +339,19 @@ void Font::draw(const raster::Surface& surface, std::int64_t x, std::int64_t y, 
   for (std::int64_t row = std::max(first, surface.top); row < std::min(last, surface.bottom); ++row) {
     bool inCell = row >= y && row < y + cellHeight;
     if (opaque && inCell) raster::paintSpan(surface, row, x, x + width, back);
+    // Glyph runs are short: without a clipping region they are written in place.
+    std::uint32_t* words = surface.clip ? nullptr : surface.pixels + row * surface.width;
     for (const Placed& p : placed) {
       std::int64_t r = row - p.top;
       if (r < 0 || r >= p.glyph->rows) continue;
       for (std::uint32_t k = p.glyph->rowStart[r]; k < p.glyph->rowStart[r + 1]; ++k) {
         const Glyph::Run& run = p.glyph->runs[k];
-        raster::paintSpan(surface, row, p.left + run.left, p.left + run.right, ink);
+        if (!words) {
+          raster::paintSpan(surface, row, p.left + run.left, p.left + run.right, ink);
+          continue;
+        }
+        std::int64_t a = std::max(p.left + run.left, surface.left), b = std::min(p.left + run.right, surface.right);
+        if (a < b) raster::fillWords(words + a, b - a, textWord);
       }
     }
     if (inCell && ((underline_ && row - y >= underlineTop_ && row - y < underlineTop_ + underlineHeight_) ||
