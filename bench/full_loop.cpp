@@ -1,0 +1,126 @@
+// The whole frame path in the real SDL window (run under Xvfb: xvfb-run -a): the playing
+// loop on the real clock (update when due, drawFrame, showFrame) over the busy scene of
+// bench/scene.h, counting the frames that reach the screen, against a bare present loop of
+// a window of the same size and backend in the same run ("ratio_to_bare_present").
+// Frames on screen are counted by wrapping the backend's present at link time.
+// Without a display it says so and exits 0 without measuring.
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "bench/scene.h"
+#include "game/render/frame.h"
+#include "game/shell/entry.h"
+#include "platform/window_backend.h"
+
+namespace {
+
+std::atomic<std::uint64_t> presents{0};
+
+}  // namespace
+
+extern "C" {
+void __real__ZN8platform18presentNativeFrameEPNS_12NativeWindowEPKjii(platform::NativeWindow* window,
+                                                                      const std::uint32_t* pixels, int width,
+                                                                      int height);
+
+void __wrap__ZN8platform18presentNativeFrameEPNS_12NativeWindowEPKjii(platform::NativeWindow* window,
+                                                                      const std::uint32_t* pixels, int width,
+                                                                      int height) {
+  __real__ZN8platform18presentNativeFrameEPNS_12NativeWindowEPKjii(window, pixels, width, height);
+  presents.fetch_add(1, std::memory_order_relaxed);
+}
+}
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr double kRunSeconds = 3.0;
+constexpr int kWidth = 1600, kHeight = 960;
+
+double secondsSince(Clock::time_point start) {
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// Frames per second of present alone: a window of the same size, one frame word-for-word
+// of the game's layout put on screen as fast as the backend allows.
+double barePresentFps(std::string& why) {
+  platform::NativeWindow* window = platform::createNativeWindow(kWidth, kHeight, "bench-bare-present", why);
+  if (!window) return 0;
+  std::vector<std::uint32_t> frame(std::size_t(kWidth) * kHeight);
+  for (std::size_t i = 0; i < frame.size(); ++i) frame[i] = std::uint32_t(i * 2654435761u) & 0xFFFFFFu;
+  for (int i = 0; i < 10; ++i) platform::presentNativeFrame(window, frame.data(), kWidth, kHeight);
+  std::uint64_t count = 0;
+  const auto start = Clock::now();
+  while (secondsSince(start) < kRunSeconds) {
+    platform::pumpNativeEvents(window);
+    frame[count % frame.size()] ^= 0xFFFFFF;
+    platform::presentNativeFrame(window, frame.data(), kWidth, kHeight);
+    ++count;
+  }
+  const double fps = double(count) / secondsSince(start);
+  platform::destroyNativeWindow(window);
+  return fps;
+}
+
+void BM_FullLoopInWindow(benchmark::State& state) {
+  std::string why;
+  double bareFps = 0, passesPerSecond = 0, screenFps = 0;
+  for (auto _ : state) {
+    bareFps = barePresentFps(why);
+    if (bareFps == 0) {
+      state.SkipWithError(("no window for the bare present loop: " + why).c_str());
+      return;
+    }
+    if (!bench_scene::openGame(why)) {
+      state.SkipWithError(why.c_str());
+      return;
+    }
+    bench_scene::buildBusyScene();
+    RoundTimer timer;
+    for (int i = 0; i < 20; ++i) playingPass(timer);
+    const std::uint64_t presentsBefore = presents.load();
+    std::uint64_t passes = 0;
+    const auto start = Clock::now();
+    auto lastRebuild = start;
+    while (secondsSince(start) < kRunSeconds) {
+      // Shots leave the field and bombs burn out: renew the busy scene four times a second.
+      if (secondsSince(lastRebuild) > 0.25) {
+        bench_scene::buildBusyScene();
+        lastRebuild = Clock::now();
+      }
+      updateIfDue(timer, true);
+      drawFrame();
+      gfx::showFrame();
+      ++passes;
+    }
+    const double seconds = secondsSince(start);
+    passesPerSecond = double(passes) / seconds;
+    screenFps = double(presents.load() - presentsBefore) / seconds;
+  }
+  state.counters["bare_present_fps"] = bareFps;
+  state.counters["loop_passes_per_s"] = passesPerSecond;
+  state.counters["frames_on_screen_per_s"] = screenFps;
+  state.counters["ratio_to_bare_present"] = screenFps / bareFps;
+}
+
+BENCHMARK(BM_FullLoopInWindow)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const char* display = std::getenv("DISPLAY");
+  if (!display || !*display) {
+    std::puts("bench_full_loop: skipped: no display (DISPLAY is not set); run it with xvfb-run -a");
+    return 0;
+  }
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
