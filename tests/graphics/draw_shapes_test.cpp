@@ -553,3 +553,24 @@ TEST(RegionSets, UnionIntersectionAndOffset) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(EmptyTarget, DrawingOnAnImageWithoutPixelsChangesNothingAndDoesNotCrash) {
+  IMAGE empty;
+  setDrawTarget(&empty);
+  gfx::DrawOnImg* device = gfx::graphicsState.currentDevice;
+  device->clearTarget();
+  device->drawRectangle(0, 0, 10, 10);
+  device->drawEllipse(0, 0, 10, 10);
+  device->floodFill(0, 0, 0, 1);
+  device->drawText(0, 0, "text");
+  const gfx::Point line[2] = {{0, 0}, {5, 5}};
+  device->drawPolyline(line, 2);
+  EXPECT_EQ(device->getPixel(0, 0), 0xFFFFFFFFu) << "no pixel to read";
+  EXPECT_EQ(device->targetWidth(), 0);
+  EXPECT_EQ(pixelBuffer(&empty), nullptr);
+  setDrawTarget(nullptr);
+}
+
+}  // namespace
