@@ -184,6 +184,7 @@ void* openGraphics(int width, int height, std::uint32_t flags) {
   void* handle = graphicsState.windowDevice->initWindow(width, height, flags);
   if (!handle) {
     std::printf("cannot open window: %s\n", graphicsState.window->openError().c_str());
+    std::fflush(stdout);
     std::exit(1);
   }
   return handle;
