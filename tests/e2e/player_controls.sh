@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# The player's controls in the real window under Xvfb, driven with xdotool as a person would:
+# W A S D and the arrow keys walk the player, firing shrinks the ammunition bar, running
+# shrinks the energy bar. The monsters are kings that neither move nor hurt and whose
+# pictures are left out of the working directory, so the field shows the player alone.
+# Usage: player_controls.sh <path to dream-arena>
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+
+e2e_init player_controls "$1"
+e2e_stage_workdir 'king*.png' 'kingatk*.png'
+# damage, hit points, speed, kind code: harmless kings that stand still
+e2e_write_table $'0 1000000 0 4\n0 1000000 0 4\n0 1000000 0 4\n0 1000000 0 4\n'
+e2e_start_xvfb
+e2e_start_game
+
+# Title, then the four-second countdown.
+sleep 1
+e2e_click 800 600
+sleep 5.5
+
+# The player: the bounding box of everything that differs from the background in the field.
+player_box() {
+  e2e_grab
+  local box
+  box=$(e2e_bbox 0 0 1600 760)
+  [[ $box != none ]] || e2e_fail "no player in the field"
+  echo "$box"
+}
+centre() {
+  local x0 y0 x1 y1 n
+  read -r x0 y0 x1 y1 n <<<"$1"
+  ((n >= 200)) || e2e_fail "too little of the player is visible ($n pixels): $1"
+  echo "$(((x0 + x1) / 2)) $(((y0 + y1) / 2))"
+}
+
+# walk <key> <dx sign> <dy sign>: holds the key and checks the player went that way.
+walk() {
+  local key=$1 sx=$2 sy=$3 before after bx by ax ay dx dy
+  before=$(centre "$(player_box)")
+  e2e_key_hold 0.3 "$key"
+  sleep 0.2
+  after=$(centre "$(player_box)")
+  read -r bx by <<<"$before"
+  read -r ax ay <<<"$after"
+  dx=$((ax - bx))
+  dy=$((ay - by))
+  if ((sx != 0)); then
+    ((dx * sx >= 20 && dy * dy <= 36)) || e2e_fail "$key moved the player by ($dx, $dy)"
+  else
+    ((dy * sy >= 20 && dx * dx <= 36)) || e2e_fail "$key moved the player by ($dx, $dy)"
+  fi
+  echo "$key: ($dx, $dy)"
+}
+
+walk d 1 0
+walk a -1 0
+walk s 0 1
+walk w 0 -1
+walk Right 1 0
+walk Left -1 0
+walk Down 0 1
+walk Up 0 -1
+
+# The bars: their fill colours as pixels, measured from x 101 inside the border.
+ammo_bar() { e2e_grab; e2e_run_length 101 875 255 221 65; }
+energy_bar() { e2e_grab; e2e_run_length 101 925 80 227 97; }
+
+sleep 2  # energy back to full after the walks
+full_ammo=$(ammo_bar)
+((full_ammo >= 490)) || e2e_fail "ammunition bar at the start is $full_ammo pixels"
+read -r px py <<<"$(centre "$(player_box)")"
+aim_x=$((px < 800 ? px + 400 : px - 400))
+for _ in 1 2 3 4 5; do
+  e2e_click "$aim_x" "$py"
+  sleep 0.25
+done
+sleep 0.3
+fewer_ammo=$(ammo_bar)
+echo "ammunition bar: $full_ammo -> $fewer_ammo pixels"
+((full_ammo - fewer_ammo >= 4 * 16)) || e2e_fail "five shots shrank the ammunition bar only from $full_ammo to $fewer_ammo"
+
+sleep 2
+full_energy=$(energy_bar)
+((full_energy >= 490)) || e2e_fail "energy bar before running is $full_energy pixels"
+e2e_key_down h
+sleep 0.6
+running_energy=$(energy_bar)
+e2e_key_up h
+echo "energy bar: $full_energy -> $running_energy pixels"
+((full_energy - running_energy >= 50)) || e2e_fail "running shrank the energy bar only from $full_energy to $running_energy"
+
+kill -0 "$E2E_GAME_PID" 2>/dev/null || e2e_fail "the game ended during the test"
+echo "player_controls: passed"
