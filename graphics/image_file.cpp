@@ -38,6 +38,40 @@ bool pictureSizeAllowed(std::uint64_t width, std::uint64_t height) {
   return width * height * 4 <= kMaxBufferBytes;
 }
 
+// libpng's simplified reader scrambles the pixels of Adam7-interlaced 16-bit pictures when
+// it reduces them to 8 bits, while its 16-bit linear read of them is right. Such a file is
+// recognised by its header (bit depth byte 24, interlace byte 28).
+bool interlaced16Bit(const std::uint8_t* bytes, std::uint32_t size) {
+  return size > 28 && std::memcmp(bytes + 12, "IHDR", 4) == 0 && bytes[24] == 16 && bytes[28] == 1;
+}
+
+// Reads an interlaced 16-bit picture at 16 bits and writes it back as a plain 16-bit PNG
+// in memory, whose 8-bit read is the usual one. Empty when libpng fails either way.
+std::vector<std::uint8_t> deinterlaced16Bit(png_image& png) {
+  png.format = PNG_FORMAT_LINEAR_RGB_ALPHA;
+  std::vector<std::uint16_t> linear;
+  std::vector<std::uint8_t> file;
+  try {
+    linear.resize(std::size_t(png.width) * png.height * 4);
+  } catch (const std::bad_alloc&) {
+    png_image_free(&png);
+    return file;
+  }
+  if (!png_image_finish_read(&png, nullptr, linear.data(), 0, nullptr)) return file;
+  png_image out;
+  std::memset(&out, 0, sizeof out);
+  out.version = PNG_IMAGE_VERSION;
+  out.width = png.width;
+  out.height = png.height;
+  out.format = PNG_FORMAT_LINEAR_RGB_ALPHA;
+  png_alloc_size_t length = 0;
+  if (!png_image_write_get_memory_size(out, length, 0, linear.data(), 0, nullptr)) return file;
+  file.resize(length);
+  if (!png_image_write_to_memory(&out, file.data(), &length, 0, linear.data(), 0, nullptr)) file.clear();
+  file.resize(file.empty() ? 0 : length);
+  return file;
+}
+
 Picture decodePng(const std::uint8_t* bytes, std::uint32_t size) {
   Picture picture;
   if (bytes == nullptr || size == 0) return picture;
@@ -48,6 +82,10 @@ Picture decodePng(const std::uint8_t* bytes, std::uint32_t size) {
   if (!pictureSizeAllowed(png.width, png.height)) {
     png_image_free(&png);
     return picture;
+  }
+  if (interlaced16Bit(bytes, size)) {
+    const std::vector<std::uint8_t> plain = deinterlaced16Bit(png);
+    return plain.empty() ? picture : decodePng(plain.data(), std::uint32_t(plain.size()));
   }
   png.format = PNG_FORMAT_BGRA;
   std::vector<std::uint32_t> words;
