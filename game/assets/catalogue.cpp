@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "graphics/image_file.h"
@@ -40,7 +41,9 @@ void loadNamed(IMAGE* images, const char* dir, std::initializer_list<const char*
 void loadSound(sf::SoundBuffer& buffer, const char* file) {
   std::string path = std::string(kMusicDir) + file;
   std::replace(path.begin(), path.end(), '\\', '/');
-  if (!buffer.loadFromFile(path)) {
+  // SFML's FLAC check spins for ever on a directory it could open: only files are tried.
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error) || !buffer.loadFromFile(path)) {
     std::fputs("sound load fail\n", stdout);
     std::fflush(stdout);
     std::_Exit(1);
