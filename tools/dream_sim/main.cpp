@@ -39,6 +39,7 @@ struct Options {
   PlayerKind player = PlayerKind::kRandom;
   bool frames = true;
   bool check = false;
+  bool frameHash = false;
 };
 
 void printHelp() {
@@ -58,6 +59,8 @@ void printHelp() {
       "  --check            after every pass, check that every list is consistent (each element\n"
       "                     reachable from its head, links both ways, no cycle) and that no\n"
       "                     position is NaN; the first violation is printed and exits with 1\n"
+      "  --frame-hash       print one digest of every composed frame's pixels, to show that a\n"
+      "                     change to the drawing code leaves every pixel as it was\n"
       "  --help             this text\n"
       "\n"
       "Prints ticks, frames, rounds, deaths, kills, score, peak list lengths, start-up time,\n"
@@ -96,6 +99,8 @@ int parseOptions(int argc, char** argv, Options& options) {
       options.frames = false;
     } else if (arg == "--check") {
       options.check = true;
+    } else if (arg == "--frame-hash") {
+      options.frameHash = true;
     } else {
       std::fprintf(stderr, "dream-sim: bad option or value: %s%s%s (see --help)\n", arg.c_str(), next ? " " : "",
                    next ? next : "");
@@ -144,6 +149,7 @@ class Simulation {
   void startUpTimed();
   // After every pass: kills, peaks and (with --check) the consistency check.
   void afterPass();
+  void hashFrame();
   bool playRound(RoundTimer& timer, bool& countdownPending);
   void gameOver(RoundTimer& timer, bool& countdownPending, bool& anotherRound);
   void printSummary() const;
@@ -162,6 +168,7 @@ class Simulation {
   ListLengths peak_;
   Timing update_, frame_, startUp_;
   bool violated_ = false;
+  std::uint64_t frameDigest_ = 0xCBF29CE484222325ull;
 };
 
 void Simulation::startUpTimed() {
@@ -173,6 +180,17 @@ void Simulation::startUpTimed() {
   if (!options_.frames) setDrawTarget(&sink_);
   // startUp seeds with the calendar time; the run stays reproducible by its own seed.
   std::srand(options_.seed + static_cast<std::uint32_t>(rounds_));
+}
+
+// Folds the working image's words into the run's digest (with --frame-hash).
+void Simulation::hashFrame() {
+  if (!options_.frameHash || !options_.frames) return;
+  const std::uint32_t* words = pixelBuffer(nullptr);
+  if (!words) return;
+  const std::size_t count = std::size_t(targetWidth()) * std::size_t(targetHeight());
+  std::uint64_t h = frameDigest_;
+  for (std::size_t i = 0; i < count; ++i) h = (h ^ words[i]) * 0x100000001B3ull;
+  frameDigest_ = h;
 }
 
 void Simulation::afterPass() {
@@ -210,6 +228,7 @@ bool Simulation::playRound(RoundTimer& timer, bool& countdownPending) {
       playingPass(timer);
       frame_.add(frameWatch.ns());
       ++frames_;
+      hashFrame();
     } else {
       drawFrame();
     }
@@ -244,6 +263,7 @@ void Simulation::gameOver(RoundTimer& timer, bool& countdownPending, bool& anoth
     if (options_.frames) {
       frame_.add(frameWatch.ns());
       ++frames_;
+      hashFrame();
     }
     afterPass();
     if (choice == GameOverChoice::kAnotherRound) {
@@ -316,6 +336,8 @@ void Simulation::printSummary() const {
   if (options_.frames) std::printf("frame: %.3f ms mean, %.3f ms max\n", frame_.meanNs() / 1e6, frame_.maxNs / 1e6);
   std::printf("peak resident memory: %ld KiB\n", peakResidentKiB());
   if (options_.check) std::printf("checks: %s\n", violated_ ? "FAILED" : "passed after every pass");
+  if (options_.frameHash && options_.frames)
+    std::printf("frame digest: %016llx\n", static_cast<unsigned long long>(frameDigest_));
 }
 
 }  // namespace
