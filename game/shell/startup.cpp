@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -38,6 +39,9 @@ int lastLine(const std::string& text, std::size_t start) {
 }
 
 void readMonsterTable() {
+  // A directory opens like a file but throws on the first read: only files are read.
+  std::error_code error;
+  if (!std::filesystem::is_regular_file("monsterData.txt", error)) failStart("data text open fail");
   std::ifstream file("monsterData.txt", std::ios::binary);
   if (!file) failStart("data text open fail");
   std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
