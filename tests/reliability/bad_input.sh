@@ -1,0 +1,181 @@
+#!/usr/bin/env bash
+# The whole program fed bad input, one row of the README's "Bad input" table per case: each
+# case gets a copy of the staged working directory with one thing broken, runs the real
+# game under Xvfb and checks what it printed and how it ended. A case that must work waits
+# for the title screen (and, for pictures, the background), checks the game still runs a
+# second later, then ends it with SIGTERM and expects nothing printed.
+# Usage: bad_input.sh <path to dream-arena>
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../e2e/lib.sh"
+
+e2e_init bad_input "$1"
+xwin=${DA_TOOL_DIR:-${DA_BINARY_DIR:-}/tests/reliability}/xwin
+[[ -x $xwin ]] || e2e_fail "no xwin helper at $xwin"
+e2e_start_xvfb
+
+good_table=$'5 18 3 1\n2 15 2 2\n3 21 2 3\n2 30 2 4\n'
+pictures=resources/images/pillowkin
+failures=0
+cases=0
+
+# A fresh copy of the staged working directory for one case.
+fresh() {
+  rm -rf "$E2E_WORK/case"
+  mkdir -p "$E2E_WORK/case"
+  cp -r "$DA_STAGE_DIR/resources" "$E2E_WORK/case/resources"
+  printf '%s' "$good_table" >"$E2E_WORK/case/monsterData.txt"
+  cd "$E2E_WORK/case"
+}
+
+# A PNG whose header claims width x height with a correct CRC, then a real picture's data.
+claiming_png() { # claiming_png <width> <height> <out>
+  python3 - "$1" "$2" "$3" <<'PY'
+import struct, sys, zlib
+w, h, out = int(sys.argv[1]), int(sys.argv[2]), sys.argv[3]
+body = b"IHDR" + struct.pack(">IIBBBBB", w, h, 8, 6, 0, 0, 0)
+raw = b"\x00" + b"\xff\x00\x00\xff"
+idat = b"IDAT" + zlib.compress(raw)
+chunk = lambda b: struct.pack(">I", len(b) - 4) + b + struct.pack(">I", zlib.crc32(b))
+open(out, "wb").write(b"\x89PNG\r\n\x1a\n" + chunk(body) + chunk(idat) + chunk(b"IEND"))
+PY
+}
+
+fail_case() {
+  echo "FAIL $1: $2" >&2
+  failures=$((failures + 1))
+}
+
+# run_case <name> <expectation> [runner...]: expectation is "works", "works-white" (the
+# background picture must show white at (20, 20)) or the exact text expected on standard
+# output before exit status 1. The optional runner prefixes the game's command line.
+run_case() {
+  local name=$1 expect=$2
+  shift 2
+  cases=$((cases + 1))
+  local out="$E2E_WORK/out_$cases.txt" err="$E2E_WORK/err_$cases.txt"
+  "$@" "$E2E_GAME" >"$out" 2>"$err" &
+  local pid=$! status=running n
+  if [[ $expect == works* ]]; then
+    # The title's white text box, then (for pictures) the background.
+    if ! "$xwin" waitpixel dream-arena 427 194 FFFFFF 15000 >/dev/null; then
+      fail_case "$name" "no title screen; output: $(cat "$out" "$err")"
+      kill "$pid" 2>/dev/null || true
+      wait "$pid" 2>/dev/null || true
+      return
+    fi
+    if [[ $expect == works-white ]] && ! seen=$("$xwin" waitpixel dream-arena 20 20 FFFFFF 3000); then
+      fail_case "$name" "background pixel (20, 20) is $seen, not white: the picture did not decode"
+    fi
+    # Still running a second later: then end it (closing the window is faults.sh's business).
+    sleep 1
+    kill -0 "$pid" 2>/dev/null && kill -TERM "$pid"
+  fi
+  for ((n = 0; n < 150; ++n)); do
+    if ! kill -0 "$pid" 2>/dev/null; then
+      status=0
+      wait "$pid" || status=$?
+      break
+    fi
+    sleep 0.1
+  done
+  if [[ $status == running ]]; then
+    kill -9 "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    fail_case "$name" "still running after 15 s"
+    return
+  fi
+  if [[ $expect == works* ]]; then
+    [[ $status == 143 ]] || fail_case "$name" "exit status $status: it ended before SIGTERM or did not die by it"
+    [[ ! -s $out && ! -s $err ]] || fail_case "$name" "printed: $(cat "$out" "$err")"
+  else
+    [[ $status == 1 ]] || fail_case "$name" "exit status $status, not 1"
+    [[ $(cat "$out"; echo x) == "$expect"x ]] || fail_case "$name" "printed '$(cat "$out")', not '$expect'"
+    [[ ! -s $err ]] || fail_case "$name" "wrote to standard error: $(cat "$err")"
+  fi
+  echo "case $cases $name: exit $status, stdout '$(tr '\n' '|' <"$out")'"
+}
+
+# monsterData.txt
+fresh; rm monsterData.txt
+run_case "table missing" "data text open fail"
+fresh; : >monsterData.txt
+run_case "table empty" $'data text format fail: line 1\n'
+fresh; printf '5 18 3 1\n2 15 2 2\n3 21 2 3\n' >monsterData.txt
+run_case "table short (three lines)" $'data text format fail: line 3\n'
+fresh; printf '5 18 3 1\n2 fifteen 2 2\n3 21 2 3\n2 30 2 4\n' >monsterData.txt
+run_case "table non-numeric" $'data text format fail: line 2\n'
+fresh; printf '5 18 3 1\r\n2 15 2 2\r\n3 21 2 3\r\n2 30 2 4\r\n' >monsterData.txt
+run_case "table with CRLF line ends" works
+fresh; printf '\xEF\xBB\xBF5 18 3 1\n2 15 2 2\n3 21 2 3\n2 30 2 4\n' >monsterData.txt
+run_case "table with a byte-order mark" works
+fresh; printf '5 18 3 1\n2 15 2 2\n3 21 2 3\n2 30 2 5\n' >monsterData.txt
+run_case "table kind code 5" $'data text format fail: line 4\n'
+fresh; printf '5 18 3 1\n2 15 2 2\n3 99999999999999999999 2 3\n2 30 2 4\n' >monsterData.txt
+run_case "table huge number" $'data text format fail: line 3\n'
+fresh; rm monsterData.txt; mkdir monsterData.txt
+run_case "table is a directory" "data text open fail"
+
+# Pictures
+fresh; rm "$pictures/sharkMove4.png"
+run_case "picture missing" works
+fresh; : >resources/images/white.png
+run_case "picture empty" works
+fresh; head -c 300 "$DA_STAGE_DIR/resources/images/white.png" >resources/images/white.png
+run_case "picture truncated" works
+fresh; printf 'not a picture\n' >"$pictures/nor1.png"
+run_case "picture not PNG" works
+fresh; claiming_png 0 1 "$pictures/nor1.png"
+run_case "picture zero size" works
+fresh; claiming_png 1000000 1000000 "$pictures/nor1.png"; claiming_png 2147483647 1 resources/images/sleep1.png
+run_case "picture hostile dimensions" works
+for form in "palette|PNG8" "grey|-colorspace Gray PNG24" "grey-alpha|-colorspace Gray -type GrayscaleAlpha PNG32" \
+  "16-bit|-depth 16 PNG64" "interlaced|-interlace PNG PNG32" "16-bit-interlaced|-depth 16 -interlace PNG PNG64"; do
+  label=${form%%|*}
+  read -r -a words <<<"${form#*|}"
+  fresh
+  convert "$DA_STAGE_DIR/resources/images/white.png" "${words[@]:0:${#words[@]}-1}" \
+    "${words[-1]}:resources/images/white.png" || e2e_fail "convert could not write the $label picture"
+  run_case "picture $label" works-white
+done
+
+# Sounds
+fresh; rm resources/music/kingatk.mp3
+run_case "sound missing" $'sound load fail\n'
+fresh; : >resources/music/shoot.ogg
+run_case "sound empty" $'sound load fail\n'
+fresh; head -c 40 "$DA_STAGE_DIR/resources/music/plane.ogg" >resources/music/plane.ogg
+run_case "sound truncated to its first page" $'sound load fail\n'
+fresh; head -c $(($(stat -c %s "$DA_STAGE_DIR/resources/music/blast.mp3") / 2)) "$DA_STAGE_DIR/resources/music/blast.mp3" >resources/music/blast.mp3
+run_case "sound truncated in the middle" works
+fresh; printf 'not a sound\n' >resources/music/blast.mp3
+run_case "sound not audio" $'sound load fail\n'
+fresh; cp "$DA_STAGE_DIR/resources/music/boom.ogg" resources/music/blast.mp3
+run_case "sound with the wrong extension" works
+fresh; rm resources/music/waterhit.mp3; mkdir resources/music/waterhit.mp3
+run_case "sound is a directory" $'sound load fail\n'
+
+# The working directory
+fresh; rm -rf resources; printf 'x' >resources
+run_case "resources is a file" $'sound load fail\n'
+fresh
+chmod 000 "$E2E_WORK/case"
+if [[ $(id -u) == 0 ]]; then
+  # root reads any directory: run the game as nobody, from a copy nobody can execute.
+  cp "$E2E_GAME" "$E2E_WORK/dream-arena"
+  chmod 755 "$E2E_WORK" "$E2E_WORK/dream-arena"
+  E2E_GAME_SAVED=$E2E_GAME
+  E2E_GAME=$E2E_WORK/dream-arena
+  run_case "working directory not readable" "data text open fail" runuser -u nobody -- env DISPLAY="$DISPLAY" ALSOFT_DRIVERS=null
+  E2E_GAME=$E2E_GAME_SAVED
+else
+  run_case "working directory not readable" "data text open fail"
+fi
+cd "$E2E_WORK"
+chmod 755 "$E2E_WORK/case"
+fresh; cd "$E2E_WORK/case" && rm -rf "$E2E_WORK/case"
+run_case "working directory deleted" "data text open fail"
+cd "$E2E_WORK"
+
+echo "bad_input: $cases cases, $failures failed"
+((failures == 0))
