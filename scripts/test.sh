@@ -16,3 +16,9 @@ cmake -S "$root" -B "$build" -DDA_SANITIZE=$sanitize >/dev/null
 cmake --build "$build" -j"$(nproc)"
 cd "$build"
 ctest --output-on-failure
+
+# Short runs of the long checks: 10 s of fuzzing per loader, a few simulated minutes of
+# play under the sanitizers.
+cd "$root"
+bash "$root/scripts/fuzz.sh" 10
+bash "$root/scripts/soak.sh" --ticks 20000

@@ -5,6 +5,9 @@
 //   xwin pixel TITLE X Y [X Y ...]       print each client pixel as RRGGBB
 //   xwin waitpixel TITLE X Y RRGGBB MS   wait until that pixel has that colour (exit 3: it never did;
 //                                        the last colour seen is printed)
+//   xwin waitcount TITLE L T R B RRGGBB N MS
+//                                        wait until the box holds at least N pixels of that colour
+//                                        (exit 3: it never did; the last count is printed)
 // Exit 1 when the display cannot be opened.
 #include <chrono>
 #include <cstdio>
@@ -77,6 +80,26 @@ int main(int argc, char** argv) {
       std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     std::printf("%06X\n", colour);
+    return 3;
+  }
+  if (command == "waitcount" && argc == 10) {
+    const int left = std::atoi(argv[3]), top = std::atoi(argv[4]), right = std::atoi(argv[5]), bottom = std::atoi(argv[6]);
+    const unsigned want = unsigned(std::strtoul(argv[7], nullptr, 16));
+    const long needed = std::atol(argv[8]);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(std::atoi(argv[9]));
+    long count = 0;
+    for (;;) {
+      count = 0;
+      if (XImage* image = XGetImage(display, window, left, top, unsigned(right - left), unsigned(bottom - top), AllPlanes, ZPixmap)) {
+        for (int y = 0; y < bottom - top; ++y)
+          for (int x = 0; x < right - left; ++x) count += (unsigned(XGetPixel(image, x, y)) & 0xFFFFFFu) == want;
+        XDestroyImage(image);
+      }
+      if (count >= needed) return 0;
+      if (std::chrono::steady_clock::now() > deadline) break;
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    std::printf("%ld\n", count);
     return 3;
   }
   std::fprintf(stderr, "xwin: unknown command %s\n", command.c_str());
