@@ -8,38 +8,16 @@
 # Usage: round_journey.sh <path to dream-arena>
 set -euo pipefail
 
-game=$1
-stage=${DA_STAGE_DIR:?DA_STAGE_DIR must name the staged working directory}
-work=$(mktemp -d)
-xvfb_pid=""
-game_pid=""
-
-cleanup() {
-  if [[ -n $game_pid ]] && kill -0 "$game_pid" 2>/dev/null; then kill "$game_pid" 2>/dev/null || true; fi
-  if [[ -n $xvfb_pid ]] && kill -0 "$xvfb_pid" 2>/dev/null; then kill "$xvfb_pid" 2>/dev/null || true; fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "round_journey: $*" >&2
-  if [[ -f $work/screen.ppm ]]; then
-    cp "$work/screen.ppm" "${TMPDIR:-/tmp}/round_journey_failure.ppm" && echo "last screen: ${TMPDIR:-/tmp}/round_journey_failure.ppm" >&2
-  fi
-  if [[ -f $work/out.txt ]]; then
-    echo "game output:" >&2
-    cat "$work/out.txt" >&2
-  fi
-  exit 1
-}
+source "$(dirname "$0")/lib.sh"
+e2e_init round_journey "$1"
 
 # The working directory: the staged resources and a table of weak, hard-hitting monsters
 # (damage, hit points, speed, kind code).
-ln -s "$stage/resources" "$work/resources"
-printf '5 3 3 1\n5 3 2 2\n5 3 2 3\n5 3 2 4\n' >"$work/monsterData.txt"
+e2e_stage_workdir
+e2e_write_table $'5 3 3 1\n5 3 2 2\n5 3 2 3\n5 3 2 4\n'
 
-# Screen analysis on the last grab: the window's working area starts at (wx, wy).
-cat >"$work/screen.py" <<'PY'
+# Screen analysis of the last grab, in window coordinates: text pixels, blobs, the score.
+cat >"$E2E_WORK/journey_screen.py" <<'PY'
 import sys
 
 def load(path):
@@ -122,38 +100,13 @@ elif cmd == "blobs":
         print(x, y)
 PY
 
-# Xvfb on a free display: it writes the display number to fd 4 once it is ready.
-Xvfb -displayfd 4 -screen 0 1920x1080x24 -nolisten tcp 4>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-display_number=""
-for _ in $(seq 1 100); do
-  display_number=$(tr -dc '0-9' <"$work/display" 2>/dev/null || true)
-  [[ -n $display_number ]] && break
-  kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start"
-  sleep 0.1
-done
-[[ -n $display_number ]] || fail "Xvfb gave no display"
-export DISPLAY=:$display_number
+e2e_start_xvfb
+e2e_start_game
 
-(cd "$work" && exec "$game" >"$work/out.txt" 2>&1) &
-game_pid=$!
-
-window=""
-for _ in $(seq 1 100); do
-  window=$(xdotool search --name '^dream-arena$' 2>/dev/null | head -n 1 || true)
-  [[ -n $window ]] && break
-  kill -0 "$game_pid" 2>/dev/null || fail "the game ended before its window appeared"
-  sleep 0.1
-done
-[[ -n $window ]] || fail "no window named dream-arena"
-eval "$(xdotool getwindowgeometry --shell "$window")"
-wx=$X
-wy=$Y
-[[ $WIDTH == 1600 && $HEIGHT == 960 ]] || fail "window is ${WIDTH}x${HEIGHT}, not 1600x960"
-
-grab() { import -window root -depth 8 "ppm:$work/screen.ppm" || fail "screen grab failed"; }
-look() { python3 "$work/screen.py" "$1" "$work/screen.ppm" "$wx" "$wy" "${@:2}"; }
-move_to() { xdotool mousemove $((wx + $1)) $((wy + $2)); }
+fail() { e2e_fail "$@"; }
+grab() { e2e_grab; }
+look() { python3 "$E2E_WORK/journey_screen.py" "$1" "$E2E_WORK/screen.ppm" "$E2E_WX" "$E2E_WY" "${@:2}"; }
+move_to() { xdotool mousemove $((E2E_WX + $1)) $((E2E_WY + $2)); }
 text_in() { # text_in left top right bottom: true when the box shows screen text
   local n
   n=$(look text "$@")
@@ -167,7 +120,7 @@ game_over_shown() {
 wait_for_game_over() {
   local deadline=$((SECONDS + $1))
   while ((SECONDS < deadline)); do
-    kill -0 "$game_pid" 2>/dev/null || fail "the game ended during a round"
+    kill -0 "$E2E_GAME_PID" 2>/dev/null || fail "the game ended during a round"
     grab
     game_over_shown && return 0
     sleep 1
@@ -241,12 +194,12 @@ move_to 1590 950
 wait_for_game_over 240
 
 # Enter: the farewell, then the program ends with status 0.
-xdotool windowfocus "$window" 2>/dev/null || true
+e2e_focus
 xdotool key Return
 farewell=0
 for _ in $(seq 1 8); do
   sleep 0.1
-  kill -0 "$game_pid" 2>/dev/null || break
+  kill -0 "$E2E_GAME_PID" 2>/dev/null || break
   grab
   # "Thanks for your play." starts at x 275, left of every game-over text on that line.
   if text_in 275 192 440 300; then
@@ -255,8 +208,12 @@ for _ in $(seq 1 8); do
   fi
 done
 ((farewell == 1)) || fail "the farewell \"Thanks for your play.\" was not shown"
+# Waited for in this shell: only the shell that started the game can read its status.
 status=0
-wait "$game_pid" || status=$?
-game_pid=""
+timeout_at=$((SECONDS + 10))
+while kill -0 "$E2E_GAME_PID" 2>/dev/null && ((SECONDS < timeout_at)); do sleep 0.1; done
+kill -0 "$E2E_GAME_PID" 2>/dev/null && fail "the game still runs 10 s after Enter"
+wait "$E2E_GAME_PID" || status=$?
+E2E_GAME_PID=""
 ((status == 0)) || fail "exit status $status after Enter"
 echo "round_journey: passed"
