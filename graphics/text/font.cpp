@@ -149,14 +149,17 @@ FT_Face openFace(const FaceFile& file) {
   return face;
 }
 
-std::string fontKey(const LOGFONTA& d) {
+// Writes the font's cache key into key, appending piece by piece so that a string kept
+// from call to call is reused without allocating.
+void fontKey(const LOGFONTA& d, std::string& key) {
   char face[33] = {};
   std::memcpy(face, d.lfFaceName, 31);
-  std::string key = lower(face);
-  key += '|' + std::to_string(d.lfHeight) + '|' + std::to_string(d.lfWidth) + '|' + std::to_string(d.lfWeight >= 600) +
-         '|' + std::to_string(d.lfItalic != 0) + '|' + std::to_string(d.lfUnderline != 0) + '|' +
-         std::to_string(d.lfStrikeOut != 0);
-  return key;
+  key = lower(face);
+  for (long number : {long(d.lfHeight), long(d.lfWidth), long(d.lfWeight >= 600), long(d.lfItalic != 0),
+                      long(d.lfUnderline != 0), long(d.lfStrikeOut != 0)}) {
+    key += '|';
+    key += std::to_string(number);
+  }
 }
 
 }  // namespace
@@ -181,7 +184,8 @@ std::string resolvedFamily(const char* face, bool bold, bool italic) {
 Font* fontFor(const LOGFONTA& d) {
   Library& lib = library();
   std::lock_guard<std::mutex> guard(lib.mutex);
-  std::string key = fontKey(d);
+  static std::string key;  // guarded by lib.mutex
+  fontKey(d, key);
   auto it = lib.fonts.find(key);
   if (it != lib.fonts.end()) return it->second.get();
 
@@ -316,7 +320,10 @@ void Font::draw(const raster::Surface& surface, std::int64_t x, std::int64_t y, 
     std::int64_t left;
     std::int64_t top;
   };
-  std::vector<Placed> placed;
+  // Kept from call to call (under the library lock): drawing text allocates nothing once
+  // the longest text has been drawn.
+  static std::vector<Placed> placed;
+  placed.clear();
   placed.reserve(length);
   std::int64_t baseline = y + ascent;
   std::int64_t pen = x;
