@@ -48,7 +48,7 @@ wait "$pid" || status=$?
 elapsed=$(($(date +%s) - started))
 
 cat "$log"
-reports=$(cat "$build"/soak.asan* 2>/dev/null | grep -cE 'ERROR: (Address|Leak)Sanitizer|runtime error:' || true)
+reports=$(cat "$log" "$build"/soak.asan* 2>/dev/null | grep -cE 'ERROR: (Address|Leak)Sanitizer|runtime error:' || true)
 samples=$(wc -l <"$rss")
 verdict=0
 if [ "$samples" -ge 10 ]; then
@@ -61,6 +61,6 @@ echo "soak: $ticks ticks, seed $seed, exit $status, ${elapsed} s, sanitizer repo
   "resident memory ${base} KiB after the first tenth, ${late} KiB peak in the second half ($samples samples)"
 [ "$status" -eq 0 ] || { echo "soak: dream-sim failed"; verdict=1; }
 grep -q '^checks: passed after every pass' "$log" || { echo "soak: the checks did not pass"; verdict=1; }
-[ "$reports" -eq 0 ] || { echo "soak: sanitizer reports:"; cat "$build"/soak.asan*; verdict=1; }
+[ "$reports" -eq 0 ] || { echo "soak: sanitizer reports:"; grep -hE -A3 'ERROR: |runtime error:' "$log" "$build"/soak.asan* 2>/dev/null; verdict=1; }
 [ "$growth" -le 16384 ] || { echo "soak: resident memory grew by $growth KiB"; verdict=1; }
 exit $verdict
