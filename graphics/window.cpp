@@ -190,7 +190,7 @@ void GraphWnd::windowThreadMain(int width, int height, std::uint32_t flags, std:
       if (now - last > kAutoCopyIntervalMs) {
         last = now;
         std::lock_guard<std::recursive_mutex> guard(graphicsLock());
-        stageFrame(0, 0, frameWidth_ - 1, frameHeight_ - 1);
+        if (!deferring.load(std::memory_order_relaxed)) stageFrame(0, 0, frameWidth_ - 1, frameHeight_ - 1);
       }
     }
     presentPending(window);

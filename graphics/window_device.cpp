@@ -23,7 +23,12 @@ void* DrawOnWnd::initWindow(int width, int height, std::uint32_t flags) {
 
 void DrawOnWnd::closeWindow() { graphicsState.window->closeWindow(); }
 
-void DrawOnWnd::beginDeferredShow() { graphicsState.window->deferring.store(true, std::memory_order_relaxed); }
+void DrawOnWnd::beginDeferredShow() {
+  graphicsState.window->deferring.store(true, std::memory_order_relaxed);
+  // An automatic copy the window thread had already begun ends before the game draws on:
+  // the thread copies under this lock and looks at the flag again once it holds it.
+  std::lock_guard<std::recursive_mutex> guard(graphicsLock());
+}
 
 void DrawOnWnd::showFrame(int left, int top, int right, int bottom) {
   graphicsState.window->flush(left, top, right, bottom);
