@@ -21,6 +21,7 @@
 namespace {
 
 std::atomic<std::uint64_t> presents{0};
+std::atomic<std::uint64_t> presentNs{0};  // time spent in the backend's present
 
 }  // namespace
 
@@ -32,7 +33,10 @@ void __real__ZN8platform18presentNativeFrameEPNS_12NativeWindowEPKjii(platform::
 void __wrap__ZN8platform18presentNativeFrameEPNS_12NativeWindowEPKjii(platform::NativeWindow* window,
                                                                       const std::uint32_t* pixels, int width,
                                                                       int height) {
+  const auto start = std::chrono::steady_clock::now();
   __real__ZN8platform18presentNativeFrameEPNS_12NativeWindowEPKjii(window, pixels, width, height);
+  presentNs.fetch_add(std::uint64_t(std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - start).count()),
+                      std::memory_order_relaxed);
   presents.fetch_add(1, std::memory_order_relaxed);
 }
 }
@@ -49,13 +53,14 @@ double secondsSince(Clock::time_point start) {
 
 // Frames per second of present alone: a window of the same size, one frame word-for-word
 // of the game's layout put on screen as fast as the backend allows.
-double barePresentFps(std::string& why) {
+double barePresentFps(std::string& why, double& presentMs) {
   platform::NativeWindow* window = platform::createNativeWindow(kWidth, kHeight, "bench-bare-present", why);
   if (!window) return 0;
   std::vector<std::uint32_t> frame(std::size_t(kWidth) * kHeight);
   for (std::size_t i = 0; i < frame.size(); ++i) frame[i] = std::uint32_t(i * 2654435761u) & 0xFFFFFFu;
   for (int i = 0; i < 10; ++i) platform::presentNativeFrame(window, frame.data(), kWidth, kHeight);
   std::uint64_t count = 0;
+  const std::uint64_t presentsBefore = presents.load(), nsBefore = presentNs.load();
   const auto start = Clock::now();
   while (secondsSince(start) < kRunSeconds) {
     platform::pumpNativeEvents(window);
@@ -64,15 +69,16 @@ double barePresentFps(std::string& why) {
     ++count;
   }
   const double fps = double(count) / secondsSince(start);
+  presentMs = double(presentNs.load() - nsBefore) / 1e6 / double(presents.load() - presentsBefore);
   platform::destroyNativeWindow(window);
   return fps;
 }
 
 void BM_FullLoopInWindow(benchmark::State& state) {
   std::string why;
-  double bareFps = 0, passesPerSecond = 0, screenFps = 0;
+  double bareFps = 0, passesPerSecond = 0, screenFps = 0, barePresentMs = 0, loopPresentMs = 0;
   for (auto _ : state) {
-    bareFps = barePresentFps(why);
+    bareFps = barePresentFps(why, barePresentMs);
     if (bareFps == 0) {
       state.SkipWithError(("no window for the bare present loop: " + why).c_str());
       return;
@@ -84,7 +90,7 @@ void BM_FullLoopInWindow(benchmark::State& state) {
     bench_scene::buildBusyScene();
     RoundTimer timer;
     for (int i = 0; i < 20; ++i) playingPass(timer);
-    const std::uint64_t presentsBefore = presents.load();
+    const std::uint64_t presentsBefore = presents.load(), nsBefore = presentNs.load();
     std::uint64_t passes = 0;
     const auto start = Clock::now();
     auto lastRebuild = start;
@@ -102,11 +108,14 @@ void BM_FullLoopInWindow(benchmark::State& state) {
     const double seconds = secondsSince(start);
     passesPerSecond = double(passes) / seconds;
     screenFps = double(presents.load() - presentsBefore) / seconds;
+    loopPresentMs = double(presentNs.load() - nsBefore) / 1e6 / double(presents.load() - presentsBefore);
   }
   state.counters["bare_present_fps"] = bareFps;
   state.counters["loop_passes_per_s"] = passesPerSecond;
   state.counters["frames_on_screen_per_s"] = screenFps;
   state.counters["ratio_to_bare_present"] = screenFps / bareFps;
+  state.counters["present_ms_bare"] = barePresentMs;
+  state.counters["present_ms_in_loop"] = loopPresentMs;
 }
 
 BENCHMARK(BM_FullLoopInWindow)->Unit(benchmark::kMillisecond)->Iterations(1);
