@@ -118,20 +118,24 @@ e2e_locate() {
   [[ $w == 1600 && $h == 960 ]] || e2e_fail "window client area is ${w}x${h}, not 1600x960"
 }
 
-# e2e_wait_exit <seconds>: waits for the game to end; prints its exit status.
+# e2e_wait_exit <seconds>: waits for the game to end and sets E2E_EXIT_STATUS to its exit
+# status; returns 1 (E2E_EXIT_STATUS "running") when it still runs after the time. Call it in
+# the script's own shell, never inside $(...): only the shell that started the game can
+# read its status with `wait`.
+E2E_EXIT_STATUS=""
 e2e_wait_exit() {
   local n
+  E2E_EXIT_STATUS=running
   for ((n = 0; n < $1 * 10; ++n)); do
     if ! kill -0 "$E2E_GAME_PID" 2>/dev/null; then
-      local status=0
-      wait "$E2E_GAME_PID" || status=$?
+      E2E_EXIT_STATUS=0
+      wait "$E2E_GAME_PID" || E2E_EXIT_STATUS=$?
       E2E_GAME_PID=""
-      echo "$status"
       return 0
     fi
     sleep 0.1
   done
-  echo "running"
+  return 1
 }
 
 # Input, in window coordinates.
