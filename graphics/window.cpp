@@ -22,6 +22,12 @@ namespace {
 
 constexpr std::uint64_t kAutoCopyIntervalMs = 16;  // a copy when more than this has passed
 
+// Frames reach the display at most this often (125 a second, above a monitor's refresh);
+// a game that shows frames faster has only its newest one presented. Without the limit an
+// uncapped game loop keeps the display server copying 6 MB frames flat out, and the server
+// then answers everyone late, close requests included.
+constexpr std::chrono::milliseconds kMinPresentInterval(8);
+
 // The user closed the window: end the process now, without running static destructors
 // on this thread.
 [[noreturn]] void endProcessOnClose() {
@@ -158,15 +164,16 @@ void GraphWnd::stageFrame(int left, int top, int right, int bottom) {
   framePending_ = true;
 }
 
-void GraphWnd::presentPending(platform::NativeWindow* window) {
+bool GraphWnd::presentPending(platform::NativeWindow* window) {
   {
     std::lock_guard<std::mutex> lock(frameMutex_);
-    if (!framePending_) return;
+    if (!framePending_) return false;
     displayIndex_ = 1 - displayIndex_;
     framePending_ = false;
   }
   // Nobody writes the display buffer: the game stages into the other one.
   platform::presentNativeFrame(window, presentBuffers_[displayIndex_], frameWidth_, frameHeight_);
+  return true;
 }
 
 void GraphWnd::windowThreadMain(int width, int height, std::uint32_t flags, std::string title) {
@@ -183,6 +190,7 @@ void GraphWnd::windowThreadMain(int width, int height, std::uint32_t flags, std:
   if (!window) return;
 
   std::uint64_t last = platform::tickCount();
+  auto lastPresent = std::chrono::steady_clock::now() - kMinPresentInterval;
   while (!stopRequested_.load()) {
     if (platform::pumpNativeEvents(window) && !(flags & kNoCloseButton)) endProcessOnClose();
     if (!deferring.load(std::memory_order_relaxed)) {
@@ -193,10 +201,11 @@ void GraphWnd::windowThreadMain(int width, int height, std::uint32_t flags, std:
         if (!deferring.load(std::memory_order_relaxed)) stageFrame(0, 0, frameWidth_ - 1, frameHeight_ - 1);
       }
     }
-    presentPending(window);
+    auto presentDue = [&lastPresent] { return std::chrono::steady_clock::now() - lastPresent >= kMinPresentInterval; };
+    if (presentDue() && presentPending(window)) lastPresent = std::chrono::steady_clock::now();
     std::unique_lock<std::mutex> lock(frameMutex_);
     frameEvent_.wait_for(lock, std::chrono::milliseconds(1),
-                         [this] { return framePending_ || stopRequested_.load(); });
+                         [&] { return stopRequested_.load() || (framePending_ && presentDue()); });
   }
   platform::destroyNativeWindow(window);
 }

@@ -8,6 +8,7 @@
 // copies the working image under the graphics lock into the buffer the window thread is
 // not presenting from and wakes the thread, so the game never waits for the display.
 // Outside deferred mode the window thread makes such a copy by itself at most every 17 ms.
+// The window thread presents at most one frame every 8 ms: the newest one shown.
 // The native window keeps the client size it was opened with; a resized working image
 // shows the part that fits.
 #pragma once
@@ -61,8 +62,8 @@ class GraphWnd : public IMAGE {
   // Copies the rectangle of the working image into the buffer the window thread is not
   // presenting from and marks it pending. Under the graphics lock.
   void stageFrame(int left, int top, int right, int bottom);
-  // Presents the pending frame, if any. Window thread only.
-  void presentPending(platform::NativeWindow* window);
+  // Presents the pending frame, if any; true when it did. Window thread only.
+  bool presentPending(platform::NativeWindow* window);
 
   platform::NativeWindow* nativeWindow_;
   std::thread thread_;

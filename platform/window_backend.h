@@ -20,8 +20,8 @@ void destroyNativeWindow(NativeWindow* window);
 
 // Handles every pending event: keys, buttons and cursor go to the input latch
 // (input_feed.h). Returns true when the user (or the window manager) asked to close the
-// window. A lost connection to the display ends the process as a close would (stdout
-// flushed, exit status 0, no static destructors), since no window is left to show.
+// window. A lost connection to the display ends the process at once: "display connection
+// lost" on standard output, exit status 1, no static destructors.
 bool pumpNativeEvents(NativeWindow* window);
 
 // Puts width x height pixel words (the working image's layout: 0x00RRGGBB, rows top to

@@ -53,11 +53,13 @@ int virtualButtonOf(Uint8 button) {
   }
 }
 
-// Xlib calls this when the display connection breaks and exits if it returns: end the
-// process the way a closed window does, from whichever thread noticed.
+// Xlib calls this when the display connection breaks and exits if it returns. Nothing can
+// be shown any more: a fatal failure, one line on standard output and status 1, ended
+// here without static destructors (this may be the window thread).
 int onDisplayLost(Display*) {
+  std::printf("display connection lost\n");
   std::fflush(stdout);
-  _exit(0);
+  _exit(1);
 }
 
 // Ends SDL entirely (this backend is its only user) and frees what SDL keeps for the
