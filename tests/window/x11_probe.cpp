@@ -77,7 +77,9 @@ void requestClose(::Display* display, Window window) {
   event.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
   event.xclient.data.l[1] = CurrentTime;
   XSendEvent(display, window, False, NoEventMask, &event);
-  XFlush(display);
+  // Wait until the server has taken the request: a caller that exits at once must not
+  // leave it unsent behind a closing connection.
+  XSync(display, False);
 }
 
 }  // namespace x11probe
