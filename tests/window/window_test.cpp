@@ -225,7 +225,9 @@ struct Child {
   int output = -1;
 };
 
-Child startChild(const std::vector<std::string>& arguments, bool withDisplay) {
+// Starts window_child with the arguments; withDisplay false removes DISPLAY and
+// WAYLAND_DISPLAY, a non-empty display names the X display to use instead of ours.
+Child startChild(const std::vector<std::string>& arguments, bool withDisplay, const std::string& display = "") {
   int fds[2];
   if (pipe(fds) != 0) return {};
   pid_t pid = fork();
@@ -237,6 +239,7 @@ Child startChild(const std::vector<std::string>& arguments, bool withDisplay) {
       unsetenv("DISPLAY");
       unsetenv("WAYLAND_DISPLAY");
     }
+    if (!display.empty()) setenv("DISPLAY", display.c_str(), 1);
     std::vector<char*> argv{const_cast<char*>(DA_WINDOW_CHILD)};
     for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
@@ -321,6 +324,53 @@ TEST_F(ChildWindow, FlagTwoIgnoresCloseRequests) {
   x11probe::requestClose(display_, window);
   int status = 0;
   EXPECT_FALSE(waitForExit(child_, 500, status)) << "ended with status " << status;
+}
+
+// A private X server of the test's own, so that it can be killed under a running window.
+struct PrivateServer {
+  pid_t pid = -1;
+  std::string display;  // ":N"
+};
+
+PrivateServer startPrivateServer() {
+  int fds[2];
+  if (pipe(fds) != 0) return {};
+  pid_t pid = fork();
+  if (pid == 0) {
+    close(fds[0]);
+    int devnull = open("/dev/null", O_WRONLY);
+    dup2(devnull, STDOUT_FILENO);
+    dup2(devnull, STDERR_FILENO);
+    std::string fd = std::to_string(fds[1]);
+    execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1600x960x24", "-nolisten", "tcp",
+           static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(fds[1]);
+  std::string number = readOutput(Child{pid, fds[0]}, "\n", 10000);
+  close(fds[0]);
+  if (number.empty() || number.back() != '\n') {
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+    return {};
+  }
+  number.pop_back();
+  return PrivateServer{pid, ":" + number};
+}
+
+TEST_F(ChildWindow, LostDisplayPrintsOneLineAndExitsWithStatusOne) {
+  PrivateServer server = startPrivateServer();
+  ASSERT_GT(server.pid, 0) << "Xvfb did not start";
+  child_ = startChild({"show", "0"}, true, server.display);
+  ASSERT_GT(child_.pid, 0);
+  std::string ready = readOutput(child_, "ready\n", 10000);
+  kill(server.pid, SIGKILL);
+  waitpid(server.pid, nullptr, 0);
+  ASSERT_NE(ready.find("ready\n"), std::string::npos) << ready;
+  int status = 0;
+  ASSERT_TRUE(waitForExit(child_, 3000, status)) << "still running after its display was killed";
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << "status " << status;
+  EXPECT_EQ(readOutput(child_, "", 1000), "tail without newlinedisplay connection lost\n");
 }
 
 TEST_F(ChildWindow, NoDisplayPrintsOneLineAndExitsWithStatusOne) {
