@@ -3,7 +3,6 @@
 // closeGraphics. Depends on the platform's window backend, clock and the layer's record.
 #include "graphics/window.h"
 
-#include <emmintrin.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -15,6 +14,7 @@
 #include "graphics/device.h"
 #include "graphics/graphics_state.h"
 #include "platform/clock.h"
+#include "platform/frame_copy.h"
 #include "platform/window_backend.h"
 
 namespace gfx {
@@ -33,27 +33,6 @@ constexpr std::chrono::milliseconds kMinPresentInterval(8);
 [[noreturn]] void endProcessOnClose() {
   std::fflush(stdout);
   _exit(0);
-}
-
-// Copies count words into a present buffer with streaming stores: the window thread and
-// the display read that buffer next, not the game, so it need not pass through this
-// core's cache (and leaves the working image and the sprites there). The fence makes the
-// words visible before the frame lock is released.
-void streamWords(std::uint32_t* to, const std::uint32_t* from, std::size_t count) {
-  std::size_t i = 0;
-  for (; i < count && (reinterpret_cast<std::uintptr_t>(to + i) & 15) != 0; ++i) to[i] = from[i];
-  for (; i + 16 <= count; i += 16) {
-    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
-    const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i + 4));
-    const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i + 8));
-    const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i + 12));
-    _mm_stream_si128(reinterpret_cast<__m128i*>(to + i), a);
-    _mm_stream_si128(reinterpret_cast<__m128i*>(to + i + 4), b);
-    _mm_stream_si128(reinterpret_cast<__m128i*>(to + i + 8), c);
-    _mm_stream_si128(reinterpret_cast<__m128i*>(to + i + 12), d);
-  }
-  for (; i < count; ++i) to[i] = from[i];
-  _mm_sfence();
 }
 
 }  // namespace
@@ -154,7 +133,7 @@ void GraphWnd::stageFrame(int left, int top, int right, int bottom) {
     std::memcpy(staged, presentBuffers_[displayIndex_], std::size_t(frameWidth_) * frameHeight_ * 4);
   if (pixels && x0 <= x1 && y0 <= y1) {
     if (wholeFrame && width_ == frameWidth_) {
-      streamWords(staged, pixels, std::size_t(frameWidth_) * frameHeight_);
+      platform::streamFrameWords(staged, pixels, std::size_t(frameWidth_) * frameHeight_);
     } else {
       for (int y = y0; y <= y1; ++y)
         std::memcpy(staged + std::size_t(y) * frameWidth_ + x0, pixels + std::size_t(y) * width_ + x0,

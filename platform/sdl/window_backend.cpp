@@ -7,7 +7,6 @@
 #include <SDL.h>
 #include <SDL_syswm.h>
 #include <X11/Xlib.h>
-#include <emmintrin.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -16,6 +15,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/frame_copy.h"
 #include "platform/input.h"
 #include "platform/input_feed.h"
 
@@ -85,25 +85,6 @@ void followPointerOutside(NativeWindow* native) {
   SDL_GetGlobalMouseState(&globalX, &globalY);
   SDL_GetWindowPosition(native->window, &windowX, &windowY);
   recordCursor(globalX - windowX, globalY - windowY);
-}
-
-// Copies count words into the window surface with streaming stores: the display server
-// reads the surface next, so it need not pass through this core's cache.
-void streamWords(std::uint32_t* to, const std::uint32_t* from, std::size_t count) {
-  std::size_t i = 0;
-  for (; i < count && (reinterpret_cast<std::uintptr_t>(to + i) & 15) != 0; ++i) to[i] = from[i];
-  for (; i + 16 <= count; i += 16) {
-    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
-    const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i + 4));
-    const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i + 8));
-    const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i + 12));
-    _mm_stream_si128(reinterpret_cast<__m128i*>(to + i), a);
-    _mm_stream_si128(reinterpret_cast<__m128i*>(to + i + 4), b);
-    _mm_stream_si128(reinterpret_cast<__m128i*>(to + i + 8), c);
-    _mm_stream_si128(reinterpret_cast<__m128i*>(to + i + 12), d);
-  }
-  for (; i < count; ++i) to[i] = from[i];
-  _mm_sfence();
 }
 
 }  // namespace
@@ -198,7 +179,7 @@ void presentNativeFrame(NativeWindow* native, const std::uint32_t* pixels, int w
   auto* target = static_cast<std::uint8_t*>(surface->pixels);
   if (surface->format->format == SDL_PIXELFORMAT_RGB888) {
     if (surface->pitch == sourcePitch && columns == width && rows == height) {
-      streamWords(reinterpret_cast<std::uint32_t*>(target), pixels, std::size_t(width) * height);
+      streamFrameWords(reinterpret_cast<std::uint32_t*>(target), pixels, std::size_t(width) * height);
     } else {
       for (int y = 0; y < rows; ++y)
         std::memcpy(target + std::size_t(y) * surface->pitch, pixels + std::size_t(y) * width, std::size_t(columns) * 4);
