@@ -61,9 +61,7 @@ void* GraphWnd::openWindow(int width, int height, std::uint32_t flags) {
   presentBuffers_[0] = allocatePixelWords(width, height);
   presentBuffers_[1] = allocatePixelWords(width, height);
   if (!presentBuffers_[0] || !presentBuffers_[1]) {
-    freePixelWords(presentBuffers_[0]);
-    freePixelWords(presentBuffers_[1]);
-    presentBuffers_[0] = presentBuffers_[1] = nullptr;
+    releasePresentBuffers();
     openError_ = "no frame of " + std::to_string(width) + " x " + std::to_string(height) + " pixels can be made";
     return nullptr;
   }
@@ -82,9 +80,7 @@ void* GraphWnd::openWindow(int width, int height, std::uint32_t flags) {
   }
   if (threadFailed_) {
     thread_.join();
-    freePixelWords(presentBuffers_[0]);
-    freePixelWords(presentBuffers_[1]);
-    presentBuffers_[0] = presentBuffers_[1] = nullptr;
+    releasePresentBuffers();
     return nullptr;
   }
   {
@@ -104,9 +100,14 @@ void GraphWnd::closeWindow() {
   frameEvent_.notify_all();
   thread_.join();
   nativeWindow_ = nullptr;
-  freePixelWords(presentBuffers_[0]);
-  freePixelWords(presentBuffers_[1]);
-  presentBuffers_[0] = presentBuffers_[1] = nullptr;
+  releasePresentBuffers();
+}
+
+void GraphWnd::releasePresentBuffers() {
+  for (std::uint32_t*& buffer : presentBuffers_) {
+    freePixelWords(buffer);
+    buffer = nullptr;
+  }
 }
 
 void GraphWnd::flush(int left, int top, int right, int bottom) {

@@ -62,6 +62,7 @@ class GraphWnd : public IMAGE {
   // Copies the rectangle of the working image into the buffer the window thread is not
   // presenting from and marks it pending. Under the graphics lock.
   void stageFrame(int left, int top, int right, int bottom);
+  void releasePresentBuffers();
   // Presents the pending frame, if any; true when it did. Window thread only.
   bool presentPending(platform::NativeWindow* window);
 
