@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <mutex>
 
 #include "graphics/colour.h"
@@ -53,6 +54,20 @@ ClippedBlock clipBlock(int x, int y, int w, int h, int targetWidth, int targetHe
                       clamp(std::int64_t(y) + h, targetHeight)};
 }
 
+// Copies a block of rows x cols words between buffers of the given strides; the two blocks
+// may overlap (an image drawn onto itself), so rows run from the end when the copy goes
+// forward in memory.
+void copyBlock(std::uint32_t* dst, int dstStride, const std::uint32_t* src, int srcStride, int cols, int rows) {
+  auto copyRow = [&](int r) {
+    std::memmove(dst + std::size_t(r) * dstStride, src + std::size_t(r) * srcStride, std::size_t(cols) * 4);
+  };
+  if (std::greater<const std::uint32_t*>()(dst, src)) {
+    for (int r = rows - 1; r >= 0; --r) copyRow(r);
+  } else {
+    for (int r = 0; r < rows; ++r) copyRow(r);
+  }
+}
+
 // Applies one source-and-destination raster function to every covered word.
 template <typename Op>
 void blendRows(std::uint32_t* dst, int dstStride, const std::uint32_t* src, int srcStride, int width, int rows,
@@ -82,10 +97,7 @@ void applyRasterOperation(unsigned minterms, std::uint32_t* dst, int dstStride, 
     case 0x9: blendRows(dst, dstStride, src, srcStride, width, rows, [](std::uint32_t s, std::uint32_t d) { return ~(s ^ d); }); break;
     case 0xA: break;  // the destination unchanged
     case 0xB: blendRows(dst, dstStride, src, srcStride, width, rows, [](std::uint32_t s, std::uint32_t d) { return ~s | d; }); break;
-    case 0xC:
-      for (int r = 0; r < rows; ++r)
-        std::memmove(dst + std::size_t(r) * dstStride, src + std::size_t(r) * srcStride, std::size_t(width) * 4);
-      break;
+    case 0xC: copyBlock(dst, dstStride, src, srcStride, width, rows); break;
     case 0xD: blendRows(dst, dstStride, src, srcStride, width, rows, [](std::uint32_t s, std::uint32_t d) { return s | ~d; }); break;
     case 0xE: blendRows(dst, dstStride, src, srcStride, width, rows, [](std::uint32_t s, std::uint32_t d) { return s | d; }); break;
     case 0xF: blendRows(dst, dstStride, src, srcStride, width, rows, [](std::uint32_t, std::uint32_t) { return 0xFFFFFFFFu; }); break;
@@ -153,10 +165,7 @@ void IMAGE::resize(int width, int height) {
     return;
   }
   if (old) {
-    int rows = std::min(oldHeight, height);
-    int cols = std::min(oldWidth, width);
-    for (int r = 0; r < rows; ++r)
-      std::memcpy(pixels + std::size_t(r) * width, old + std::size_t(r) * oldWidth, std::size_t(cols) * 4);
+    copyBlock(pixels, width, old, oldWidth, std::min(oldWidth, width), std::min(oldHeight, height));
     gfx::freePixelWords(old);
   }
 }
@@ -169,13 +178,9 @@ IMAGE& IMAGE::operator=(const IMAGE& other) {
     resetState();
   }
   resize(other.width_, other.height_);
-  if (pixels && other.pixels) {
-    int rows = std::min(height_, other.height_);
-    int cols = std::min(width_, other.width_);
-    for (int r = 0; r < rows; ++r)
-      std::memcpy(pixels + std::size_t(r) * width_, other.pixels + std::size_t(r) * other.width_,
-                  std::size_t(cols) * 4);
-  }
+  if (pixels && other.pixels)
+    copyBlock(pixels, width_, other.pixels, other.width_, std::min(width_, other.width_),
+              std::min(height_, other.height_));
   return *this;
 }
 
@@ -229,13 +234,6 @@ void drawImage(int x, int y, const IMAGE* image, std::uint32_t rasterOperation) 
     applyRasterOperation(index & 0xF, dst, target->width_, src, image->width_, cols, rows);
     return;
   }
-  if (target == image && (index & 0xF) == 0xC && dst > src) {
-    // Overlapping copy downwards: walk the rows from the bottom so no row is read after it is written.
-    for (int r = rows - 1; r >= 0; --r)
-      std::memmove(dst + std::size_t(r) * target->width_, src + std::size_t(r) * image->width_,
-                   std::size_t(cols) * 4);
-    return;
-  }
   applyRasterOperation(index & 0xF, dst, target->width_, src, image->width_, cols, rows);
 }
 
@@ -255,10 +253,10 @@ void captureImage(IMAGE* image, int x, int y, int width, int height) {
   const IMAGE* source = graphicsState.currentTarget;
   if (source && source->pixels) {
     ClippedBlock block = clipBlock(x, y, width, height, source->width_, source->height_);
-    for (int row = block.top; row < block.bottom; ++row)
-      std::memcpy(fresh + std::size_t(row - y) * width + (block.left - x),
-                  source->pixels + std::size_t(row) * source->width_ + block.left,
-                  std::size_t(block.right - block.left) * 4);
+    if (!block.empty())
+      copyBlock(fresh + std::size_t(block.top - y) * width + (block.left - x), width,
+                source->pixels + std::size_t(block.top) * source->width_ + block.left, source->width_,
+                block.right - block.left, block.bottom - block.top);
   }
   gfx::freePixelWords(image->pixels);
   image->pixels = fresh;
