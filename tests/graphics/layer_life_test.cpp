@@ -149,12 +149,11 @@ TEST_F(HeadlessWindow, FlagsAreAcceptedAndReopeningReplacesTheWindow) {
 }
 
 TEST_F(HeadlessWindow, DeferredModeStopsTheAutomaticCopyUntilShowFrame) {
+  std::uint64_t frames = platform::fake::presentedFrames();
   gfx::openGraphics(64, 32, 0);
   gfx::beginDeferredShow();
   EXPECT_TRUE(graphicsState.window->deferring.load());
-  ASSERT_TRUE(waitForPresentedFrames(platform::fake::presentedFrames()));
-  std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  std::uint64_t frames = platform::fake::presentedFrames();
+  ASSERT_TRUE(waitForPresentedFrames(++frames)) << "the cleared picture of openGraphics";
   platform::fake::advanceTicks(100);
   std::this_thread::sleep_for(std::chrono::milliseconds(30));
   EXPECT_EQ(platform::fake::presentedFrames(), frames) << "nothing is copied by itself in deferred mode";
@@ -167,9 +166,9 @@ TEST_F(HeadlessWindow, DeferredModeStopsTheAutomaticCopyUntilShowFrame) {
 }
 
 TEST_F(HeadlessWindow, OutsideDeferredModeTheWindowCopiesWhenMoreThan16MsHavePassed) {
-  gfx::openGraphics(64, 32, 0);
-  std::this_thread::sleep_for(std::chrono::milliseconds(20));
   std::uint64_t frames = platform::fake::presentedFrames();
+  gfx::openGraphics(64, 32, 0);
+  ASSERT_TRUE(waitForPresentedFrames(++frames)) << "the cleared picture of openGraphics";
   platform::fake::advanceTicks(16);
   std::this_thread::sleep_for(std::chrono::milliseconds(30));
   EXPECT_EQ(platform::fake::presentedFrames(), frames) << "16 ms is not more than 16 ms";
