@@ -110,6 +110,8 @@ wait_text() {
 
 # Full bars: hit points, ammunition and energy end at x 600 (the fill's last column is 599).
 bars_full() { ((HP == 599 && AMMO == 599 && ENERGY == 599)); }
+# The hit-point bar has no fill right of its left edge once the hit points are 0 or less.
+dead() { ((HP <= 100)); }
 
 # --- Input --------------------------------------------------------------------------------
 
@@ -179,6 +181,7 @@ walk() {
     hold 0.3 "$key"
     sleep 0.05
     frame
+    dead && return 1
     ((bx >= 0 && PX >= 0)) || continue
     dx=$((PX - bx)) dy=$((PY - by))
     if ((sx != 0 && dx * sx >= 40 && dy * dy <= 400)) || ((sy != 0 && dy * sy >= 40 && dx * dx <= 400)); then
@@ -189,73 +192,85 @@ walk() {
   done
   fail "holding $key did not walk the player"
 }
-walk d 1 0
-walk a -1 0
-walk s 0 1
-walk w 0 -1
+walk_step() { walk d 1 0 && walk a -1 0 && walk s 0 1 && walk w 0 -1; }
 
 # --- Running, strike, dash ----------------------------------------------------------------
 
 # Running costs one energy per update while H is held and stops the regeneration.
-ran=0
-for try in 1 2 3; do
-  frame
-  before=$ENERGY
-  e2e_key_down h
-  sleep 0.5
-  frame
-  e2e_key_up h
-  if ((before == 599 && before - ENERGY >= 60)); then ran=1; break; fi
-  say "run try $try: energy bar $before -> $ENERGY"
-  sleep 1.6
-done
-((ran)) || fail "holding H did not shrink the energy bar ($before -> $ENERGY)"
-say "run: energy bar $before -> $ENERGY"
-sleep 1.6  # energy back to full
+run_step() {
+  local try before
+  for try in 1 2 3; do
+    frame
+    before=$ENERGY
+    e2e_key_down h
+    sleep 0.5
+    frame
+    e2e_key_up h
+    dead && return 1
+    if ((before == 599 && before - ENERGY >= 60)); then
+      say "run: energy bar $before -> $ENERGY"
+      sleep 1.6  # energy back to full
+      return 0
+    fi
+    say "run try $try: energy bar $before -> $ENERGY"
+    sleep 1.6
+  done
+  fail "holding H did not shrink the energy bar ($before -> $ENERGY)"
+}
 
 # With 3 held (the other run key) energy neither regenerates nor drains, so what an attack
 # costs stays on the bar: a strike 15 (50 pixels), a dash 30 (100 pixels).
-struck=0
-for try in 1 2 3; do
-  e2e_key_down 3
-  sleep 0.3
-  frame
-  before=$ENERGY
-  xdotool key j
-  sleep 0.5
-  frame
-  xdotool keyup 3
-  drop=$((before - ENERGY))
-  if ((drop >= 45 && drop <= 55)); then struck=1; break; fi
-  say "strike try $try: energy bar $before -> $ENERGY"
-  sleep 1.6
-done
-((struck)) || fail "J did not cost 15 energy (bar $before -> $ENERGY)"
-say "strike: energy bar $before -> $ENERGY"
-sleep 1
+strike_step() {
+  local try before drop
+  for try in 1 2 3; do
+    e2e_key_down 3
+    sleep 0.3
+    frame
+    before=$ENERGY
+    xdotool key j
+    sleep 0.5
+    frame
+    xdotool keyup 3
+    dead && return 1
+    drop=$((before - ENERGY))
+    if ((drop >= 45 && drop <= 55)); then
+      say "strike: energy bar $before -> $ENERGY"
+      sleep 1
+      return 0
+    fi
+    say "strike try $try: energy bar $before -> $ENERGY"
+    sleep 1.6
+  done
+  fail "J did not cost 15 energy (bar $before -> $ENERGY)"
+}
 
-dashed=0
-for try in 1 2 3; do
-  frame
-  dir=d sx=1
-  ((PX < 800)) || dir=a sx=-1
-  e2e_key_down 3
-  sleep 0.3
-  frame
-  before=$ENERGY bx=$PX by=$PY
-  xdotool keydown "$dir" keydown k
-  sleep 0.03
-  xdotool keyup k keyup "$dir"
-  sleep 0.25
-  frame
-  xdotool keyup 3
-  drop=$((before - ENERGY)) dx=$((PX - bx))
-  if ((drop >= 95 && drop <= 105 && dx * sx >= 100 && COOLDOWN > 1100)); then dashed=1; break; fi
-  say "dash try $try: energy bar $before -> $ENERGY, moved $dx, cooldown bar to $COOLDOWN"
-  sleep 1.6
-done
-((dashed)) || fail "K did not dash (energy bar $before -> $ENERGY, moved $dx, cooldown bar $COOLDOWN)"
-say "dash: energy bar $before -> $ENERGY, moved $dx, cooldown bar to $COOLDOWN"
+dash_step() {
+  local try before drop dir sx bx dx
+  for try in 1 2 3; do
+    frame
+    dir=d sx=1
+    ((PX < 800)) || dir=a sx=-1
+    e2e_key_down 3
+    sleep 0.3
+    frame
+    before=$ENERGY bx=$PX
+    xdotool keydown "$dir" keydown k
+    sleep 0.03
+    xdotool keyup k keyup "$dir"
+    sleep 0.25
+    frame
+    xdotool keyup 3
+    dead && return 1
+    drop=$((before - ENERGY)) dx=$((PX - bx))
+    if ((drop >= 95 && drop <= 105 && dx * sx >= 100 && COOLDOWN > 1100)); then
+      say "dash: energy bar $before -> $ENERGY, moved $dx, cooldown bar to $COOLDOWN"
+      return 0
+    fi
+    say "dash try $try: energy bar $before -> $ENERGY, moved $dx, cooldown bar to $COOLDOWN"
+    sleep 1.6
+  done
+  fail "K did not dash (energy bar $before -> $ENERGY, moved $dx, cooldown bar $COOLDOWN)"
+}
 
 # --- Firing, a kill, and a meal -----------------------------------------------------------
 
@@ -295,6 +310,7 @@ try_meal() {
   while ((SECONDS < deadline)); do
     sleep 0.3
     frame
+    dead && return 0
     if ((HP < hp_before)); then say "meal $MEAL_TRIES: hit while eating"; return 0; fi
     if ((HP == 599 && ENERGY == 599)); then
       MEAL=eaten
@@ -317,11 +333,14 @@ try_meal() {
 # ammunition bar has shrunk and a meal has been eaten (or the time is up). Returns 1 if the
 # player died meanwhile.
 fight() {
-  local deadline=$((SECONDS + $1)) target tx ty targets
+  local deadline=$((SECONDS + $1)) target tx ty targets burst_at=-1 burst_ammo=0
   AMMO_START=$AMMO
   while ((SECONDS < deadline)); do
     frame
-    ((HP > 100)) || return 1
+    dead && return 1
+    # A burst counts for the sound check only if it fired (a knock-back takes the controls).
+    ((burst_at >= 0 && AMMO < burst_ammo)) && FIRE_TIMES+=("$burst_at")
+    burst_at=-1
     if [[ $SCORE_HASH != "$ZERO_HASH" ]]; then KILLED=1; fi
     ((AMMO < AMMO_MIN)) && AMMO_MIN=$AMMO
     if [[ -z $MEAL && -n $MEAT ]]; then
@@ -331,7 +350,7 @@ fight() {
     ((KILLED && AMMO_MIN < AMMO_START - 16)) && [[ -n $MEAL ]] && return 0
     read -r -a targets <<<"$MONSTERS"
     ((${#targets[@]} > 0)) || { sleep 0.2; continue; }
-    FIRE_TIMES+=("$(($(now_ms) - T0))")
+    burst_at=$(($(now_ms) - T0)) burst_ammo=$AMMO
     xdotool mousedown 1
     for target in "${targets[@]:0:4}"; do
       tx=${target%,*} ty=${target#*,}
@@ -345,12 +364,16 @@ fight() {
 
 KILLED=0
 AMMO_MIN=599
+AMMO_START=599
 FIRE_TIMES=()
-frame
-fight 25 || say "the player fell while fighting"
-say "round 1: ammunition bar down to $AMMO_MIN, score changed: $KILLED, meal: ${MEAL:-not eaten} after $MEAL_TRIES tries"
+fight_step() {
+  fight 25 || return 1
+  say "fire: ammunition bar down to $AMMO_MIN, score changed: $KILLED, meal: ${MEAL:-not eaten} after $MEAL_TRIES tries"
+  ((AMMO_MIN < AMMO_START - 16)) || fail "firing did not shrink the ammunition bar ($AMMO_START -> $AMMO_MIN)"
+  ((KILLED)) || fail "the score did not change while firing at the monsters"
+}
 
-# --- Death, game over, a second round ----------------------------------------------------
+# --- Death, game over, further rounds -----------------------------------------------------
 
 # stand_until_game_over <seconds>: nothing held; polls for the game-over screen and checks
 # its four texts and the empty hit-point bar.
@@ -366,33 +389,36 @@ stand_until_game_over() {
       text_at 450 576 14 100 || fail "\"Enter to exit.\" not at (450, 576) (glyph box $TEXT_INK)"
       text_at 375 768 34 50 || fail "\"Or close the window yourself(doge)\" not at (375, 768) (glyph box $TEXT_INK)"
       frame
-      ((HP <= 101)) || fail "game over with the hit-point bar at $HP"
+      dead || fail "game over with the hit-point bar at $HP"
       return 0
     fi
     sleep 0.5
   done
   fail "no game-over screen within $1 s of standing still"
 }
-t=$SECONDS
-stand_until_game_over 90
-say "round 1: game over after $((SECONDS - t)) s of standing still"
 
-if [[ -n $MEAL ]] && ((KILLED && AMMO_MIN < AMMO_START - 16)); then
-  e2e_write_table $'4 1 3 1\n4 1 2 2\n4 1 2 3\n4 1 2 4\n'
-fi
-e2e_click 800 500
-round_start
-if [[ -z $MEAL ]] || ((!KILLED || AMMO_MIN >= AMMO_START - 16)); then
-  # The first round ended before everything was seen: the second fights on.
-  frame
-  fight 25 || true
-  say "round 2: ammunition bar down to $AMMO_MIN, score changed: $KILLED, meal: ${MEAL:-not eaten} after $MEAL_TRIES tries"
-fi
-((AMMO_MIN < AMMO_START - 16)) || fail "firing did not shrink the ammunition bar ($AMMO_START -> $AMMO_MIN)"
-((KILLED)) || fail "the score did not change while firing at the monsters"
-t=$SECONDS
-stand_until_game_over 90
-say "round 2: game over after $((SECONDS - t)) s of standing still"
+# Every round plays the steps still to do, in order, until the player falls; a step cut
+# short by death is played again in the next round. Then the player stands still until the
+# game-over screen. At least two rounds, at most four.
+PENDING=(walk_step run_step strike_step dash_step fight_step)
+for round in 1 2 3 4; do
+  while ((${#PENDING[@]} > 0)); do
+    "${PENDING[0]}" || { say "round $round: the player fell during ${PENDING[0]}"; break; }
+    PENDING=("${PENDING[@]:1}")
+  done
+  # The meal comes with kills: a round without one fights on for it when nothing else is left.
+  if ((${#PENDING[@]} == 0)) && [[ -z $MEAL ]] && ((round >= 2)); then fight 20 || true; fi
+  t=$SECONDS
+  stand_until_game_over 90
+  say "round $round: game over after $((SECONDS - t)) s of standing still"
+  ((${#PENDING[@]} == 0 && round >= 2)) && break
+  ((round < 4)) || fail "steps left after four rounds: ${PENDING[*]}"
+  # Nothing left but the second death: monsters that hit harder.
+  ((${#PENDING[@]} == 0)) && [[ -n $MEAL ]] && e2e_write_table $'4 1 3 1\n4 1 2 2\n4 1 2 3\n4 1 2 4\n'
+  e2e_click 800 500
+  round_start
+done
+say "meal: ${MEAL:-not eaten} after $MEAL_TRIES tries"
 
 # --- Farewell and exit --------------------------------------------------------------------
 
@@ -433,6 +459,7 @@ silent_bursts=0
 for t in "${FIRE_TIMES[@]}"; do
   loud_between $((t - 500)) $((t + 1000)) || silent_bursts=$((silent_bursts + 1))
 done
-((silent_bursts == 0)) || fail "$silent_bursts of ${#FIRE_TIMES[@]} bursts of fire left the WAV file silent"
+((${#FIRE_TIMES[@]} > 0)) || fail "no burst of fire to look for in the WAV file"
+((silent_bursts == 0)) || fail "$silent_bursts of ${#FIRE_TIMES[@]} bursts of fire (at ${FIRE_TIMES[*]} ms) left the WAV file silent; stretches: ${stretches[*]}"
 say "sound: ${#stretches[@]} stretches over $((T_END / 1000)) s, every one of ${#FIRE_TIMES[@]} bursts of fire heard"
 say "passed in $SECONDS s"
