@@ -20,8 +20,9 @@ float playerCentreY() { return player.y + assets.norImages[0].height() / 2.0f; }
 
 void hold(int key) { platform::fake::holdKey(key); }
 
-// Centre of a living slot's current picture.
+// Centre of a living slot's current picture; false for no slot (-1) or a free one.
 bool slotCentre(int slot, float& x, float& y) {
+  if (slot < 0 || slot >= kSlotCount) return false;
   const Monster& m = monsters[slot];
   if (!m.alive || !m.moveFrames.images) return false;
   x = m.x + m.moveFrames.images[0].width() / 2.0f;
@@ -73,7 +74,7 @@ void SimPlayer::walkToward(float x, float y) {
 
 bool SimPlayer::aimAtSlot(int slot) {
   float x = 0, y = 0;
-  if (slot < 0 || !slotCentre(slot, x, y)) return false;
+  if (!slotCentre(slot, x, y)) return false;
   platform::fake::placeCursor(static_cast<int>(x), static_cast<int>(y));
   return true;
 }
