@@ -127,7 +127,9 @@ hold() { e2e_key_hold "$@"; }
 wait_text "Click To Dream." 20 425 192 15 100
 say "title shown after $(($(now_ms) - T0)) ms"
 T_CLICK=$(($(now_ms) - T0))
-e2e_click 800 500
+# The right button leaves the title and the game-over screen as the left one does; the left
+# one is also the fire button, and one still down at the first update of the round fires.
+e2e_click 800 500 3
 
 # "Ready To Dream?", then three one-character glyphs at (775, 192), each different from the
 # one before, the last ('1') the narrowest; then the playing screen.
@@ -136,7 +138,7 @@ round_start() {
   local seen=() last="" deadline=$((SECONDS + 7)) x0 y0 x1 y1 n
   while ((SECONDS < deadline)); do
     alive
-    e2e_grab
+    import -window root -depth 8 "$E2E_WORK/screen.ppm" || fail "screen grab failed"
     if text_at 775 192 1 100; then
       read -r x0 y0 x1 y1 n <<<"$TEXT_INK"
       if [[ "$((x1 - x0)) $n" != "$last" ]]; then
@@ -146,7 +148,14 @@ round_start() {
       # The world stands still during the countdown: the new round's bars and score.
       if ((${#seen[@]} == 1)); then
         read_frame
-        bars_full || fail "the bars during the countdown end at $HP, $AMMO, $ENERGY (not 599)"
+        # A key pressed after the previous round's death is still "pressed since the last
+        # query" at this round's first update, which runs before the countdown: a run key
+        # costs 1 energy, J a strike (15), K a dash (30). The first round starts clean.
+        if ((ROUND == 1)); then
+          bars_full || fail "the bars during the countdown end at $HP, $AMMO, $ENERGY (not 599)"
+        else
+          ((HP == 599 && AMMO == 599 && ENERGY >= 480)) || fail "the bars during the countdown end at $HP, $AMMO, $ENERGY (not 599, 599, 480 or more)"
+        fi
         read -r -a cells <<<"$SCORE"
         ((cells[0] > 20 && cells[1] == 0)) || fail "the score is not one digit at (1000, 810): ink per cell $SCORE"
         ZERO_HASH=$SCORE_HASH
@@ -156,14 +165,19 @@ round_start() {
     fi
     sleep 0.1
   done
-  ((${#seen[@]} == 3)) || fail "the countdown showed ${#seen[@]} digits (glyph widths: ${seen[*]:-none})"
-  ((seen[2] < seen[0] && seen[2] < seen[1])) || fail "the last countdown digit is not the narrow '1' (widths ${seen[*]})"
+  # A busy machine may grab one of the three seconds too late to see it: two are enough,
+  # and the last is always the narrow '1'.
+  ((${#seen[@]} >= 2 && ${#seen[@]} <= 3)) || fail "the countdown showed ${#seen[@]} digits (glyph widths: ${seen[*]:-none})"
+  local lastw=${seen[-1]} w
+  for w in "${seen[@]:0:${#seen[@]}-1}"; do
+    ((lastw < w)) || fail "the last countdown digit is not the narrow '1' (widths ${seen[*]})"
+  done
   frame
   [[ $PLAYER != none ]] || fail "no player on the playing screen"
   say "countdown digits (widths ${seen[*]}) over full bars and a one-digit score; playing screen"
 }
+ROUND=1
 round_start
-T_ROUND1=$(($(now_ms) - T0))
 
 # --- Walking ------------------------------------------------------------------------------
 
@@ -401,7 +415,8 @@ stand_until_game_over() {
 # short by death is played again in the next round. Then the player stands still until the
 # game-over screen. At least two rounds, at most four.
 PENDING=(walk_step run_step strike_step dash_step fight_step)
-for round in 1 2 3 4; do
+for ((round = 1; round <= 4; ++round)); do
+  ROUND=$round
   while ((${#PENDING[@]} > 0)); do
     "${PENDING[0]}" || { say "round $round: the player fell during ${PENDING[0]}"; break; }
     PENDING=("${PENDING[@]:1}")
@@ -415,7 +430,8 @@ for round in 1 2 3 4; do
   ((round < 4)) || fail "steps left after four rounds: ${PENDING[*]}"
   # Nothing left but the second death: monsters that hit harder.
   ((${#PENDING[@]} == 0)) && [[ -n $MEAL ]] && e2e_write_table $'4 1 3 1\n4 1 2 2\n4 1 2 3\n4 1 2 4\n'
-  e2e_click 800 500
+  e2e_click 800 500 3
+  ROUND=$((round + 1))
   round_start
 done
 say "meal: ${MEAL:-not eaten} after $MEAL_TRIES tries"
