@@ -22,12 +22,6 @@ namespace {
 
 constexpr std::uint64_t kAutoCopyIntervalMs = 16;  // a copy when more than this has passed
 
-// Frames reach the display at most this often (125 a second, above a monitor's refresh);
-// a game that shows frames faster has only its newest one presented. Without the limit an
-// uncapped game loop keeps the display server copying 6 MB frames flat out, and the server
-// then answers everyone late, close requests included.
-constexpr std::chrono::milliseconds kMinPresentInterval(8);
-
 // The user closed the window: end the process now, without running static destructors
 // on this thread.
 [[noreturn]] void endProcessOnClose() {
@@ -170,7 +164,6 @@ void GraphWnd::windowThreadMain(int width, int height, std::uint32_t flags, std:
   if (!window) return;
 
   std::uint64_t last = platform::tickCount();
-  auto lastPresent = std::chrono::steady_clock::now() - kMinPresentInterval;
   while (!stopRequested_.load()) {
     if (platform::pumpNativeEvents(window) && !(flags & kNoCloseButton)) endProcessOnClose();
     if (!deferring.load(std::memory_order_relaxed)) {
@@ -181,11 +174,11 @@ void GraphWnd::windowThreadMain(int width, int height, std::uint32_t flags, std:
         if (!deferring.load(std::memory_order_relaxed)) stageFrame(0, 0, frameWidth_ - 1, frameHeight_ - 1);
       }
     }
-    auto presentDue = [&lastPresent] { return std::chrono::steady_clock::now() - lastPresent >= kMinPresentInterval; };
-    if (presentDue() && presentPending(window)) lastPresent = std::chrono::steady_clock::now();
+    // The newest staged frame goes out as soon as the last present has finished; frames the
+    // game showed in between are skipped, so the game never waits for the display.
+    presentPending(window);
     std::unique_lock<std::mutex> lock(frameMutex_);
-    frameEvent_.wait_for(lock, std::chrono::milliseconds(1),
-                         [&] { return stopRequested_.load() || (framePending_ && presentDue()); });
+    frameEvent_.wait_for(lock, std::chrono::milliseconds(1), [&] { return stopRequested_.load() || framePending_; });
   }
   platform::destroyNativeWindow(window);
 }
