@@ -207,9 +207,13 @@ TEST_F(TextTest, TextInRectAlignsBreaksAndMeasures) {
   device->setFont(20, 0, "Consolas");
   gfx::Rect small{0, 0, 3, 10};
   device->drawTextInRect("WWWW", small, gfx::kTextLeft);
-  for (int y = 0; y < 960; ++y)
-    for (int x = 0; x < 1600; ++x)
-      if (x >= 3 || y >= 10) ASSERT_EQ(word(x, y), 0u) << "clipped to the rectangle at (" << x << ", " << y << ")";
+  for (int y = 0; y < 960; ++y) {
+    for (int x = 0; x < 1600; ++x) {
+      if (x >= 3 || y >= 10) {
+        ASSERT_EQ(word(x, y), 0u) << "clipped to the rectangle at (" << x << ", " << y << ")";
+      }
+    }
+  }
 }
 
 }  // namespace
