@@ -14,6 +14,7 @@
 #include "game/monsters/enemy_shots.h"
 #include "game/player/rules.h"
 #include "game/shell/game_state.h"
+#include "game/shell/lists.h"
 #include "platform/clock.h"
 
 namespace {
@@ -35,22 +36,11 @@ int targetJitter() {
 }
 
 void appendBomb(Boom* bomb) {
-  bomb->next = nullptr;
-  bomb->prev = nullptr;
-  if (!booms) {
-    booms = bomb;
-    return;
-  }
-  Boom* tail = booms;
-  while (tail->next) tail = tail->next;
-  tail->next = bomb;
-  bomb->prev = tail;
+  appendAtTail(booms, bomb);
 }
 
 void removeBomb(Boom* bomb) {
-  if (bomb->prev) bomb->prev->next = bomb->next;
-  else booms = bomb->next;
-  if (bomb->next) bomb->next->prev = bomb->prev;
+  unlinkFromList(booms, bomb);
   std::free(bomb);
 }
 

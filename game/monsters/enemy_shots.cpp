@@ -8,6 +8,7 @@
 
 #include "game/assets/catalogue.h"
 #include "game/shell/game_state.h"
+#include "game/shell/lists.h"
 
 namespace {
 
@@ -58,21 +59,10 @@ EnemyShot* newEnemyShot(const char* failMessage) {
 }
 
 void appendEnemyShot(EnemyShot* shot) {
-  shot->next = nullptr;
-  shot->prev = nullptr;
-  if (!enemyShots) {
-    enemyShots = shot;
-    return;
-  }
-  EnemyShot* tail = enemyShots;
-  while (tail->next) tail = tail->next;
-  tail->next = shot;
-  shot->prev = tail;
+  appendAtTail(enemyShots, shot);
 }
 
 void removeEnemyShot(EnemyShot* shot) {
-  if (shot->prev) shot->prev->next = shot->next;
-  else enemyShots = shot->next;
-  if (shot->next) shot->next->prev = shot->prev;
+  unlinkFromList(enemyShots, shot);
   std::free(shot);
 }

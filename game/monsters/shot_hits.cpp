@@ -15,6 +15,7 @@
 #include "game/player/rules.h"
 #include "game/player/world.h"
 #include "game/shell/game_state.h"
+#include "game/shell/lists.h"
 
 namespace {
 
@@ -29,9 +30,7 @@ bool wholeInField(float x, float y, const IMAGE& picture) {
 }
 
 void removePlayerShot(PlayerShot* shot) {
-  if (shot->prev) shot->prev->next = shot->next;
-  else playerShots = shot->next;
-  if (shot->next) shot->next->prev = shot->prev;
+  unlinkFromList(playerShots, shot);
   std::free(shot);
 }
 

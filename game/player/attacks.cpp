@@ -10,6 +10,7 @@
 #include "game/assets/voice.h"
 #include "game/player/rules.h"
 #include "game/shell/game_state.h"
+#include "game/shell/lists.h"
 #include "platform/clock.h"
 #include "platform/input.h"
 
@@ -68,8 +69,6 @@ void fireShot() {
   player.energy -= 3;
   shot->damage = player.damage;
   shot->speed = 20;
-  shot->next = nullptr;
-  shot->prev = nullptr;
   const float aimX = static_cast<float>(player.aimX);
   const float aimY = static_cast<float>(player.aimY);
   const float centreX = player.x + static_cast<float>(w / 2);
@@ -80,12 +79,5 @@ void fireShot() {
   shot->y = player.y + static_cast<float>(h / 2);
   player.state = Shooting;
   shot->image = &assets.plrBulletImage;
-  if (!playerShots) {
-    playerShots = shot;
-    return;
-  }
-  PlayerShot* tail = playerShots;
-  while (tail->next) tail = tail->next;
-  tail->next = shot;
-  shot->prev = tail;
+  appendAtTail(playerShots, shot);
 }

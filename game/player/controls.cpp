@@ -12,6 +12,7 @@
 #include "game/player/attacks.h"
 #include "game/player/rules.h"
 #include "game/shell/game_state.h"
+#include "game/shell/lists.h"
 #include "platform/clock.h"
 #include "platform/input.h"
 
@@ -40,9 +41,7 @@ void eatMeat() {
   const std::int32_t bottom = truncToInt(player.y + static_cast<float>(box.height()));
   for (Meat* piece = meats; piece; piece = piece->next) {
     if (!rectsOverlap(piece->x, piece->y, assets.eatImages[0], left, right, top, bottom)) continue;
-    if (piece->prev) piece->prev->next = piece->next;
-    else meats = piece->next;
-    if (piece->next) piece->next->prev = piece->prev;
+    unlinkFromList(meats, piece);
     std::free(piece);
     player.state = Eating;
     return;

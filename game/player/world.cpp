@@ -9,6 +9,7 @@
 #include "game/monsters/bombs.h"
 #include "game/player/rules.h"
 #include "game/shell/game_state.h"
+#include "game/shell/lists.h"
 #include "platform/clock.h"
 
 namespace {
@@ -33,9 +34,7 @@ void ageMeat() {
     Meat* next = piece->next;
     piece->lifetime -= 1;
     if (piece->lifetime == 0) {
-      if (piece->prev) piece->prev->next = next;
-      else meats = next;
-      if (next) next->prev = piece->prev;
+      unlinkFromList(meats, piece);
       std::free(piece);
     }
     piece = next;
@@ -87,14 +86,5 @@ void onMonsterKilled(std::int32_t slot) {
   piece->frame = 0;
   piece->frameTime = platform::tickCount();
   piece->lifetime = 1500;
-  piece->next = nullptr;
-  piece->prev = nullptr;
-  if (!meats) {
-    meats = piece;
-    return;
-  }
-  Meat* tail = meats;
-  while (tail->next) tail = tail->next;
-  tail->next = piece;
-  piece->prev = tail;
+  appendAtTail(meats, piece);
 }
