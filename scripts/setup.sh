@@ -12,7 +12,7 @@ PACKAGES=(
   libcairo2-dev libvorbis-dev libmp3lame-dev
   libpixman-1-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils imagemagick python3
   libopenal1
 )
 
