@@ -343,21 +343,28 @@ try_meal() {
     frame
     dead && return 0
     if ((HP < hp_before)); then say "meal $MEAL_TRIES: hit while eating"; return 0; fi
-    if ((HP == 599 && ENERGY == 599)); then
+    # Only a meal raises the hit points; it sets them to 50, though a hit may follow at once.
+    if ((HP > hp_before)); then
+      ((HP == 599 && ENERGY == 599)) || say "meal: a hit right after it (bars $HP, $ENERGY)"
+      ((ENERGY > energy_before)) || fail "the meal restored hit points but not energy ($energy_before -> $ENERGY)"
       MEAL=eaten
       say "meal: bars hit points $hp_before -> $HP, energy $energy_before -> $ENERGY"
       return 0
     fi
+    if ((hp_before == 599 && ENERGY == 599)); then
+      say "meal $MEAL_TRIES: hit points were full, energy regenerates anyway: not counted"
+      return 0
+    fi
   done
-  # Still standing on the meat picture with the bars low: E did nothing.
-  if [[ " $MEAT_ALL " == *" $1 "* ]]; then
-    say "meal $MEAL_TRIES: the meat at $1 is still there (E missed it)"
-    return 0
-  fi
-  if ((hp_before < 599)); then
-    fail "the meal at $1 did not restore the bars: hit points $hp_before -> $HP, energy $energy_before -> $ENERGY"
-  fi
-  say "meal $MEAL_TRIES: hit points were full and energy regenerates anyway: not counted"
+  # The piece still lies there (its frames move the centre a little): E missed it.
+  local piece
+  for piece in $MEAT_ALL; do
+    if (((${piece%,*} - mx) ** 2 + (${piece#*,} - my) ** 2 <= 400)); then
+      say "meal $MEAL_TRIES: the meat at $1 is still there (E missed it)"
+      return 0
+    fi
+  done
+  fail "the meal at $1 did not restore the bars: hit points $hp_before -> $HP, energy $energy_before -> $ENERGY"
 }
 
 # fight <seconds>: fires at the monsters on the screen until the score has risen, the
