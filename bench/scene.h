@@ -20,6 +20,7 @@
 #include "game/monsters/enemy_shots.h"
 #include "game/monsters/spawner.h"
 #include "game/shell/game_state.h"
+#include "game/shell/lists.h"
 #include "game/shell/startup.h"
 #include "graphics/draw.h"
 #include "graphics/window.h"
@@ -59,20 +60,6 @@ inline bool openGame(std::string& why) {
     opened = true;
   }
   return true;
-}
-
-template <typename Element>
-void appendTo(Element*& head, Element* element) {
-  element->next = nullptr;
-  element->prev = nullptr;
-  if (!head) {
-    head = element;
-    return;
-  }
-  Element* tail = head;
-  while (tail->next) tail = tail->next;
-  tail->next = element;
-  element->prev = tail;
 }
 
 template <typename Element>
@@ -121,7 +108,7 @@ inline void buildBusyScene() {
     shot->damage = 1;
     shot->heading = (within(628) - 314) / 100.0;
     shot->image = &assets.plrBulletImage;
-    appendTo(playerShots, shot);
+    appendAtTail(playerShots, shot);
   }
   for (int i = 0; i < 40; ++i) {
     EnemyShot* shot = newEnemyShot("enquene malloc fail\n");
@@ -145,7 +132,7 @@ inline void buildBusyScene() {
     bomb->blastFrameTime = now;
     bomb->blastSize = assets.blastImages[0].width();
     bomb->blastSoundPlayed = 1;
-    appendTo(booms, bomb);
+    appendAtTail(booms, bomb);
   }
   for (int i = 0; i < 6; ++i) {
     auto* piece = zeroed<Meat>();
@@ -154,12 +141,12 @@ inline void buildBusyScene() {
     piece->frame = std::int8_t(i % 3);
     piece->frameTime = now;
     piece->lifetime = 1500;
-    appendTo(meats, piece);
+    appendAtTail(meats, piece);
   }
   for (char c : std::string("123")) {
     auto* digit = zeroed<ScoreDigit>();
     digit->digit = c;
-    appendTo(scoreHead, digit);
+    appendAtTail(scoreHead, digit);
     scoreTail = digit;
   }
 }
