@@ -9,6 +9,8 @@
 #       pixels in the cell box are neither white nor the text colour
 import sys
 
+from ppm import load
+
 TEXT = bytes((0, 150, 255))
 WHITE = bytes((255, 255, 255))
 PLAYER = (bytes((245, 217, 239)), bytes((243, 213, 237)))  # only the player's pictures hold these
@@ -23,28 +25,8 @@ BARS = {  # name: fill colour, left, middle row
 }
 
 
-def load(path):
-    with open(path, "rb") as f:
-        data = f.read()
-    fields, at = [], 0
-    while len(fields) < 4:
-        while data[at:at + 1].isspace():
-            at += 1
-        if data[at:at + 1] == b"#":
-            at = data.index(b"\n", at) + 1
-            continue
-        end = at
-        while not data[end:end + 1].isspace():
-            end += 1
-        fields.append(data[at:end])
-        at = end
-    if fields[0] != b"P6" or int(fields[3]) != 255:
-        sys.exit("screen grab is not an 8-bit binary PPM")
-    return int(fields[1]), data[at + 1:]
-
-
 path, wx, wy, cmd = sys.argv[1], int(sys.argv[2]), int(sys.argv[3]), sys.argv[4]
-width, px = load(path)
+width, _, px = load(path)
 
 
 def row(y, left, right):

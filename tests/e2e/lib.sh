@@ -7,6 +7,8 @@
 E2E_NAME=""
 E2E_GAME=""
 E2E_WORK=""
+# This folder: the screen helpers import the shared PPM reader from it.
+export E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 E2E_XVFB_PID=""
 E2E_GAME_PID=""
 E2E_WID=""
@@ -186,26 +188,12 @@ e2e_bbox() { e2e_query bbox "$@"; }
 
 e2e_write_helper() {
   cat >"$E2E_WORK/screen.py" <<'PY'
+import os
 import sys
 
-def load(path):
-    with open(path, "rb") as f:
-        data = f.read()
-    fields, at = [], 0
-    while len(fields) < 4:
-        while data[at:at + 1].isspace():
-            at += 1
-        if data[at:at + 1] == b"#":
-            at = data.index(b"\n", at) + 1
-            continue
-        end = at
-        while not data[end:end + 1].isspace():
-            end += 1
-        fields.append(data[at:end])
-        at = end
-    if int(fields[3]) != 255:
-        sys.exit("screen grab is not 8 bits per sample")
-    return int(fields[1]), int(fields[2]), data[at + 1:]
+sys.path.insert(0, os.environ["E2E_DIR"])
+from ppm import load
+
 
 cmd, path, wx, wy = sys.argv[1], sys.argv[2], int(sys.argv[3]), int(sys.argv[4])
 width, height, px = load(path)

@@ -18,25 +18,12 @@ e2e_write_table $'5 3 3 1\n5 3 2 2\n5 3 2 3\n5 3 2 4\n'
 
 # Screen analysis of the last grab, in window coordinates: text pixels, blobs, the score.
 cat >"$E2E_WORK/journey_screen.py" <<'PY'
+import os
 import sys
 
-def load(path):
-    with open(path, "rb") as f:
-        data = f.read()
-    fields, at = [], 0
-    while len(fields) < 4:
-        while data[at:at + 1].isspace():
-            at += 1
-        if data[at:at + 1] == b"#":
-            at = data.index(b"\n", at) + 1
-            continue
-        end = at
-        while not data[end:end + 1].isspace():
-            end += 1
-        fields.append(data[at:end])
-        at = end
-    width, height = int(fields[1]), int(fields[2])
-    return width, height, data[at + 1:]
+sys.path.insert(0, os.environ["E2E_DIR"])
+from ppm import load
+
 
 def pixel(img, x, y):
     width, _, px = img
