@@ -26,10 +26,14 @@ constexpr std::size_t kBufferAlignment = 64;
 
 }  // namespace
 
+bool isPixelSizeAllowed(int width, int height) {
+  return width > 0 && height > 0 && width <= kMaxSide && height <= kMaxSide &&
+         std::uint64_t(width) * std::uint64_t(height) * 4 <= kMaxBufferBytes;
+}
+
 std::uint32_t* allocatePixelWords(int width, int height) {
-  if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) return nullptr;
+  if (!isPixelSizeAllowed(width, height)) return nullptr;
   std::uint64_t bytes = std::uint64_t(width) * std::uint64_t(height) * 4;
-  if (bytes > kMaxBufferBytes) return nullptr;
   // aligned_alloc wants a size that is a multiple of the alignment.
   bytes = (bytes + kBufferAlignment - 1) / kBufferAlignment * kBufferAlignment;
   return static_cast<std::uint32_t*>(std::aligned_alloc(kBufferAlignment, bytes));

@@ -57,6 +57,9 @@ class IMAGE {
 
 namespace gfx {
 
+// True when width x height pixels are a size images may have (see above).
+bool isPixelSizeAllowed(int width, int height);
+
 // A 64-byte aligned block of width x height pixel words, not initialised; null when the
 // size is refused (see above) or the memory cannot be had. Freed with freePixelWords.
 std::uint32_t* allocatePixelWords(int width, int height);

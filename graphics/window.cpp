@@ -52,14 +52,10 @@ void* GraphWnd::openWindow(int width, int height, std::uint32_t flags) {
     dropLayerReference();
   }
   openError_.clear();
-  presentBuffers_[0] = allocatePixelWords(width, height);
-  presentBuffers_[1] = allocatePixelWords(width, height);
-  if (!presentBuffers_[0] || !presentBuffers_[1]) {
-    releasePresentBuffers();
+  if (!isPixelSizeAllowed(width, height)) {
     openError_ = "no frame of " + std::to_string(width) + " x " + std::to_string(height) + " pixels can be made";
     return nullptr;
   }
-  for (std::uint32_t* buffer : presentBuffers_) std::fill_n(buffer, std::size_t(width) * height, 0u);
   frameWidth_ = width;
   frameHeight_ = height;
   displayIndex_ = 0;
@@ -74,7 +70,6 @@ void* GraphWnd::openWindow(int width, int height, std::uint32_t flags) {
   }
   if (threadFailed_) {
     thread_.join();
-    releasePresentBuffers();
     return nullptr;
   }
   {
@@ -94,14 +89,6 @@ void GraphWnd::closeWindow() {
   frameEvent_.notify_all();
   thread_.join();
   nativeWindow_ = nullptr;
-  releasePresentBuffers();
-}
-
-void GraphWnd::releasePresentBuffers() {
-  for (std::uint32_t*& buffer : presentBuffers_) {
-    freePixelWords(buffer);
-    buffer = nullptr;
-  }
 }
 
 void GraphWnd::flush(int left, int top, int right, int bottom) {
@@ -146,7 +133,7 @@ bool GraphWnd::presentPending(platform::NativeWindow* window) {
     framePending_ = false;
   }
   // Nobody writes the display buffer: the game stages into the other one.
-  platform::presentNativeFrame(window, presentBuffers_[displayIndex_], frameWidth_, frameHeight_);
+  platform::presentNativeBuffer(window, displayIndex_);
   return true;
 }
 
@@ -156,6 +143,8 @@ void GraphWnd::windowThreadMain(int width, int height, std::uint32_t flags, std:
   {
     std::lock_guard<std::mutex> lock(frameMutex_);
     nativeWindow_ = window;
+    for (int index = 0; index < 2; ++index)
+      presentBuffers_[index] = window ? platform::nativeFrameBuffer(window, index) : nullptr;
     threadFailed_ = window == nullptr;
     openError_ = error;
     ready_ = true;
@@ -179,6 +168,10 @@ void GraphWnd::windowThreadMain(int width, int height, std::uint32_t flags, std:
     presentPending(window);
     std::unique_lock<std::mutex> lock(frameMutex_);
     frameEvent_.wait_for(lock, std::chrono::milliseconds(1), [&] { return stopRequested_.load() || framePending_; });
+  }
+  {
+    std::lock_guard<std::mutex> lock(frameMutex_);
+    presentBuffers_[0] = presentBuffers_[1] = nullptr;
   }
   platform::destroyNativeWindow(window);
 }

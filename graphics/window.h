@@ -4,11 +4,12 @@
 // (standard output is flushed, no static destructor runs). If the window cannot be made,
 // openGraphics prints "cannot open window: <reason>" and ends the process with status 1.
 //
-// Frames reach the screen through two present buffers of the window's size: showFrame
+// Frames reach the screen through the native window's two frame buffers: showFrame
 // copies the working image under the graphics lock into the buffer the window thread is
 // not presenting from and wakes the thread, so the game never waits for the display.
 // Outside deferred mode the window thread makes such a copy by itself at most every 17 ms.
-// The window thread presents at most one frame every 8 ms: the newest one shown.
+// The window thread presents the newest frame shown as soon as its last present is done;
+// frames shown in between are never put on screen.
 // The native window keeps the client size it was opened with; a resized working image
 // shows the part that fits.
 #pragma once
@@ -62,7 +63,6 @@ class GraphWnd : public IMAGE {
   // Copies the rectangle of the working image into the buffer the window thread is not
   // presenting from and marks it pending. Under the graphics lock.
   void stageFrame(int left, int top, int right, int bottom);
-  void releasePresentBuffers();
   // Presents the pending frame, if any; true when it did. Window thread only.
   bool presentPending(platform::NativeWindow* window);
 
@@ -72,8 +72,9 @@ class GraphWnd : public IMAGE {
   bool threadFailed_;
   std::atomic<bool> stopRequested_;
 
-  // Present buffers, frameWidth_ x frameHeight_ each, guarded by frameMutex_ (the window
-  // thread reads presentBuffers_[displayIndex_] without it: nobody writes that one).
+  // The native window's frame buffers, frameWidth_ x frameHeight_ each, guarded by
+  // frameMutex_ (the window thread presents presentBuffers_[displayIndex_] without it:
+  // nobody writes that one). Null while no window is open.
   std::uint32_t* presentBuffers_[2];
   int frameWidth_;
   int frameHeight_;

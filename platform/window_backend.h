@@ -11,8 +11,8 @@ namespace platform {
 struct NativeWindow;
 
 // Creates and shows a window whose client area is width x height, not resizable, with
-// the given title. On failure returns null and sets error to a one-line reason
-// (the game prints "cannot open window: <reason>").
+// the given title, and its two frame buffers. On failure returns null and sets error to
+// a one-line reason (the game prints "cannot open window: <reason>").
 NativeWindow* createNativeWindow(int width, int height, const std::string& title, std::string& error);
 
 // Hides and destroys the window.
@@ -24,9 +24,14 @@ void destroyNativeWindow(NativeWindow* window);
 // lost" on standard output, exit status 1, no static destructors.
 bool pumpNativeEvents(NativeWindow* window);
 
-// Puts width x height pixel words (the working image's layout: 0x00RRGGBB, rows top to
-// bottom, no gaps) on screen.
-void presentNativeFrame(NativeWindow* window, const std::uint32_t* pixels, int width, int height);
+// Frame buffer index (0 or 1) of the window: width x height pixel words of the working
+// image's layout (0x00RRGGBB, rows top to bottom, no gaps), black at first, living as long
+// as the window. Any thread may write a buffer that is not being presented.
+std::uint32_t* nativeFrameBuffer(NativeWindow* window, int index);
+
+// Puts frame buffer index on screen; when it returns, the buffer may be written again. The
+// window shows it again by itself when it is uncovered.
+void presentNativeBuffer(NativeWindow* window, int index);
 
 // The program file's name without directory and extension ("dream-arena").
 std::string programTitle();

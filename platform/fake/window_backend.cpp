@@ -1,15 +1,16 @@
-// Headless window backend: opens nothing, never asks to close, counts presented frames.
+// Headless window backend: opens nothing, never asks to close, keeps its two frame
+// buffers in memory and counts presented frames.
 #include "platform/fake/fake_platform.h"
 #include "platform/window_backend.h"
 
 #include <atomic>
 #include <string>
+#include <vector>
 
 namespace platform {
 
 struct NativeWindow {
-  int width = 0;
-  int height = 0;
+  std::vector<std::uint32_t> frames[2];
 };
 
 namespace {
@@ -23,14 +24,17 @@ NativeWindow* createNativeWindow(int width, int height, const std::string&, std:
     nextFailure.clear();
     return nullptr;
   }
-  return new NativeWindow{width, height};
+  const std::size_t words = std::size_t(width) * std::size_t(height);
+  return new NativeWindow{{std::vector<std::uint32_t>(words), std::vector<std::uint32_t>(words)}};
 }
 
 void destroyNativeWindow(NativeWindow* window) { delete window; }
 
 bool pumpNativeEvents(NativeWindow*) { return false; }
 
-void presentNativeFrame(NativeWindow*, const std::uint32_t*, int, int) {
+std::uint32_t* nativeFrameBuffer(NativeWindow* window, int index) { return window->frames[index].data(); }
+
+void presentNativeBuffer(NativeWindow*, int) {
   framesPresented.fetch_add(1, std::memory_order_relaxed);
 }
 

@@ -1,7 +1,8 @@
-// The SDL2 window backend: one window with a 1600 x 960-style fixed client area, frames
-// copied into its window surface (plain X11 shared memory, no OpenGL), and the event pump
-// that feeds keys, buttons and the cursor to the input latch. Window thread only.
-// Depends on SDL2's video subsystem and, for a lost display, on Xlib.
+// The SDL2 window backend: one window with a 1600 x 960-style fixed client area, its two
+// frame buffers, and the event pump that feeds keys, buttons and the cursor to the input
+// latch. Window thread only. On a local X display the frame buffers are X shared memory
+// the server reads directly; elsewhere they are plain memory copied into SDL's window
+// surface (no OpenGL) when presented. Depends on SDL2's video subsystem and on Xlib.
 #include "platform/window_backend.h"
 
 #include <SDL.h>
@@ -18,12 +19,18 @@
 #include "platform/frame_copy.h"
 #include "platform/input.h"
 #include "platform/input_feed.h"
+#include "platform/sdl/x11_shared_frames.h"
 
 namespace platform {
 
 struct NativeWindow {
   SDL_Window* window;
-  bool pointerOutside;         // the cursor left the client area: follow it by querying
+  int width;
+  int height;
+  SharedFrames* shared;           // the frame buffers in X shared memory, or null
+  std::uint32_t* ownFrames[2];    // else plain frame buffers, copied to the window surface
+  int shownIndex;                 // the buffer last presented, or -1
+  bool pointerOutside;            // the cursor left the client area: follow it by querying
   std::uint64_t lastPointerQuery;
 };
 
@@ -70,10 +77,65 @@ void endSdl() {
   SDL_TLSCleanup();
 }
 
-void watchDisplay(SDL_Window* window) {
+// On X11: ends the process when the display is lost, and returns the window's frame
+// buffers in shared memory when the display can read them there.
+SharedFrames* watchDisplay(SDL_Window* window, int width, int height) {
   SDL_SysWMinfo info;
   SDL_VERSION(&info.version);
-  if (SDL_GetWindowWMInfo(window, &info) && info.subsystem == SDL_SYSWM_X11) XSetIOErrorHandler(onDisplayLost);
+  if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return nullptr;
+  XSetIOErrorHandler(onDisplayLost);
+  return createSharedFrames(info.info.x11.display, info.info.x11.window, width, height);
+}
+
+void freeOwnFrames(NativeWindow& native) {
+  for (std::uint32_t*& frame : native.ownFrames) {
+    std::free(frame);
+    frame = nullptr;
+  }
+}
+
+// Plain frame buffers for windows whose display cannot share memory, and SDL's window
+// surface to copy them into. False with a reason when either cannot be made.
+bool makeOwnFrames(NativeWindow& native, std::string& error) {
+  if (!SDL_GetWindowSurface(native.window)) {
+    error = std::string("SDL gave the window no surface (") + SDL_GetError() + ")";
+    return false;
+  }
+  const std::size_t bytes = std::size_t(native.width) * std::size_t(native.height) * 4;
+  for (std::uint32_t*& frame : native.ownFrames) {
+    frame = static_cast<std::uint32_t*>(std::aligned_alloc(64, (bytes + 63) / 64 * 64));
+    if (!frame) {
+      freeOwnFrames(native);
+      error = "no frame of " + std::to_string(native.width) + " x " + std::to_string(native.height) +
+              " pixels can be made";
+      return false;
+    }
+    std::memset(frame, 0, bytes);
+  }
+  return true;
+}
+
+// Copies a plain frame buffer into SDL's window surface and shows it.
+void presentThroughSurface(NativeWindow& native, const std::uint32_t* pixels) {
+  SDL_Surface* surface = SDL_GetWindowSurface(native.window);
+  if (!surface) return;
+  const int columns = std::min(native.width, surface->w);
+  const int rows = std::min(native.height, surface->h);
+  const int sourcePitch = native.width * 4;
+  auto* target = static_cast<std::uint8_t*>(surface->pixels);
+  if (surface->format->format == SDL_PIXELFORMAT_RGB888) {
+    if (surface->pitch == sourcePitch && columns == native.width && rows == native.height) {
+      streamFrameWords(reinterpret_cast<std::uint32_t*>(target), pixels, std::size_t(native.width) * native.height);
+    } else {
+      for (int y = 0; y < rows; ++y)
+        std::memcpy(target + std::size_t(y) * surface->pitch, pixels + std::size_t(y) * native.width,
+                    std::size_t(columns) * 4);
+    }
+  } else {
+    SDL_ConvertPixels(columns, rows, SDL_PIXELFORMAT_RGB888, pixels, sourcePitch, surface->format->format, target,
+                      surface->pitch);
+  }
+  SDL_UpdateWindowSurface(native.window);
 }
 
 // While the cursor is outside the client area no motion events come: read its place.
@@ -124,18 +186,21 @@ NativeWindow* createNativeWindow(int width, int height, const std::string& title
     endSdl();
     return nullptr;
   }
-  if (!SDL_GetWindowSurface(window)) {
-    error = std::string("SDL gave the window no surface (") + SDL_GetError() + ")";
+  auto* native = new NativeWindow{window, width, height, watchDisplay(window, width, height), {nullptr, nullptr},
+                                  -1, false, 0};
+  if (!native->shared && !makeOwnFrames(*native, error)) {
     SDL_DestroyWindow(window);
+    delete native;
     endSdl();
     return nullptr;
   }
-  watchDisplay(window);
-  return new NativeWindow{window, false, 0};
+  return native;
 }
 
 void destroyNativeWindow(NativeWindow* native) {
   if (!native) return;
+  destroySharedFrames(native->shared);
+  freeOwnFrames(*native);
   SDL_DestroyWindow(native->window);
   delete native;
   endSdl();
@@ -151,6 +216,8 @@ bool pumpNativeEvents(NativeWindow* native) {
         if (event.window.event == SDL_WINDOWEVENT_CLOSE) closeRequested = true;
         if (event.window.event == SDL_WINDOWEVENT_LEAVE) native->pointerOutside = true;
         if (event.window.event == SDL_WINDOWEVENT_ENTER) native->pointerOutside = false;
+        if (event.window.event == SDL_WINDOWEVENT_EXPOSED && native->shownIndex >= 0)
+          presentNativeBuffer(native, native->shownIndex);
         break;
       case SDL_KEYDOWN:
       case SDL_KEYUP:
@@ -170,25 +237,16 @@ bool pumpNativeEvents(NativeWindow* native) {
   return closeRequested;
 }
 
-void presentNativeFrame(NativeWindow* native, const std::uint32_t* pixels, int width, int height) {
-  SDL_Surface* surface = SDL_GetWindowSurface(native->window);
-  if (!surface || !pixels) return;
-  int columns = std::min(width, surface->w);
-  int rows = std::min(height, surface->h);
-  const int sourcePitch = width * 4;
-  auto* target = static_cast<std::uint8_t*>(surface->pixels);
-  if (surface->format->format == SDL_PIXELFORMAT_RGB888) {
-    if (surface->pitch == sourcePitch && columns == width && rows == height) {
-      streamFrameWords(reinterpret_cast<std::uint32_t*>(target), pixels, std::size_t(width) * height);
-    } else {
-      for (int y = 0; y < rows; ++y)
-        std::memcpy(target + std::size_t(y) * surface->pitch, pixels + std::size_t(y) * width, std::size_t(columns) * 4);
-    }
-  } else {
-    SDL_ConvertPixels(columns, rows, SDL_PIXELFORMAT_RGB888, pixels, sourcePitch, surface->format->format, target,
-                      surface->pitch);
-  }
-  SDL_UpdateWindowSurface(native->window);
+std::uint32_t* nativeFrameBuffer(NativeWindow* native, int index) {
+  return native->shared ? sharedFramePixels(native->shared, index) : native->ownFrames[index];
+}
+
+void presentNativeBuffer(NativeWindow* native, int index) {
+  if (native->shared)
+    putSharedFrame(native->shared, index);
+  else
+    presentThroughSurface(*native, native->ownFrames[index]);
+  native->shownIndex = index;
 }
 
 std::string programTitle() {

@@ -11,7 +11,9 @@
 
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -154,6 +156,40 @@ TEST_F(OpenWindow, OutsideDeferredModeTheScreenFollowsByItself) {
   ASSERT_TRUE(screenIs(waitForScreen(0x000000, 2000), 0x000000));
   fillWorkingImage(0x000000FF);
   EXPECT_TRUE(screenIs(waitForScreen(0x0000FF, 1000), 0x0000FF)) << "copied without showFrame";
+}
+
+TEST_F(OpenWindow, AnUncoveredWindowShowsItsLastFrameAgain) {
+  gfx::beginDeferredShow();
+  fillWorkingImage(0x00123456);
+  gfx::showFrame();
+  ASSERT_TRUE(screenIs(waitForScreen(0x123456, 2000), 0x123456));
+  // Another client paints over the window, as a window passing over it would leave it.
+  GC gc = XCreateGC(display_, window_, 0, nullptr);
+  XSetForeground(display_, gc, 0x000000);
+  XFillRectangle(display_, window_, gc, 0, 0, kWidth, kHeight);
+  XFreeGC(display_, gc);
+  XSync(display_, False);
+  ASSERT_TRUE(screenIs(waitForScreen(0x000000, 1000), 0x000000)) << "the probe's paint";
+  XClearArea(display_, window_, 0, 0, 0, 0, True);  // an Expose event, as when uncovered
+  XSync(display_, False);
+  EXPECT_TRUE(screenIs(waitForScreen(0x123456, 2000), 0x123456)) << "the last frame is put back, with no showFrame";
+}
+
+// Where the display shares memory with us, the two frame buffers are shared segments of
+// exactly one frame each, so the server reads frames without a copy in between.
+TEST_F(OpenWindow, FrameBuffersAreSharedWithTheServerWhenItCan) {
+  int opcode = 0, event = 0, error = 0;
+  const bool serverShares = XQueryExtension(display_, "MIT-SHM", &opcode, &event, &error);
+  std::ifstream maps("/proc/self/maps");
+  std::string line;
+  int frameSegments = 0;
+  while (std::getline(maps, line)) {
+    if (line.find("/SYSV") == std::string::npos) continue;
+    unsigned long start = 0, end = 0;
+    if (std::sscanf(line.c_str(), "%lx-%lx", &start, &end) == 2 && end - start == std::size_t(kWidth) * kHeight * 4)
+      ++frameSegments;
+  }
+  EXPECT_EQ(frameSegments, serverShares ? 2 : 0) << (serverShares ? "display with MIT-SHM" : "display without it");
 }
 
 TEST_F(OpenWindow, KeysButtonsAndCursorReachTheInputLatch) {
