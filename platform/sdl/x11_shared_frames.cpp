@@ -40,12 +40,10 @@ bool isLocalDisplay(Display* display) {
 // The window's pixels are 0x00RRGGBB words: the working image's own layout. A DirectColor
 // visual counts too: SDL gives such a window a colormap of straight ramps (Xvfb's default
 // visual is one).
-bool hasWorkingImageLayout(Display* display, Window window) {
-  XWindowAttributes attributes{};
-  if (!XGetWindowAttributes(display, window, &attributes) || !attributes.visual) return false;
+bool hasWorkingImageLayout(const XWindowAttributes& attributes) {
   const Visual* visual = attributes.visual;
-  return (visual->c_class == TrueColor || visual->c_class == DirectColor) && (attributes.depth == 24 || attributes.depth == 32) &&
-         visual->red_mask == 0xFF0000 && visual->green_mask == 0x00FF00 && visual->blue_mask == 0x0000FF;
+  return visual && (visual->c_class == TrueColor || visual->c_class == DirectColor) &&
+         (attributes.depth == 24 || attributes.depth == 32) && visual->red_mask == 0xFF0000 && visual->green_mask == 0x00FF00 && visual->blue_mask == 0x0000FF;
 }
 
 // Makes frame index: an image over a fresh segment the server has attached. The segment is
@@ -83,11 +81,10 @@ bool makeFrame(SharedFrames& frames, int index, Visual* visual, int depth) {
 }  // namespace
 
 SharedFrames* createSharedFrames(Display* display, Window window, int width, int height) {
-  if (!display || width <= 0 || height <= 0 || !isLocalDisplay(display) || !XShmQueryExtension(display) ||
-      !hasWorkingImageLayout(display, window))
+  if (!display || width <= 0 || height <= 0 || !isLocalDisplay(display) || !XShmQueryExtension(display))
     return nullptr;
   XWindowAttributes attributes{};
-  XGetWindowAttributes(display, window, &attributes);
+  if (!XGetWindowAttributes(display, window, &attributes) || !hasWorkingImageLayout(attributes)) return nullptr;
   auto* frames = new SharedFrames{display, window, nullptr, width, height, {nullptr, nullptr}, {}, {false, false}};
   for (int index = 0; index < 2; ++index) {
     if (!makeFrame(*frames, index, attributes.visual, attributes.depth)) {
