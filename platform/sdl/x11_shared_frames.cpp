@@ -43,7 +43,8 @@ bool isLocalDisplay(Display* display) {
 bool hasWorkingImageLayout(const XWindowAttributes& attributes) {
   const Visual* visual = attributes.visual;
   return visual && (visual->c_class == TrueColor || visual->c_class == DirectColor) &&
-         (attributes.depth == 24 || attributes.depth == 32) && visual->red_mask == 0xFF0000 && visual->green_mask == 0x00FF00 && visual->blue_mask == 0x0000FF;
+         (attributes.depth == 24 || attributes.depth == 32) && visual->red_mask == 0xFF0000 &&
+         visual->green_mask == 0x00FF00 && visual->blue_mask == 0x0000FF;
 }
 
 // Makes frame index: an image over a fresh segment the server has attached. The segment is
