@@ -29,8 +29,9 @@ bool pumpNativeEvents(NativeWindow* window);
 // as the window. Any thread may write a buffer that is not being presented.
 std::uint32_t* nativeFrameBuffer(NativeWindow* window, int index);
 
-// Puts frame buffer index on screen; when it returns, the buffer may be written again. The
-// window shows it again by itself when it is uncovered.
+// Puts frame buffer index on screen; when it returns, the buffer may be written again.
+// When the window is uncovered it shows the last buffer it put again by itself, as a
+// compositing desktop keeps a window's picture: nothing new is copied for it.
 void presentNativeBuffer(NativeWindow* window, int index);
 
 // The program file's name without directory and extension ("dream-arena").
