@@ -11,6 +11,7 @@
 #include "game/assets/catalogue.h"
 #include "game/monsters/spawner.h"
 #include "game/shell/game_state.h"
+#include "game/shell/lists.h"
 #include "graphics/image.h"
 #include "graphics/window.h"
 #include "platform/clock.h"
@@ -104,14 +105,7 @@ inline PlayerShot* addPlayerShot(float x, float y, double heading, std::int32_t 
   shot->damage = damage;
   shot->heading = heading;
   shot->image = &assets.plrBulletImage;
-  PlayerShot** link = &playerShots;
-  PlayerShot* prev = nullptr;
-  while (*link) {
-    prev = *link;
-    link = &(*link)->next;
-  }
-  shot->prev = prev;
-  *link = shot;
+  appendAtTail(playerShots, shot);
   return shot;
 }
 
@@ -123,14 +117,7 @@ inline EnemyShot* addEnemyShot(float x, float y, double heading, std::int32_t da
   shot->damage = damage;
   shot->heading = heading;
   shot->image = &assets.enmBulletImages[0];
-  EnemyShot** link = &enemyShots;
-  EnemyShot* prev = nullptr;
-  while (*link) {
-    prev = *link;
-    link = &(*link)->next;
-  }
-  shot->prev = prev;
-  *link = shot;
+  appendAtTail(enemyShots, shot);
   return shot;
 }
 

@@ -30,14 +30,7 @@ Boom* addBomb(int x, int y, int targetX, int targetY, double heading, int fuse =
   bomb->moving = 1;
   bomb->image = &assets.boomImage;
   bomb->blastSize = kBlastSize;
-  Boom** link = &booms;
-  Boom* prev = nullptr;
-  while (*link) {
-    prev = *link;
-    link = &(*link)->next;
-  }
-  bomb->prev = prev;
-  *link = bomb;
+  appendAtTail(booms, bomb);
   return bomb;
 }
 
@@ -232,14 +225,7 @@ TEST_F(BombKicks, ABlastSetsOffBombsStoppedAtTheEdgeBesideItInTheSameUpdate) {
     bomb->image = &assets.boomImage;
     bomb->blastSize = kBlastSize;
     bomb->blastFrame = blastFrame;
-    Boom** link = &booms;
-    Boom* prev = nullptr;
-    while (*link) {
-      prev = *link;
-      link = &(*link)->next;
-    }
-    bomb->prev = prev;
-    *link = bomb;
+    appendAtTail(booms, bomb);
     return bomb;
   };
   add(100, 100, 0, 1);

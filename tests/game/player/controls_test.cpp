@@ -18,14 +18,7 @@ Meat* addMeat(int x, int y) {
   piece->x = x;
   piece->y = y;
   piece->lifetime = 1500;
-  if (!meats) {
-    meats = piece;
-  } else {
-    Meat* tail = meats;
-    while (tail->next) tail = tail->next;
-    tail->next = piece;
-    piece->prev = tail;
-  }
+  appendAtTail(meats, piece);
   return piece;
 }
 

@@ -28,14 +28,7 @@ Boom* addBomb(int x, int y) {
   bomb->image = &assets.boomImage;
   bomb->targetX = x;
   bomb->targetY = y;
-  if (!booms) {
-    booms = bomb;
-  } else {
-    Boom* tail = booms;
-    while (tail->next) tail = tail->next;
-    tail->next = bomb;
-    bomb->prev = tail;
-  }
+  appendAtTail(booms, bomb);
   return bomb;
 }
 

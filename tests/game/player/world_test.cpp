@@ -14,14 +14,7 @@ namespace {
 Meat* addMeat(std::int64_t lifetime) {
   auto* piece = static_cast<Meat*>(std::calloc(1, sizeof(Meat)));
   piece->lifetime = lifetime;
-  if (!meats) {
-    meats = piece;
-  } else {
-    Meat* tail = meats;
-    while (tail->next) tail = tail->next;
-    tail->next = piece;
-    piece->prev = tail;
-  }
+  appendAtTail(meats, piece);
   return piece;
 }
 

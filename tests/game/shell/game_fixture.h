@@ -10,6 +10,7 @@
 
 #include "game/assets/catalogue.h"
 #include "game/shell/game_state.h"
+#include "game/shell/lists.h"
 #include "graphics/graphics_state.h"
 #include "graphics/image.h"
 #include "graphics/window.h"
