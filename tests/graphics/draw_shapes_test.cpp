@@ -17,18 +17,15 @@
 #include "graphics/image.h"
 #include "graphics/region.h"
 #include "graphics/window.h"
+#include "tests/helpers/pixel_words.h"
 
 namespace {
+
+using test_pixels::hex;
 
 constexpr std::uint32_t kRed = 0x0000FF;  // colours are 0x00BBGGRR
 constexpr std::uint32_t kGreen = 0x00FF00;
 constexpr std::uint32_t kBlue = 0xFF0000;
-
-std::string hex(std::uint32_t v) {
-  std::ostringstream out;
-  out << "0x" << std::hex << v;
-  return out.str();
-}
 
 class DrawTest : public ::testing::Test {
  protected:

@@ -9,30 +9,14 @@
 #include "graphics/graphics_state.h"
 #include "graphics/image.h"
 #include "graphics/window.h"
+#include "tests/helpers/pixel_words.h"
 
 namespace {
 
+using test_pixels::sameWords;
+using test_pixels::wordsOf;
+
 using gfx::graphicsState;
-
-// Words of an image as a flat list, for whole-image comparisons.
-std::vector<std::uint32_t> wordsOf(IMAGE* image) {
-  const std::uint32_t* p = pixelBuffer(image);
-  std::size_t n = std::size_t(image ? image->width() : graphicsState.window->width()) *
-                  std::size_t(image ? image->height() : graphicsState.window->height());
-  return std::vector<std::uint32_t>(p, p + n);
-}
-
-// Compares two word lists of an image of the given width; names the first differing pixel.
-::testing::AssertionResult sameWords(const std::vector<std::uint32_t>& actual,
-                                     const std::vector<std::uint32_t>& expected, int width) {
-  if (actual.size() != expected.size())
-    return ::testing::AssertionFailure() << actual.size() << " words, expected " << expected.size();
-  for (std::size_t i = 0; i < actual.size(); ++i)
-    if (actual[i] != expected[i])
-      return ::testing::AssertionFailure() << "pixel (" << i % width << ", " << i / width << ") is 0x" << std::hex
-                                           << actual[i] << ", expected 0x" << expected[i];
-  return ::testing::AssertionSuccess();
-}
 
 // A distinct word for every pixel, alpha byte included.
 std::uint32_t patternWord(int x, int y) { return 0x80000000u | std::uint32_t(y) << 12 | std::uint32_t(x) | 0x01000000u * (x % 3); }

@@ -13,8 +13,12 @@
 
 #include "graphics/image.h"
 #include "graphics/image_file.h"
+#include "tests/helpers/pixel_words.h"
 
 namespace {
+
+using test_pixels::sameWords;
+using test_pixels::wordsOf;
 
 namespace fs = std::filesystem;
 
@@ -69,23 +73,6 @@ PngLayout rgbaSpec(int width, int height, const std::vector<std::uint32_t>& word
   return layout;
 }
 
-std::vector<std::uint32_t> wordsOf(IMAGE& image) {
-  const std::uint32_t* p = pixelBuffer(&image);
-  if (p == nullptr) return {};
-  return std::vector<std::uint32_t>(p, p + std::size_t(image.width()) * image.height());
-}
-
-::testing::AssertionResult sameWords(const std::vector<std::uint32_t>& actual,
-                                     const std::vector<std::uint32_t>& expected, int width) {
-  if (actual.size() != expected.size())
-    return ::testing::AssertionFailure() << actual.size() << " words, expected " << expected.size();
-  for (std::size_t i = 0; i < actual.size(); ++i)
-    if (actual[i] != expected[i])
-      return ::testing::AssertionFailure() << "pixel (" << i % width << ", " << i / width << ") is 0x"
-                                           << std::hex << actual[i] << ", expected 0x" << expected[i];
-  return ::testing::AssertionSuccess();
-}
-
 class ImageFile : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -122,7 +109,7 @@ TEST_F(ImageFile, NaturalSizeKeepsStraightColourAndZeroesTransparentPixels) {
   gfx::loadImageFile(&image, path("pic.png").c_str());
   ASSERT_EQ(image.width(), 40);
   ASSERT_EQ(image.height(), 30);
-  const auto words = wordsOf(image);
+  const auto words = wordsOf(&image);
   EXPECT_EQ(words[0], 0u) << "a fully transparent pixel is word 0";
   EXPECT_EQ(words[1], 0xFFFF0000u) << "an opaque red pixel";
   EXPECT_EQ(words[2], 0x800A141Eu) << "colour of a half-transparent pixel stays unscaled";
@@ -165,13 +152,13 @@ TEST_F(ImageFile, ImageWithPixelsKeepsItsSizeUnlessResizeIsAsked) {
   const auto expected = expectedPicture();
   for (int y = 0; y < 10; ++y)
     for (int x = 0; x < 10; ++x) topLeft.push_back(expected[y * 40 + x]);
-  EXPECT_TRUE(sameWords(wordsOf(kept), topLeft, 10)) << "top-left 10 x 10 of the picture";
+  EXPECT_TRUE(sameWords(wordsOf(&kept), topLeft, 10)) << "top-left 10 x 10 of the picture";
 
   IMAGE resized(10, 10);
   gfx::loadImageFile(&resized, path("pic.png").c_str(), 0, 0, true);
   ASSERT_EQ(resized.width(), 40);
   ASSERT_EQ(resized.height(), 30);
-  EXPECT_TRUE(sameWords(wordsOf(resized), expected, 40));
+  EXPECT_TRUE(sameWords(wordsOf(&resized), expected, 40));
 
   // A larger image is cleared: words outside the picture become 0.
   IMAGE larger(50, 35);
@@ -191,7 +178,7 @@ TEST_F(ImageFile, ReloadGivesTheSamePixelsAgain) {
   std::fill(p, p + 40 * 30, 0x11111111u);
   gfx::loadImageFile(&image, path("pic.png").c_str());
   ASSERT_EQ(image.width(), 40);
-  EXPECT_TRUE(sameWords(wordsOf(image), expectedPicture(), 40));
+  EXPECT_TRUE(sameWords(wordsOf(&image), expectedPicture(), 40));
 }
 
 TEST_F(ImageFile, MissingFileIsAnEmptyPictureSilently) {
@@ -205,14 +192,14 @@ TEST_F(ImageFile, MissingFileIsAnEmptyPictureSilently) {
   std::fill(pixelBuffer(&withPixels), pixelBuffer(&withPixels) + 12, 0xDEADBEEFu);
   gfx::loadImageFile(&withPixels, path("missing.png").c_str());
   ASSERT_EQ(withPixels.width(), 4);
-  EXPECT_TRUE(sameWords(wordsOf(withPixels), std::vector<std::uint32_t>(12, 0), 4))
+  EXPECT_TRUE(sameWords(wordsOf(&withPixels), std::vector<std::uint32_t>(12, 0), 4))
       << "an image with pixels is cleared and keeps its size";
 
   IMAGE sized;
   gfx::loadImageFile(&sized, path("missing.png").c_str(), 5, 4);
   ASSERT_EQ(sized.width(), 5);
   ASSERT_EQ(sized.height(), 4);
-  EXPECT_TRUE(sameWords(wordsOf(sized), std::vector<std::uint32_t>(20, 0), 5))
+  EXPECT_TRUE(sameWords(wordsOf(&sized), std::vector<std::uint32_t>(20, 0), 5))
       << "a requested size gives a transparent black image";
 }
 
@@ -224,7 +211,7 @@ TEST_F(ImageFile, BothSeparatorsLoadTheSameFile) {
   gfx::loadImageFile(&a, slash.c_str());
   gfx::loadImageFile(&b, backslash.c_str());
   ASSERT_EQ(b.width(), 40) << backslash;
-  EXPECT_TRUE(sameWords(wordsOf(b), wordsOf(a), 40));
+  EXPECT_TRUE(sameWords(wordsOf(&b), wordsOf(&a), 40));
 }
 
 TEST_F(ImageFile, PaletteGreySixteenBitAndInterlacedDecode) {
@@ -239,7 +226,7 @@ TEST_F(ImageFile, PaletteGreySixteenBitAndInterlacedDecode) {
     writePng(path("palette.png"), layout);
     IMAGE image;
     gfx::loadImageFile(&image, path("palette.png").c_str());
-    EXPECT_TRUE(sameWords(wordsOf(image), {0xFFFF0000u, 0u, 0x800A141Eu}, 3)) << "palette with tRNS";
+    EXPECT_TRUE(sameWords(wordsOf(&image), {0xFFFF0000u, 0u, 0x800A141Eu}, 3)) << "palette with tRNS";
   }
   {
     PngLayout layout;
@@ -250,7 +237,7 @@ TEST_F(ImageFile, PaletteGreySixteenBitAndInterlacedDecode) {
     writePng(path("grey.png"), layout);
     IMAGE image;
     gfx::loadImageFile(&image, path("grey.png").c_str());
-    EXPECT_TRUE(sameWords(wordsOf(image), {0xFF808080u, 0xFFFFFFFFu}, 2)) << "8-bit grey";
+    EXPECT_TRUE(sameWords(wordsOf(&image), {0xFF808080u, 0xFFFFFFFFu}, 2)) << "8-bit grey";
   }
   {
     PngLayout layout;
@@ -261,7 +248,7 @@ TEST_F(ImageFile, PaletteGreySixteenBitAndInterlacedDecode) {
     writePng(path("greyalpha.png"), layout);
     IMAGE image;
     gfx::loadImageFile(&image, path("greyalpha.png").c_str());
-    EXPECT_TRUE(sameWords(wordsOf(image), {0xFF404040u, 0u}, 2)) << "grey with alpha";
+    EXPECT_TRUE(sameWords(wordsOf(&image), {0xFF404040u, 0u}, 2)) << "grey with alpha";
   }
   {
     PngLayout layout;
@@ -272,7 +259,7 @@ TEST_F(ImageFile, PaletteGreySixteenBitAndInterlacedDecode) {
     writePng(path("deep.png"), layout);
     IMAGE image;
     gfx::loadImageFile(&image, path("deep.png").c_str());
-    EXPECT_TRUE(sameWords(wordsOf(image), {0xFFFF0000u, 0u}, 2)) << "16-bit RGBA";
+    EXPECT_TRUE(sameWords(wordsOf(&image), {0xFFFF0000u, 0u}, 2)) << "16-bit RGBA";
   }
   {
     PngLayout layout = rgbaSpec(40, 30, picture_);
@@ -281,7 +268,7 @@ TEST_F(ImageFile, PaletteGreySixteenBitAndInterlacedDecode) {
     IMAGE image;
     gfx::loadImageFile(&image, path("interlaced.png").c_str());
     ASSERT_EQ(image.width(), 40);
-    EXPECT_TRUE(sameWords(wordsOf(image), expectedPicture(), 40)) << "Adam7 interlaced";
+    EXPECT_TRUE(sameWords(wordsOf(&image), expectedPicture(), 40)) << "Adam7 interlaced";
   }
 }
 

@@ -13,14 +13,11 @@
 #include "graphics/graphics_state.h"
 #include "graphics/image.h"
 #include "graphics/text/font.h"
+#include "tests/helpers/pixel_words.h"
 
 namespace {
 
-std::string hex(std::uint32_t v) {
-  std::ostringstream out;
-  out << "0x" << std::hex << v;
-  return out.str();
-}
+using test_pixels::hex;
 
 class TextTest : public ::testing::Test {
  protected:

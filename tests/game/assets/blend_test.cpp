@@ -7,20 +7,13 @@
 #include <vector>
 
 #include "game/assets/blend.h"
+#include "tests/game/assets/blend_rule.h"
 
 namespace {
 
-using sprite_blend::BlendPath;
+using test_blend::ruleWord;
 
-// The rule, written out: two truncated quotients per colour channel, alpha byte 0.
-std::uint32_t ruleWord(std::uint32_t s, std::uint32_t d) {
-  const std::uint32_t a = s >> 24;
-  const auto channel = [&](int shift) {
-    const std::uint32_t sc = (s >> shift) & 0xFF, dc = (d >> shift) & 0xFF;
-    return (sc * a / 255 + dc * (255 - a) / 255) << shift;
-  };
-  return channel(16) | channel(8) | channel(0);
-}
+using sprite_blend::BlendPath;
 
 std::vector<BlendPath> pathsToCheck() {
   std::vector<BlendPath> paths = {BlendPath::kScalar, BlendPath::kSse2};

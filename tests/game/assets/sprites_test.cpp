@@ -14,20 +14,14 @@
 #include "graphics/window.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/input.h"
+#include "tests/game/assets/blend_rule.h"
 
 namespace {
 
+using test_blend::ruleWord;
+
 constexpr int kW = 1600;
 constexpr int kH = 960;
-
-std::uint32_t ruleWord(std::uint32_t s, std::uint32_t d) {
-  const std::uint32_t a = s >> 24;
-  const auto channel = [&](int shift) {
-    const std::uint32_t sc = (s >> shift) & 0xFF, dc = (d >> shift) & 0xFF;
-    return (sc * a / 255 + dc * (255 - a) / 255) << shift;
-  };
-  return channel(16) | channel(8) | channel(0);
-}
 
 std::uint32_t backgroundWord(int x, int y) { return 0xFF000000u | std::uint32_t(x * 2654435761u ^ y * 40503u) >> 8; }
 
