@@ -81,15 +81,19 @@ void showCountdown() {
   }
 }
 
-GameOverChoice gameOverPass(RoundTimer& timer) {
-  updateIfDue(timer, false);
-  drawFrame();
+void drawGameOverTexts() {
   gfx::drawText(450, 192, "Another Dream?");
   gfx::drawText(275, 384, "Click to dream again.");
   gfx::drawText(450, 576, "Enter to exit.");
   gfx::setFont(50, 0, "Consolas");
   gfx::drawText(375, 768, "Or close the window yourself(doge)");
   gfx::setFont(100, 0, "Consolas");
+}
+
+GameOverChoice gameOverPass(RoundTimer& timer) {
+  updateIfDue(timer, false);
+  drawFrame();
+  drawGameOverTexts();
   gfx::showFrame();
   if (mouseButtonPressed()) return GameOverChoice::kAnotherRound;
   if (platform::keyPressed(platform::kVkReturn)) return GameOverChoice::kLeave;

@@ -34,6 +34,10 @@ void playingPass(RoundTimer& timer);
 // The countdown before a round: "Ready To Dream?", then 3, 2, 1, one second each.
 void showCountdown();
 
+// The game-over screen's four lines over the composed frame, in the text settings startUp
+// made (the last line in a 50-high font, then back to 100).
+void drawGameOverTexts();
+
 enum class GameOverChoice { kStay, kAnotherRound, kLeave };
 
 // One pass of the game-over screen: update without the player if due, compose with the

@@ -93,11 +93,15 @@ int parseMonsterTable(const std::string& text, MonsterKind kinds[kKindCount]) {
   return 0;
 }
 
-void startUp() {
-  std::srand(static_cast<unsigned>(std::time(nullptr)));
+void applyTextSettings() {
   gfx::setBackColour(0xFFFFFF);
   gfx::setFont(100, 0, "Consolas");
   gfx::setTextColour(0xFF9600);
+}
+
+void startUp() {
+  std::srand(static_cast<unsigned>(std::time(nullptr)));
+  applyTextSettings();
   readMonsterTable();
   loadImages();
   loadSounds();

@@ -10,6 +10,9 @@
 // for a table that parseMonsterTable refuses.
 void startUp();
 
+// The text settings every screen draws with: cells in white, 100-high "Consolas", orange ink.
+void applyTextSettings();
+
 // Frees every list, gives the player a fresh round and the score a single '0'.
 void resetRound();
 
