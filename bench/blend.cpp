@@ -1,39 +1,23 @@
 // Sprite blending throughput: the SIMD path and the scalar reference on 64, 128 and 256
 // pixel square sprites drawn into a 1600-word-wide target, for random alpha and for
-// sprite-like pictures (opaque inside a disc, transparent outside). Each run also times a
-// plain memcpy of the sprite's bytes and reports the blend time over it ("x_memcpy").
+// sprite-like pictures (bench/sprite_pictures.h). Each run also times a plain memcpy of the
+// sprite's bytes and reports the blend time over it ("x_memcpy").
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <random>
 #include <vector>
 
+#include "bench/sprite_pictures.h"
 #include "game/assets/blend.h"
 
 namespace {
 
 using sprite_blend::BlendPath;
-constexpr int kTargetWidth = 1600;
-
-std::vector<std::uint32_t> makeSprite(int size, bool spriteLike) {
-  std::mt19937 random(5);
-  std::vector<std::uint32_t> words(std::size_t(size) * size);
-  const double c = (size - 1) / 2.0, r = size * 0.45;
-  for (int y = 0; y < size; ++y)
-    for (int x = 0; x < size; ++x) {
-      std::uint32_t alpha = random() & 0xFF;
-      if (spriteLike) {
-        const double d = std::sqrt((x - c) * (x - c) + (y - c) * (y - c));
-        alpha = d < r - 1 ? 255 : d > r ? 0 : 128;
-      }
-      words[std::size_t(y) * size + x] = alpha << 24 | (random() & 0xFFFFFF);
-    }
-  return words;
-}
+using bench_sprites::kTargetWidth;
+using bench_sprites::makeSprite;
 
 double memcpyNanoseconds(int size, std::int64_t repetitions) {
   std::vector<std::uint32_t> from(std::size_t(size) * size, 0x12345678u), to(from.size());

@@ -8,34 +8,18 @@
 #include <pixman.h>
 
 #include <algorithm>
-#include <chrono>
-#include <cmath>
 #include <cstdint>
-#include <random>
 #include <vector>
 
+#include "bench/sprite_pictures.h"
+#include "bench/timing.h"
 #include "game/assets/blend.h"
 
 namespace {
 
 using sprite_blend::BlendPath;
-constexpr int kTargetWidth = 1600;
-
-std::vector<std::uint32_t> makeSprite(int size, bool spriteLike) {
-  std::mt19937 random(11);
-  std::vector<std::uint32_t> words(std::size_t(size) * size);
-  const double c = (size - 1) / 2.0, r = size * 0.45;
-  for (int y = 0; y < size; ++y)
-    for (int x = 0; x < size; ++x) {
-      std::uint32_t alpha = random() & 0xFF;
-      if (spriteLike) {
-        const double d = std::hypot(x - c, y - c);
-        alpha = d <= r - 1.5 ? 255 : d >= r ? 0 : std::uint32_t((r - d) / 1.5 * 255);
-      }
-      words[std::size_t(y) * size + x] = alpha << 24 | (random() & 0xFFFFFF);
-    }
-  return words;
-}
+using bench_sprites::kTargetWidth;
+using bench_sprites::makeSprite;
 
 std::vector<std::uint32_t> premultiplied(const std::vector<std::uint32_t>& straight) {
   std::vector<std::uint32_t> out(straight.size());
@@ -79,29 +63,15 @@ struct Case {
   }
 };
 
-template <typename Fn>
-double nsPerCall(Fn&& fn, double minMs) {
-  using clock = std::chrono::steady_clock;
-  std::int64_t calls = 0;
-  const auto start = clock::now();
-  double elapsed = 0;
-  do {
-    fn();
-    ++calls;
-    elapsed = std::chrono::duration<double, std::milli>(clock::now() - start).count();
-  } while (elapsed < minMs);
-  return elapsed * 1e6 / double(calls);
-}
-
 void BM_Compare(benchmark::State& state) {
   Case c(int(state.range(0)), state.range(1) != 0);
   const BlendPath fast = sprite_blend::fastestPath();
   for (auto _ : state) c.blend(fast);
   double fastNs = 1e300, scalarNs = 1e300, pixmanNs = 1e300;
   for (int round = 0; round < 5; ++round) {
-    fastNs = std::min(fastNs, nsPerCall([&] { c.blend(fast); }, 15));
-    scalarNs = std::min(scalarNs, nsPerCall([&] { c.blend(BlendPath::kScalar); }, 15));
-    pixmanNs = std::min(pixmanNs, nsPerCall([&] { c.pixmanOver(); }, 15));
+    fastNs = std::min(fastNs, bench_timing::bestNsPerCall([&] { c.blend(fast); }, 1, 15));
+    scalarNs = std::min(scalarNs, bench_timing::bestNsPerCall([&] { c.blend(BlendPath::kScalar); }, 1, 15));
+    pixmanNs = std::min(pixmanNs, bench_timing::bestNsPerCall([&] { c.pixmanOver(); }, 1, 15));
   }
   state.counters["fast_ns"] = fastNs;
   state.counters["scalar_ns"] = scalarNs;

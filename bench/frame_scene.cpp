@@ -8,6 +8,7 @@
 
 #include "bench/heap_counter.h"
 #include "bench/scene.h"
+#include "bench/timing.h"
 #include "game/render/frame.h"
 #include "game/shell/entry.h"
 #include "platform/fake/fake_platform.h"
@@ -26,14 +27,14 @@ bool prepare(benchmark::State& state) {
 }
 
 void BM_FrameMemcpy(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(bench_scene::frameMemcpyNs());
+  for (auto _ : state) benchmark::DoNotOptimize(bench_timing::frameMemcpyNs());
 }
 
 void BM_DrawFrameBusyScene(benchmark::State& state) {
   if (!prepare(state)) return;
   for (auto _ : state) drawFrame();
   double copyNs = 0;
-  const double frameNs = bench_scene::bestNsAgainstMemcpy([] { drawFrame(); }, copyNs);
+  const double frameNs = bench_timing::bestNsAgainstMemcpy([] { drawFrame(); }, copyNs);
   state.counters["best_frame_us"] = frameNs / 1e3;
   state.counters["memcpy_us"] = copyNs / 1e3;
   state.counters["ratio_to_memcpy"] = frameNs / copyNs;
@@ -46,7 +47,7 @@ void BM_DrawAndShowFrameBusyScene(benchmark::State& state) {
     gfx::showFrame();
   }
   double copyNs = 0;
-  const double frameNs = bench_scene::bestNsAgainstMemcpy(
+  const double frameNs = bench_timing::bestNsAgainstMemcpy(
       [] {
         drawFrame();
         gfx::showFrame();

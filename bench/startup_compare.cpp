@@ -17,6 +17,7 @@
 
 #include "bench/heap_counter.h"
 #include "bench/scene.h"
+#include "bench/timing.h"
 #include "game/shell/startup.h"
 
 namespace {
@@ -150,10 +151,10 @@ void BM_StartUpVsDecoding(benchmark::State& state) {
   double startNs = 1e300, decodeNs = 1e300, decodeTwoNs = 1e300;
   for (auto _ : state) {
     for (int round = 0; round < 5; ++round) {
-      startNs = std::min(startNs, bench_scene::bestNsPerCall([] { startUp(); }, 1, 0));
-      decodeNs = std::min(decodeNs, bench_scene::bestNsPerCall([&] { decodeAll(pictures, sounds, decoded); }, 1, 0));
+      startNs = std::min(startNs, bench_timing::bestNsPerCall([] { startUp(); }, 1, 0));
+      decodeNs = std::min(decodeNs, bench_timing::bestNsPerCall([&] { decodeAll(pictures, sounds, decoded); }, 1, 0));
       decodeTwoNs = std::min(
-          decodeTwoNs, bench_scene::bestNsPerCall([&] { decodeAllTwoThreads(pictures, sounds, decoded); }, 1, 0));
+          decodeTwoNs, bench_timing::bestNsPerCall([&] { decodeAllTwoThreads(pictures, sounds, decoded); }, 1, 0));
     }
   }
   heap_counter::startCounting();
