@@ -13,6 +13,7 @@
 #include "game/assets/voice.h"
 #include "game/monsters/enemy_shots.h"
 #include "game/player/rules.h"
+#include "game/render/animation_step.h"
 #include "game/shell/game_state.h"
 #include "game/shell/lists.h"
 #include "platform/clock.h"
@@ -113,11 +114,7 @@ void drawBooms() {
     if (bomb->blastFrame == 0) {
       drawSprite(bomb->x, bomb->y, *bomb->image);
     } else {
-      const std::uint64_t now = platform::tickCount();
-      if (now - bomb->blastFrameTime > 120) {
-        bomb->blastFrame += 1;
-        bomb->blastFrameTime = now;
-      }
+      stepAfter(bomb->blastFrameTime, 120, bomb->blastFrame);
       const int frame = bomb->blastFrame < kBlastImageCount ? bomb->blastFrame : kBlastImageCount;
       drawSprite(bomb->x + bomb->image->width() / 2 - sizing.width() / 2,
                  bomb->y + bomb->image->height() / 2 - sizing.height() / 2, assets.blastImages[frame - 1]);

@@ -6,6 +6,7 @@
 #include "game/assets/sprites.h"
 #include "graphics/image.h"
 #include "game/player/rules.h"
+#include "game/render/animation_step.h"
 #include "game/shell/game_state.h"
 #include "platform/clock.h"
 
@@ -14,13 +15,7 @@ namespace {
 constexpr int kVolleySteps = 24;
 
 // Steps the run's frame when more than 120 ms have passed since the slot's frame clock.
-void stepFrame(Monster& m, MonsterAnimation& run) {
-  const std::uint64_t now = platform::tickCount();
-  if (now - m.frameTime > 120) {
-    run.frame += 1;
-    m.frameTime = now;
-  }
-}
+void stepFrame(Monster& m, MonsterAnimation& run) { stepAfter(m.frameTime, 120, run.frame); }
 
 // The picture of the slot for this pass, or null when nothing is drawn; ends attacks.
 const IMAGE* pictureOf(Monster& m) {

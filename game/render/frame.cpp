@@ -8,6 +8,7 @@
 #include "game/monsters/bombs.h"
 #include "game/monsters/monster_drawing.h"
 #include "game/player/rules.h"
+#include "game/render/animation_step.h"
 #include "game/render/status_bars.h"
 #include "game/shell/game_state.h"
 #include "graphics/draw.h"
@@ -23,20 +24,10 @@ constexpr std::uint32_t kPlainCopy = 0x00CC0020;
 constexpr std::uint32_t kScoreColour = 0x0A0A0A;
 constexpr std::uint32_t kScreenTextColour = 0xFF9600;
 
-// Steps counter by one when more than interval ms have passed since stamp, and restamps.
-void stepAfter(std::uint64_t& stamp, std::uint64_t interval, std::int32_t& counter) {
-  if (platform::tickCount() - stamp > interval) {
-    counter += 1;
-    stamp = platform::tickCount();
-  }
-}
-
 void drawSleepingFigure() {
   DrawingCounters& c = drawingCounters;
-  if (platform::tickCount() - c.sleepFrameTime > 120) {
-    c.sleepFrame = (c.sleepFrame + 1) % 4;
-    c.sleepFrameTime = platform::tickCount();
-  }
+  stepAfter(c.sleepFrameTime, 120, c.sleepFrame);
+  c.sleepFrame %= 4;
   drawSprite(sleepX, sleepY, assets.sleepImages[c.sleepFrame]);
 }
 
@@ -114,10 +105,7 @@ void drawShots(const Shot* head) {
 
 void drawMeat() {
   for (Meat* piece = meats; piece; piece = piece->next) {
-    if (platform::tickCount() - piece->frameTime > 120) {
-      piece->frame += 1;
-      piece->frameTime = platform::tickCount();
-    }
+    stepAfter(piece->frameTime, 120, piece->frame);
     const IMAGE& image = assets.meatImages[piece->frame];
     if (player.x > static_cast<float>(piece->x)) drawSprite(piece->x, piece->y, image);
     else drawSpriteMirrored(piece->x, piece->y, image);

@@ -8,6 +8,7 @@
 #include "game/monsters/spawner.h"
 #include "game/player/controls.h"
 #include "game/player/world.h"
+#include "game/render/animation_step.h"
 #include "game/render/frame.h"
 #include "game/shell/game_state.h"
 #include "game/shell/startup.h"
@@ -53,10 +54,8 @@ bool titlePass(bool& countdownPending) {
   countdownPending = clicked;
   drawImage(0, 0, &assets.backgroundImage, kPlainCopy);
   gfx::drawText(425, 192, "Click To Dream.");
-  if (platform::tickCount() - titleFrameTime > 120) {
-    titleFrameTime = platform::tickCount();
-    titleFrame = (titleFrame + 1) % 4;
-  }
+  stepAfter(titleFrameTime, 120, titleFrame);
+  titleFrame %= 4;
   drawSprite(sleepX, sleepY, assets.sleepImages[titleFrame]);
   gfx::showFrame();
   return clicked;

@@ -1,0 +1,15 @@
+// The clock rule every animation shares while drawing: when more than interval ms of the
+// tick count have passed since its stamp, a counter moves on by one and is restamped.
+#pragma once
+#include <cstdint>
+
+#include "platform/clock.h"
+
+template <typename Counter>
+void stepAfter(std::uint64_t& stamp, std::uint64_t interval, Counter& counter) {
+  const std::uint64_t now = platform::tickCount();
+  if (now - stamp > interval) {
+    counter += 1;
+    stamp = now;
+  }
+}
