@@ -207,6 +207,21 @@ void arcRange(DrawOnImg& device, IMAGE* image, int left, int top, int right, int
   while (a1 <= a0) a1 += 2 * kPi;
 }
 
+// The path of an arc of the box's ellipse, counter-clockwise from the start ray to the
+// end ray; a pie's path starts at the centre.
+Contour arcPath(DrawOnImg& device, IMAGE* image, int left, int top, int right, int bottom, double startAngle,
+                double endAngle, bool fromCentre) {
+  Box box = deviceBox(*image, left, top, right, bottom);
+  double a0, a1;
+  arcRange(device, image, left, top, right, bottom, startAngle, endAngle, box, a0, a1);
+  double l, t, r, b;
+  pathBox(image, box, l, t, r, b);
+  Contour path;
+  if (fromCentre) path.push_back({(l + r) / 2, (t + b) / 2});
+  raster::appendEllipseArc(path, l, t, r, b, a0, a1);
+  return path;
+}
+
 text::Font* fontOf(DrawContext& c) {
   if (!c.fontFace) c.fontFace = text::fontFor(c.font);
   return c.fontFace;
@@ -682,13 +697,7 @@ void DrawOnImg::eraseRoundRect(int left, int top, int right, int bottom, int cor
 void DrawOnImg::drawArc(int left, int top, int right, int bottom, double startAngle, double endAngle) {
   IMAGE* image = target();
   if (!contextOf(image)) return;
-  Box box = deviceBox(*image, left, top, right, bottom);
-  double a0, a1;
-  arcRange(*this, image, left, top, right, bottom, startAngle, endAngle, box, a0, a1);
-  double l, t, r, b;
-  pathBox(image, box, l, t, r, b);
-  Contour path;
-  raster::appendEllipseArc(path, l, t, r, b, a0, a1);
+  Contour path = arcPath(*this, image, left, top, right, bottom, startAngle, endAngle, false);
   renderShape(image, path, false, true, false, false);
 }
 
@@ -699,13 +708,7 @@ void DrawOnImg::drawPieOutline(int left, int top, int right, int bottom, double 
 void DrawOnImg::drawPie(int left, int top, int right, int bottom, double startAngle, double endAngle) {
   IMAGE* image = target();
   if (!contextOf(image)) return;
-  Box box = deviceBox(*image, left, top, right, bottom);
-  double a0, a1;
-  arcRange(*this, image, left, top, right, bottom, startAngle, endAngle, box, a0, a1);
-  double l, t, r, b;
-  pathBox(image, box, l, t, r, b);
-  Contour path{{(l + r) / 2, (t + b) / 2}};
-  raster::appendEllipseArc(path, l, t, r, b, a0, a1);
+  Contour path = arcPath(*this, image, left, top, right, bottom, startAngle, endAngle, true);
   renderShape(image, path, true, false, true, false);
 }
 
