@@ -34,38 +34,29 @@ void removePlayerShot(PlayerShot* shot) {
   std::free(shot);
 }
 
-// Pushes the monster 60 pixels along the shot's heading, or 60 more if already moving.
-void knockMonsterBack(Monster& m, double shotHeading) {
-  if (m.state == kMonsterMoving) {
-    m.stepSpeed += m.speed;
-    m.targetX = static_cast<float>(m.targetX + 60 * std::cos(shotHeading));
-    m.targetY = static_cast<float>(m.targetY + 60 * std::sin(shotHeading));
-    m.heading = headingOfSlope(m.targetY - m.y, m.targetX - m.x, m.x > m.targetX);
+// Pushes a monster or the player distance pixels along the shot's heading, or that much
+// further when already being pushed (in state pushed): the step speed grows by one speed.
+template <typename Mover, typename State>
+void pushAlongShot(Mover& mover, double shotHeading, double distance, State pushed) {
+  if (mover.state == pushed) {
+    mover.stepSpeed += mover.speed;
+    mover.targetX = static_cast<float>(mover.targetX + distance * std::cos(shotHeading));
+    mover.targetY = static_cast<float>(mover.targetY + distance * std::sin(shotHeading));
+    mover.heading = headingOfSlope(mover.targetY - mover.y, mover.targetX - mover.x, mover.x > mover.targetX);
     return;
   }
-  m.heading = shotHeading;
-  m.targetX = static_cast<float>(m.x + 60 * std::cos(shotHeading));
-  m.targetY = static_cast<float>(m.y + 60 * std::sin(shotHeading));
-  m.state = kMonsterMoving;
-  m.stepSpeed = m.speed;
+  mover.heading = shotHeading;
+  mover.targetX = static_cast<float>(mover.x + distance * std::cos(shotHeading));
+  mover.targetY = static_cast<float>(mover.y + distance * std::sin(shotHeading));
+  mover.state = pushed;
+  mover.stepSpeed = mover.speed;
 }
 
-// Pushes the player 25 pixels along the shot's heading, or 25 more if already pushed.
-void knockPlayerBack(double shotHeading) {
-  if (player.state == KnockedBack) {
-    player.stepSpeed += player.speed;
-    player.targetX = static_cast<float>(player.targetX + 25 * std::cos(shotHeading));
-    player.targetY = static_cast<float>(player.targetY + 25 * std::sin(shotHeading));
-    player.heading =
-        headingOfSlope(player.targetY - player.y, player.targetX - player.x, player.x > player.targetX);
-    return;
-  }
-  player.heading = shotHeading;
-  player.targetX = static_cast<float>(player.x + 25 * std::cos(shotHeading));
-  player.targetY = static_cast<float>(player.y + 25 * std::sin(shotHeading));
-  player.state = KnockedBack;
-  player.stepSpeed = player.speed;
-}
+// A monster hit by a player shot is pushed 60 pixels, or 60 more if already moving.
+void knockMonsterBack(Monster& m, double shotHeading) { pushAlongShot(m, shotHeading, 60, kMonsterMoving); }
+
+// The player hit by an enemy shot is pushed 25 pixels, or 25 more if already pushed.
+void knockPlayerBack(double shotHeading) { pushAlongShot(player, shotHeading, 25, KnockedBack); }
 
 void playerShotsAgainstMonsters(sf::Sound& voice) {
   for (std::int32_t slot = 0; slot < kSlotCount; ++slot) {
