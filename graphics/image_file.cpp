@@ -16,6 +16,7 @@
 #include "graphics/graphics_state.h"
 #include "graphics/image.h"
 #include "graphics/window.h"
+#include "platform/paths.h"
 
 namespace gfx {
 
@@ -172,8 +173,7 @@ bool GlobalMemory::readFile(const char* path) {
   block = nullptr;
   size = 0;
   if (path == nullptr) return false;
-  std::string native(path);
-  std::replace(native.begin(), native.end(), '\\', '/');
+  const std::string native = platform::nativePath(path);
   std::FILE* file = std::fopen(native.c_str(), "rb");
   if (file == nullptr) return false;
   bool read = false;
