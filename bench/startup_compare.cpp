@@ -18,48 +18,22 @@
 #include "bench/heap_counter.h"
 #include "bench/scene.h"
 #include "bench/timing.h"
+#include "game/assets/catalogue.h"
 #include "game/shell/startup.h"
+#include "platform/paths.h"
 
 namespace {
 
-// The files of the catalogue in the order it loads them.
-std::vector<std::string> cataloguePictures() {
-  const std::string dir = "resources/images/", ch = dir + "pillowkin/";
-  std::vector<std::string> files;
-  auto numbered = [&files](const std::string& d, const std::string& stem, int first, int count) {
-    for (int k = 0; k < count; ++k) files.push_back(d + stem + std::to_string(first + k) + ".png");
-  };
-  auto named = [&files](const std::string& d, std::initializer_list<const char*> names) {
-    for (const char* n : names) files.push_back(d + n);
-  };
-  numbered(ch, "nor", 1, 8);
-  named(ch, {"die0.png"});
-  numbered(ch, "att", 1, 3);
-  numbered(ch, "run", 1, 20);
-  numbered(ch, "shoot", 1, 3);
-  named(ch, {"defend.png", "sharkMove1.png", "sharkMove2.png", "sharkMove3.png", "sharkMove4.png",
-             "sharkMove5.png", "sharkMove7.png", "sharkMove8.png", "sharkMove9.png", "plrBullet.png",
-             "enmbullet.png", "enmbullet30.png", "enmbullet60.png", "enmbullet90.png", "enmbullet120.png",
-             "enmbullet150.png", "enmbullet-30.png", "enmbullet-60.png", "enmbullet-90.png",
-             "enmbullet-120.png", "enmbullet-150.png", "enmbullet-180.png", "sharkAtk.png",
-             "sharkHitted.png", "plane.png", "black cloud0.png", "bcHitted.png"});
-  numbered(ch, "bcatk", 1, 5);
-  named(ch, {"boom.png", "kingatk.png", "kingatk1.png", "kingatk2.png", "kingatk3.png", "kingatk4.png",
-             "kingatk5.png", "kingatk6.png", "kingatk6.png", "kingatk6.png", "kingatk6.png"});
-  numbered(ch, "king", 1, 10);
-  numbered(ch, "blast", 1, 27);
-  numbered(dir, "sleep", 1, 4);
-  named(dir, {"white.png"});
-  numbered(ch, "meat", 1, 4);
-  numbered(ch, "eat", 1, 6);
-  return files;
+// The catalogue's own file lists, in its loading order, as paths of this system.
+template <typename File>
+std::vector<std::string> pathsOf(const std::vector<File>& files) {
+  std::vector<std::string> paths;
+  for (const File& file : files) paths.push_back(platform::nativePath(file.path));
+  return paths;
 }
 
-std::vector<std::string> catalogueSounds() {
-  return {"resources/music/blast.mp3",     "resources/music/boom.ogg",       "resources/music/shoot.ogg",
-          "resources/music/plane.ogg",     "resources/music/playeratk.ogg",  "resources/music/sharkroll.ogg",
-          "resources/music/watershoot.mp3", "resources/music/waterhit.mp3",  "resources/music/kingatk.mp3"};
-}
+std::vector<std::string> cataloguePictures() { return pathsOf(pictureFiles()); }
+std::vector<std::string> catalogueSounds() { return pathsOf(soundFiles()); }
 
 // Decoded results are kept per file, as a catalogue would keep them.
 struct Decoded {

@@ -3,6 +3,8 @@
 // consecutive, so a set is handed around as its first image plus a count.
 #pragma once
 #include <SFML/Audio/SoundBuffer.hpp>
+#include <string>
+#include <vector>
 
 #include "graphics/image.h"
 
@@ -43,6 +45,21 @@ struct AssetCatalogue {
 };
 
 extern AssetCatalogue assets;
+
+// One file of the catalogue and what it loads into; paths are as the catalogue names them
+// (".\\resources\\...", with backslashes).
+struct PictureFile {
+  IMAGE* image;
+  std::string path;
+};
+struct SoundFile {
+  sf::SoundBuffer* buffer;
+  std::string path;
+};
+
+// The 130 picture files and the 9 sound files in loading order.
+const std::vector<PictureFile>& pictureFiles();
+const std::vector<SoundFile>& soundFiles();
 
 // Loads the 23 image sets in catalogue order; a missing picture stays empty, silently.
 void loadImages();
