@@ -9,6 +9,7 @@
 #       pixels in the cell box are neither white nor the text colour
 import sys
 
+from cells import touching_groups
 from ppm import load
 
 TEXT = bytes((0, 150, 255))
@@ -58,21 +59,9 @@ def clusters(points, reach):
     cells = {}
     for x, y in points:
         cells.setdefault((x // reach, y // reach), []).append((x, y))
-    seen, groups = set(), []
-    for cell in cells:
-        if cell in seen:
-            continue
-        seen.add(cell)
-        stack, members = [cell], []
-        while stack:
-            c = stack.pop()
-            members.extend(cells[c])
-            for dx in (-1, 0, 1):
-                for dy in (-1, 0, 1):
-                    n = (c[0] + dx, c[1] + dy)
-                    if n in cells and n not in seen:
-                        seen.add(n)
-                        stack.append(n)
+    groups = []
+    for group in touching_groups(list(cells)):
+        members = [p for c in group for p in cells[c]]
         xs = [p[0] for p in members]
         ys = [p[1] for p in members]
         groups.append((min(xs), min(ys), max(xs), max(ys), len(members)))

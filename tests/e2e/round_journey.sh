@@ -22,6 +22,7 @@ import os
 import sys
 
 sys.path.insert(0, os.environ["E2E_DIR"])
+from cells import touching_groups
 from ppm import load
 
 
@@ -50,21 +51,8 @@ def blobs(img, wx, wy):
             r, g, b = pixel(img, x, y)
             if r + g + b < 700:
                 cells.add((cx, cy))
-    seen, found = set(), []
-    for cell in sorted(cells):
-        if cell in seen:
-            continue
-        stack, group = [cell], []
-        seen.add(cell)
-        while stack:
-            c = stack.pop()
-            group.append(c)
-            for dx in (-1, 0, 1):
-                for dy in (-1, 0, 1):
-                    n = (c[0] + dx, c[1] + dy)
-                    if n in cells and n not in seen:
-                        seen.add(n)
-                        stack.append(n)
+    found = []
+    for group in touching_groups(sorted(cells)):
         if len(group) >= 12:
             x = sum(c[0] for c in group) * 10 // len(group) + 5
             y = sum(c[1] for c in group) * 10 // len(group) + 5
