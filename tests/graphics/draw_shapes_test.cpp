@@ -16,6 +16,7 @@
 #include "graphics/image.h"
 #include "graphics/region.h"
 #include "graphics/window.h"
+#include "tests/helpers/image_target_test.h"
 #include "tests/helpers/pixel_words.h"
 
 namespace {
@@ -26,21 +27,9 @@ constexpr std::uint32_t kRed = 0x0000FF;  // colours are 0x00BBGGRR
 constexpr std::uint32_t kGreen = 0x00FF00;
 constexpr std::uint32_t kBlue = 0xFF0000;
 
-class DrawTest : public ::testing::Test {
+class DrawTest : public test_pixels::ImageTargetTest {
  protected:
   void SetUp() override { use(64, 48); }
-  void TearDown() override {
-    setDrawTarget(nullptr);
-    image.reset();
-  }
-  // A fresh w x h image as the draw target (made before the old one goes, so the layer stays up).
-  void use(int w, int h) {
-    auto fresh = std::make_unique<IMAGE>(w, h);
-    setDrawTarget(fresh.get());
-    image = std::move(fresh);
-    device = gfx::graphicsState.currentDevice;
-  }
-  std::uint32_t word(int x, int y) { return pixelBuffer(image.get())[std::size_t(y) * image->width() + x]; }
   // Checks every pixel against expect(x, y) and names the first that differs.
   template <typename F>
   ::testing::AssertionResult everyPixel(F expect) {
@@ -53,9 +42,6 @@ class DrawTest : public ::testing::Test {
       }
     return ::testing::AssertionSuccess();
   }
-
-  std::unique_ptr<IMAGE> image;
-  gfx::DrawOnImg* device = nullptr;
 };
 
 // ---- Boxes ----

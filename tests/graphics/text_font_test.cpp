@@ -12,31 +12,21 @@
 #include "graphics/graphics_state.h"
 #include "graphics/image.h"
 #include "graphics/text/font.h"
+#include "tests/helpers/image_target_test.h"
 #include "tests/helpers/pixel_words.h"
 
 namespace {
 
 using test_pixels::hex;
 
-class TextTest : public ::testing::Test {
+class TextTest : public test_pixels::ImageTargetTest {
  protected:
   void SetUp() override { use(1600, 960); }
-  void TearDown() override { setDrawTarget(nullptr); }
-  void use(int w, int h) {
-    auto fresh = std::make_unique<IMAGE>(w, h);
-    setDrawTarget(fresh.get());
-    image = std::move(fresh);
-    device = gfx::graphicsState.currentDevice;
-  }
-  std::uint32_t word(int x, int y) { return pixelBuffer(image.get())[std::size_t(y) * image->width() + x]; }
   int countWords(std::uint32_t w) {
     int n = 0;
     for (int i = 0; i < image->width() * image->height(); ++i) n += pixelBuffer(image.get())[i] == w;
     return n;
   }
-
-  std::unique_ptr<IMAGE> image;
-  gfx::DrawOnImg* device = nullptr;
 };
 
 TEST(FontMatch, ConsolasResolvesToAMonospacedFace) {
