@@ -12,6 +12,7 @@
 #include "game/assets/catalogue.h"
 #include "game/shell/game_state.h"
 #include "graphics/draw.h"
+#include "platform/paths.h"
 
 namespace {
 
@@ -40,9 +41,10 @@ int lastLine(const std::string& text, std::size_t start) {
 
 void readMonsterTable() {
   // A directory opens like a file but throws on the first read: only files are read.
+  const std::string path = platform::nativePath("monsterData.txt");
   std::error_code error;
-  if (!std::filesystem::is_regular_file("monsterData.txt", error)) failStart("data text open fail");
-  std::ifstream file("monsterData.txt", std::ios::binary);
+  if (!std::filesystem::is_regular_file(path, error)) failStart("data text open fail");
+  std::ifstream file(path, std::ios::binary);
   if (!file) failStart("data text open fail");
   std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
   int badLine = parseMonsterTable(text, monsterKinds);
