@@ -14,10 +14,10 @@
 #include <string>
 
 #include "game/assets/catalogue.h"
-#include "game/monsters/enemy_shots.h"
+#include "game/world/enemy_shots.h"
 #include "game/monsters/spawner.h"
-#include "game/shell/game_state.h"
-#include "game/shell/lists.h"
+#include "game/world/game_state.h"
+#include "game/world/lists.h"
 #include "game/shell/startup.h"
 #include "graphics/draw.h"
 #include "graphics/window.h"

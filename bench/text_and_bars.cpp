@@ -8,7 +8,7 @@
 
 #include "game/render/status_bars.h"
 #include "game/shell/entry.h"
-#include "game/shell/game_state.h"
+#include "game/world/game_state.h"
 #include "game/shell/startup.h"
 #include "graphics/draw.h"
 #include "graphics/image.h"

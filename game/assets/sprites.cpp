@@ -9,7 +9,7 @@
 #include <cstdint>
 
 #include "game/assets/blend.h"
-#include "game/shell/game_state.h"
+#include "game/world/game_state.h"
 #include "graphics/graphics_state.h"
 #include "graphics/image.h"
 #include "graphics/window.h"

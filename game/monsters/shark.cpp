@@ -7,8 +7,8 @@
 #include "game/assets/voice.h"
 #include "game/monsters/behaviours.h"
 #include "game/monsters/spawner.h"
-#include "game/player/rules.h"
-#include "game/shell/game_state.h"
+#include "game/world/rules.h"
+#include "game/world/game_state.h"
 #include "platform/clock.h"
 
 void sharkBehaviour(std::int32_t slot) {

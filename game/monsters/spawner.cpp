@@ -8,8 +8,8 @@
 
 #include "game/assets/catalogue.h"
 #include "game/monsters/behaviours.h"
-#include "game/player/rules.h"
-#include "game/shell/game_state.h"
+#include "game/world/rules.h"
+#include "game/world/game_state.h"
 #include "platform/clock.h"
 
 namespace {

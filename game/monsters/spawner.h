@@ -4,7 +4,7 @@
 #pragma once
 #include <cstdint>
 
-#include "game/shell/records.h"
+#include "game/world/records.h"
 
 // Fills every free slot when at most three are busy: per slot rand() % 4 picks the kind
 // record, then rand() % 1450 and rand() % 610 the position. A record whose kind code is

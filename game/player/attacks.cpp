@@ -8,9 +8,9 @@
 
 #include "game/assets/catalogue.h"
 #include "game/assets/voice.h"
-#include "game/player/rules.h"
-#include "game/shell/game_state.h"
-#include "game/shell/lists.h"
+#include "game/world/rules.h"
+#include "game/world/game_state.h"
+#include "game/world/lists.h"
 #include "platform/clock.h"
 #include "platform/input.h"
 

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "game/player/rules.h"
-#include "game/shell/game_state.h"
+#include "game/world/rules.h"
+#include "game/world/game_state.h"
 #include "graphics/draw.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <iterator>
 
 #include "game/assets/catalogue.h"
-#include "game/shell/game_state.h"
+#include "game/world/game_state.h"
 #include "graphics/draw.h"
 #include "platform/paths.h"
 

@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 
-#include "game/shell/records.h"
+#include "game/world/records.h"
 
 // Seeds rand, sets the text settings, reads monsterData.txt, loads all images and sounds,
 // places the sleeping figure. Fatal failures print their message and exit with status 1:

@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <limits>
 
-#include "game/player/rules.h"
+#include "game/world/rules.h"
 #include "game/render/status_bars.h"
 #include "graphics/image.h"
-#include "tests/game/shell/game_fixture.h"
+#include "tests/helpers/game_fixture.h"
 
 using namespace test_game;
 

@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "game/assets/catalogue.h"
-#include "game/shell/game_state.h"
+#include "game/world/game_state.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/input.h"
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <sstream>
 
-#include "game/shell/game_state.h"
+#include "game/world/game_state.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "game/shell/records.h"
+#include "game/world/records.h"
 
 // Lengths of the five lists right now.
 struct ListLengths {

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "game/shell/game_state.h"
+#include "game/world/game_state.h"
 #include "tools/dream_sim/world_check.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "game/assets/sprites.h"
-#include "game/shell/game_state.h"
+#include "game/world/game_state.h"
 #include "graphics/graphics_state.h"
 #include "graphics/image.h"
 #include "graphics/window.h"

@@ -2,9 +2,9 @@
 // the 120 ms frame steps, the hurt pictures, and the end of the roar and the volley.
 #include "game/assets/voice.h"
 #include "game/monsters/behaviours.h"
-#include "game/monsters/monster_drawing.h"
-#include "game/player/rules.h"
-#include "monster_world.h"
+#include "game/render/monsters.h"
+#include "game/world/rules.h"
+#include "tests/helpers/monster_world.h"
 
 using namespace monster_test;
 

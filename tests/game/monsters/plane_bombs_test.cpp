@@ -6,9 +6,9 @@
 
 #include "game/assets/voice.h"
 #include "game/monsters/behaviours.h"
-#include "game/monsters/bombs.h"
-#include "game/player/rules.h"
-#include "monster_world.h"
+#include "game/world/bombs.h"
+#include "game/world/rules.h"
+#include "tests/helpers/monster_world.h"
 
 using namespace monster_test;
 

@@ -5,12 +5,12 @@
 
 #include "game/assets/voice.h"
 #include "game/monsters/behaviours.h"
-#include "game/monsters/enemy_shots.h"
-#include "game/monsters/monster_drawing.h"
-#include "game/monsters/shot_hits.h"
-#include "game/player/rules.h"
-#include "game/player/world.h"
-#include "monster_world.h"
+#include "game/world/enemy_shots.h"
+#include "game/render/monsters.h"
+#include "game/world/shot_hits.h"
+#include "game/world/rules.h"
+#include "game/world/world_pass.h"
+#include "tests/helpers/monster_world.h"
 
 using namespace monster_test;
 

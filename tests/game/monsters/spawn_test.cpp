@@ -5,8 +5,8 @@
 #include "game/assets/catalogue.h"
 #include "game/monsters/behaviours.h"
 #include "game/monsters/spawner.h"
-#include "game/player/rules.h"
-#include "monster_world.h"
+#include "game/world/rules.h"
+#include "tests/helpers/monster_world.h"
 
 using namespace monster_test;
 

@@ -3,10 +3,10 @@
 #include <cmath>
 
 #include "game/player/attacks.h"
-#include "game/player/rules.h"
-#include "game/player/world.h"
+#include "game/world/rules.h"
+#include "game/world/world_pass.h"
 #include "platform/input.h"
-#include "tests/game/shell/game_fixture.h"
+#include "tests/helpers/game_fixture.h"
 
 using namespace test_game;
 namespace fake = platform::fake;

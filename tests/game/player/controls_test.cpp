@@ -6,7 +6,7 @@
 #include "game/player/controls.h"
 #include "game/shell/startup.h"
 #include "platform/input.h"
-#include "tests/game/shell/game_fixture.h"
+#include "tests/helpers/game_fixture.h"
 
 using namespace test_game;
 namespace fake = platform::fake;

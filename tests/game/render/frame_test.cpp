@@ -6,14 +6,14 @@
 #include <vector>
 
 #include "game/assets/sprites.h"
-#include "game/player/rules.h"
+#include "game/world/rules.h"
 #include "game/render/frame.h"
 #include "game/render/status_bars.h"
 #include "graphics/colour.h"
 #include "graphics/draw.h"
 #include "platform/clock.h"
 #include "platform/input.h"
-#include "tests/game/shell/game_fixture.h"
+#include "tests/helpers/game_fixture.h"
 
 using namespace test_game;
 namespace fake = platform::fake;

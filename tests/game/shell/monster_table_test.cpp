@@ -7,7 +7,7 @@
 #include <fstream>
 
 #include "game/shell/startup.h"
-#include "tests/game/shell/game_fixture.h"
+#include "tests/helpers/game_fixture.h"
 
 using namespace test_game;
 

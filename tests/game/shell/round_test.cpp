@@ -7,7 +7,7 @@
 #include "game/shell/startup.h"
 #include "platform/clock.h"
 #include "platform/input.h"
-#include "tests/game/shell/game_fixture.h"
+#include "tests/helpers/game_fixture.h"
 
 using namespace test_game;
 namespace fake = platform::fake;

@@ -13,9 +13,9 @@
 
 #include "game/assets/catalogue.h"
 #include "game/assets/voice.h"
-#include "game/monsters/monster_world.h"
+#include "tests/helpers/monster_world.h"
 #include "game/shell/entry.h"
-#include "game/shell/game_state.h"
+#include "game/world/game_state.h"
 #include "game/shell/startup.h"
 #include "platform/clock.h"
 #include "platform/input.h"

@@ -2,7 +2,7 @@
 // (a killing shot flies on); enemy shots push the player 25 pixels. Knock-backs that land
 // while one is running add up. Depends on the shared rules, the kill bookkeeping and the
 // catalogue (nor1.png is the player box).
-#include "game/monsters/shot_hits.h"
+#include "game/world/shot_hits.h"
 
 #include <SFML/Audio/Sound.hpp>
 #include <cmath>
@@ -11,11 +11,11 @@
 
 #include "game/assets/catalogue.h"
 #include "game/assets/voice.h"
-#include "game/monsters/enemy_shots.h"
-#include "game/player/rules.h"
-#include "game/player/world.h"
-#include "game/shell/game_state.h"
-#include "game/shell/lists.h"
+#include "game/world/enemy_shots.h"
+#include "game/world/rules.h"
+#include "game/world/world_pass.h"
+#include "game/world/game_state.h"
+#include "game/world/lists.h"
 
 namespace {
 

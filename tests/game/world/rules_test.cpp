@@ -4,10 +4,10 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "game/player/rules.h"
-#include "game/player/world.h"
+#include "game/world/rules.h"
+#include "game/world/world_pass.h"
 #include "game/shell/startup.h"
-#include "tests/game/shell/game_fixture.h"
+#include "tests/helpers/game_fixture.h"
 
 using namespace test_game;
 

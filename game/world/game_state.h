@@ -4,7 +4,7 @@
 // List elements are allocated one at a time with std::malloc and freed with std::free; a
 // list head (null when empty) owns its elements.
 #pragma once
-#include "game/shell/records.h"
+#include "game/world/records.h"
 
 extern Player player;
 extern MonsterKind monsterKinds[kKindCount];

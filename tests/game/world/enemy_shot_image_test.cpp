@@ -3,9 +3,9 @@
 #include <cmath>
 #include <limits>
 
-#include "game/monsters/enemy_shots.h"
-#include "game/player/rules.h"
-#include "monster_world.h"
+#include "game/world/enemy_shots.h"
+#include "game/world/rules.h"
+#include "tests/helpers/monster_world.h"
 
 using namespace monster_test;
 

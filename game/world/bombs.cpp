@@ -2,7 +2,7 @@
 // level with its target on either axis, explodes when its 200-pass fuse runs out, and then
 // hits everything in its blast square on every pass until the drawing has shown the blast.
 // Depends on the shared rules (area hits, player hits), the catalogue and the game state.
-#include "game/monsters/bombs.h"
+#include "game/world/bombs.h"
 
 #include <SFML/Audio/Sound.hpp>
 #include <cmath>
@@ -11,11 +11,11 @@
 #include "game/assets/catalogue.h"
 #include "game/assets/sprites.h"
 #include "game/assets/voice.h"
-#include "game/monsters/enemy_shots.h"
-#include "game/player/rules.h"
+#include "game/world/enemy_shots.h"
+#include "game/world/rules.h"
 #include "game/render/animation_step.h"
-#include "game/shell/game_state.h"
-#include "game/shell/lists.h"
+#include "game/world/game_state.h"
+#include "game/world/lists.h"
 #include "platform/clock.h"
 
 namespace {

@@ -4,7 +4,7 @@
 // owned by the list booms; a bomb that cannot be allocated prints "boom malloc fail\n" and
 // ends the process with status 1.
 #pragma once
-#include "game/shell/records.h"
+#include "game/world/records.h"
 
 // Appends a bomb at the plane's corner heading for the player's corner, with a target
 // that puts its centre on the player's centre give or take 19 pixels (four rand calls:

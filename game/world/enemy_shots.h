@@ -2,7 +2,7 @@
 // Shots are single std::malloc blocks owned by the list enemyShots; a shot that cannot be
 // allocated ends the process with the firing rule's message on standard output.
 #pragma once
-#include "game/shell/records.h"
+#include "game/world/records.h"
 
 // Sets shot.image from shot.heading by the twelve 30-degree bands. A heading outside every
 // band (not a number) gets the level picture "enmbullet.png", so image is never null.

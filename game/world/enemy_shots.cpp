@@ -1,14 +1,14 @@
 // Enemy shots: the picture for a heading, and the list operations the firing and hit rules
 // share. Depends on the catalogue's rotated bullet pictures and the game state's list head.
-#include "game/monsters/enemy_shots.h"
+#include "game/world/enemy_shots.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
 #include "game/assets/catalogue.h"
-#include "game/shell/game_state.h"
-#include "game/shell/lists.h"
+#include "game/world/game_state.h"
+#include "game/world/lists.h"
 
 namespace {
 

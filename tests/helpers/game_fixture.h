@@ -9,8 +9,8 @@
 #include <string>
 
 #include "game/assets/catalogue.h"
-#include "game/shell/game_state.h"
-#include "game/shell/lists.h"
+#include "game/world/game_state.h"
+#include "game/world/lists.h"
 #include "graphics/graphics_state.h"
 #include "graphics/image.h"
 #include "graphics/window.h"

@@ -1,5 +1,5 @@
 // The process-wide game state and its program-start values.
-#include "game/shell/game_state.h"
+#include "game/world/game_state.h"
 
 #include <cstdlib>
 

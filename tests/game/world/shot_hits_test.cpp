@@ -4,9 +4,9 @@
 #include <cmath>
 
 #include "game/assets/voice.h"
-#include "game/monsters/shot_hits.h"
-#include "game/player/rules.h"
-#include "monster_world.h"
+#include "game/world/shot_hits.h"
+#include "game/world/rules.h"
+#include "tests/helpers/monster_world.h"
 
 using namespace monster_test;
 

@@ -1,13 +1,13 @@
 // Drawing of the living monsters, slot 0 first: the picture for the slot's state, the
 // clock-driven frame steps (more than 120 ms), the facing toward the player and the end of
 // the cloud's volley and of the king's roar. Depends on sprite compositing and the clock.
-#include "game/monsters/monster_drawing.h"
+#include "game/render/monsters.h"
 
 #include "game/assets/sprites.h"
 #include "graphics/image.h"
-#include "game/player/rules.h"
+#include "game/world/rules.h"
 #include "game/render/animation_step.h"
-#include "game/shell/game_state.h"
+#include "game/world/game_state.h"
 #include "platform/clock.h"
 
 namespace {

@@ -1,15 +1,15 @@
 // The per-tick world pass and the bookkeeping of a kill (score and one-in-eight meat).
 // Depends on the game state, the shared move steps and the bombs' update.
-#include "game/player/world.h"
+#include "game/world/world_pass.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
-#include "game/monsters/bombs.h"
-#include "game/player/rules.h"
-#include "game/shell/game_state.h"
-#include "game/shell/lists.h"
+#include "game/world/bombs.h"
+#include "game/world/rules.h"
+#include "game/world/game_state.h"
+#include "game/world/lists.h"
 #include "platform/clock.h"
 
 namespace {

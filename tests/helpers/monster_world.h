@@ -10,8 +10,8 @@
 
 #include "game/assets/catalogue.h"
 #include "game/monsters/spawner.h"
-#include "game/shell/game_state.h"
-#include "game/shell/lists.h"
+#include "game/world/game_state.h"
+#include "game/world/lists.h"
 #include "graphics/image.h"
 #include "graphics/window.h"
 #include "platform/clock.h"

@@ -1,16 +1,16 @@
 // The collision, movement and damage rules shared by the player and the monsters.
 // Depends on the game state, the catalogue (nor1.png is the player box), the bombs
 // (a kick runs updateBooms) and the kill bookkeeping of the world pass.
-#include "game/player/rules.h"
+#include "game/world/rules.h"
 
 #include <cmath>
 #include <cstdlib>
 #include <limits>
 
 #include "game/assets/catalogue.h"
-#include "game/monsters/bombs.h"
-#include "game/player/world.h"
-#include "game/shell/game_state.h"
+#include "game/world/bombs.h"
+#include "game/world/world_pass.h"
+#include "game/world/game_state.h"
 
 namespace {
 
