@@ -7,10 +7,11 @@
 #include "game/assets/catalogue.h"
 #include "game/assets/voice.h"
 #include "game/monsters/behaviours.h"
-#include "game/world/enemy_shots.h"
 #include "game/monsters/spawner.h"
-#include "game/world/rules.h"
+#include "game/world/enemy_shots.h"
 #include "game/world/game_state.h"
+#include "game/world/geometry.h"
+#include "game/world/movement.h"
 #include "platform/clock.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include "game/assets/voice.h"
 #include "game/monsters/behaviours.h"
 #include "game/monsters/spawner.h"
-#include "game/world/rules.h"
 #include "game/world/game_state.h"
+#include "game/world/movement.h"
 #include "platform/clock.h"
 
 void kingBehaviour(std::int32_t slot) {

@@ -6,11 +6,12 @@
 #include "game/assets/catalogue.h"
 #include "game/assets/voice.h"
 #include "game/monsters/behaviours.h"
+#include "game/monsters/spawner.h"
 #include "game/world/bombs.h"
 #include "game/world/enemy_shots.h"
-#include "game/monsters/spawner.h"
-#include "game/world/rules.h"
 #include "game/world/game_state.h"
+#include "game/world/geometry.h"
+#include "game/world/movement.h"
 #include "platform/clock.h"
 
 namespace {

@@ -7,8 +7,10 @@
 #include "game/assets/voice.h"
 #include "game/monsters/behaviours.h"
 #include "game/monsters/spawner.h"
-#include "game/world/rules.h"
+#include "game/world/collision.h"
 #include "game/world/game_state.h"
+#include "game/world/geometry.h"
+#include "game/world/movement.h"
 #include "platform/clock.h"
 
 void sharkBehaviour(std::int32_t slot) {

@@ -8,9 +8,9 @@
 
 #include "game/assets/catalogue.h"
 #include "game/monsters/behaviours.h"
-#include "game/world/rules.h"
 #include "game/world/game_state.h"
 #include "platform/clock.h"
+#include "game/world/geometry.h"
 
 namespace {
 

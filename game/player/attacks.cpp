@@ -8,11 +8,13 @@
 
 #include "game/assets/catalogue.h"
 #include "game/assets/voice.h"
-#include "game/world/rules.h"
 #include "game/world/game_state.h"
 #include "game/world/lists.h"
 #include "platform/clock.h"
 #include "platform/input.h"
+#include "game/world/geometry.h"
+#include "game/world/movement.h"
+#include "game/world/damage.h"
 
 void playerStrike() {
   static sf::Sound voice(assets.playerAtkSound);

@@ -10,11 +10,12 @@
 #include "game/assets/catalogue.h"
 #include "game/assets/voice.h"
 #include "game/player/attacks.h"
-#include "game/world/rules.h"
 #include "game/world/game_state.h"
 #include "game/world/lists.h"
 #include "platform/clock.h"
 #include "platform/input.h"
+#include "game/world/geometry.h"
+#include "game/world/collision.h"
 
 namespace {
 
@@ -54,14 +55,14 @@ void walk(KeyPoll& keys, float s) {
   const float w = static_cast<float>(assets.norImages[0].width());
   const float h = static_cast<float>(assets.norImages[0].height());
   auto stepBy = [](float& coordinate, double delta) { coordinate = static_cast<float>(coordinate + delta); };
-  const bool up = keys.either('W', kVkUp) && player.y > 0;
-  const bool down = !up && keys.either('S', kVkDown) && player.y + h < 760;
+  const bool up = keys.either('W', kVkUp) && player.y > kField.top;
+  const bool down = !up && keys.either('S', kVkDown) && player.y + h < kField.bottom;
   if (up || down) {
     const double vertical = up ? -1.0 : 1.0;
-    if (keys.either('A', kVkLeft) && player.x > 0) {
+    if (keys.either('A', kVkLeft) && player.x > kField.left) {
       stepBy(player.x, -d);
       stepBy(player.y, vertical * d);
-    } else if (keys.either('D', kVkRight) && player.x + w < 1600) {
+    } else if (keys.either('D', kVkRight) && player.x + w < kField.right) {
       stepBy(player.x, d);
       stepBy(player.y, vertical * d);
     } else {
@@ -69,11 +70,11 @@ void walk(KeyPoll& keys, float s) {
     }
     return;
   }
-  if (keys.either('A', kVkLeft) && player.x > 0) {
+  if (keys.either('A', kVkLeft) && player.x > kField.left) {
     player.x -= s;
     return;
   }
-  if (keys.either('D', kVkRight) && player.x + w < 1600) {
+  if (keys.either('D', kVkRight) && player.x + w < kField.right) {
     player.x += s;
     return;
   }

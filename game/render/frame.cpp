@@ -7,7 +7,6 @@
 #include "game/assets/sprites.h"
 #include "game/world/bombs.h"
 #include "game/render/monsters.h"
-#include "game/world/rules.h"
 #include "game/render/animation_step.h"
 #include "game/render/status_bars.h"
 #include "game/world/game_state.h"
@@ -15,6 +14,7 @@
 #include "graphics/image.h"
 #include "platform/clock.h"
 #include "platform/input.h"
+#include "game/world/geometry.h"
 
 DrawingCounters drawingCounters{};
 

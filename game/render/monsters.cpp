@@ -5,10 +5,10 @@
 
 #include "game/assets/sprites.h"
 #include "graphics/image.h"
-#include "game/world/rules.h"
 #include "game/render/animation_step.h"
 #include "game/world/game_state.h"
 #include "platform/clock.h"
+#include "game/world/geometry.h"
 
 namespace {
 

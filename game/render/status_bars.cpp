@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
-#include "game/world/rules.h"
 #include "game/world/game_state.h"
 #include "graphics/draw.h"
+#include "game/world/geometry.h"
 
 namespace {
 

@@ -7,7 +7,6 @@
 #include "game/world/shot_hits.h"
 #include "game/monsters/spawner.h"
 #include "game/player/controls.h"
-#include "game/world/world_pass.h"
 #include "game/render/animation_step.h"
 #include "game/render/frame.h"
 #include "game/world/game_state.h"
@@ -17,6 +16,7 @@
 #include "graphics/window.h"
 #include "platform/clock.h"
 #include "platform/input.h"
+#include "game/world/world_pass.h"
 
 namespace {
 

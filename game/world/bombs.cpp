@@ -12,22 +12,16 @@
 #include "game/assets/sprites.h"
 #include "game/assets/voice.h"
 #include "game/world/enemy_shots.h"
-#include "game/world/rules.h"
 #include "game/render/animation_step.h"
 #include "game/world/game_state.h"
 #include "game/world/lists.h"
 #include "platform/clock.h"
+#include "game/world/geometry.h"
+#include "game/world/damage.h"
 
 namespace {
 
 constexpr int kBlastImageCount = 27;
-
-bool wholeInField(const Boom& bomb) {
-  const long long right = static_cast<long long>(bomb.x) + bomb.image->width();
-  const long long bottom = static_cast<long long>(bomb.y) + bomb.image->height();
-  return 0 <= bomb.x && bomb.x <= 1600 && 0 <= bomb.y && bomb.y <= 760 && 0 <= right && right <= 1600 &&
-         0 <= bottom && bottom <= 760;
-}
 
 // A signed offset of up to 19 pixels: sign first, then magnitude.
 int targetJitter() {
@@ -58,7 +52,7 @@ void explode(Boom& bomb, sf::Sound& voice) {
 }
 
 void flyAndBurn(Boom& bomb) {
-  if (!wholeInField(bomb) || std::abs(bomb.x - bomb.targetX) < 5 || std::abs(bomb.y - bomb.targetY) < 5) {
+  if (!wholeInField(bomb.x, bomb.y, bomb.image->width(), bomb.image->height()) || std::abs(bomb.x - bomb.targetX) < 5 || std::abs(bomb.y - bomb.targetY) < 5) {
     bomb.moving = 0;
   } else if (bomb.moving) {
     bomb.x = truncToInt(bomb.x + std::cos(bomb.heading) * bomb.speed);

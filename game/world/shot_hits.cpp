@@ -12,21 +12,20 @@
 #include "game/assets/catalogue.h"
 #include "game/assets/voice.h"
 #include "game/world/enemy_shots.h"
-#include "game/world/rules.h"
-#include "game/world/world_pass.h"
 #include "game/world/game_state.h"
 #include "game/world/lists.h"
+#include "game/world/geometry.h"
+#include "game/world/collision.h"
+#include "game/world/movement.h"
+#include "game/world/damage.h"
+#include "game/world/kills.h"
 
 namespace {
 
-// True when the picture at the truncated position lies wholly inside the 1600 x 760 field.
-bool wholeInField(float x, float y, const IMAGE& picture) {
-  const std::int64_t left = truncToInt(x);
-  const std::int64_t top = truncToInt(y);
-  const std::int64_t right = left + picture.width();
-  const std::int64_t bottom = top + picture.height();
-  return 0 <= left && left <= 1600 && 0 <= top && top <= 760 && 0 <= right && right <= 1600 && 0 <= bottom &&
-         bottom <= 760;
+// True when the shot's picture at its truncated position lies wholly in the field.
+template <typename Shot>
+bool shotInField(const Shot& shot) {
+  return wholeInField(truncToInt(shot.x), truncToInt(shot.y), shot.image->width(), shot.image->height());
 }
 
 void removePlayerShot(PlayerShot* shot) {
@@ -84,7 +83,7 @@ void playerShotsAgainstMonsters(sf::Sound& voice) {
           continue;
         }
       }
-      if (!wholeInField(shot->x, shot->y, *shot->image)) removePlayerShot(shot);
+      if (!shotInField(*shot)) removePlayerShot(shot);
       shot = next;
     }
   }
@@ -104,7 +103,7 @@ void enemyShotsAgainstPlayer(sf::Sound& voice) {
       playVoice(voice);
       playerStep();
       removeEnemyShot(shot);
-    } else if (!wholeInField(shot->x, shot->y, *shot->image)) {
+    } else if (!shotInField(*shot)) {
       removeEnemyShot(shot);
     }
     shot = next;

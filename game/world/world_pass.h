@@ -1,7 +1,5 @@
-// The per-tick world pass (dash and knock-back steps, moving monsters, shots, bombs, meat)
-// and the bookkeeping of a kill (score and meat).
+// The per-tick world pass: dash and knock-back steps, moving monsters, the flight of shots,
+// the bomb pass and the ageing of meat.
 #pragma once
-#include <cstdint>
 
 void updateWorld();
-void onMonsterKilled(std::int32_t slot);

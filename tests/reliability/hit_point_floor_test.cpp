@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <limits>
 
-#include "game/world/rules.h"
 #include "game/render/status_bars.h"
+#include "game/world/damage.h"
 #include "graphics/image.h"
 #include "tests/helpers/game_fixture.h"
 

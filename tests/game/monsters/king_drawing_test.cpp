@@ -3,7 +3,6 @@
 #include "game/assets/voice.h"
 #include "game/monsters/behaviours.h"
 #include "game/render/monsters.h"
-#include "game/world/rules.h"
 #include "tests/helpers/monster_world.h"
 
 using namespace monster_test;

@@ -7,7 +7,8 @@
 #include "game/assets/voice.h"
 #include "game/monsters/behaviours.h"
 #include "game/world/bombs.h"
-#include "game/world/rules.h"
+#include "game/world/damage.h"
+#include "game/world/geometry.h"
 #include "tests/helpers/monster_world.h"
 
 using namespace monster_test;

@@ -5,10 +5,11 @@
 
 #include "game/assets/voice.h"
 #include "game/monsters/behaviours.h"
-#include "game/world/enemy_shots.h"
 #include "game/render/monsters.h"
+#include "game/world/collision.h"
+#include "game/world/enemy_shots.h"
+#include "game/world/geometry.h"
 #include "game/world/shot_hits.h"
-#include "game/world/rules.h"
 #include "game/world/world_pass.h"
 #include "tests/helpers/monster_world.h"
 

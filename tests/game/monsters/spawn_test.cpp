@@ -5,7 +5,7 @@
 #include "game/assets/catalogue.h"
 #include "game/monsters/behaviours.h"
 #include "game/monsters/spawner.h"
-#include "game/world/rules.h"
+#include "game/world/geometry.h"
 #include "tests/helpers/monster_world.h"
 
 using namespace monster_test;

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "game/player/attacks.h"
-#include "game/world/rules.h"
+#include "game/world/geometry.h"
 #include "game/world/world_pass.h"
 #include "platform/input.h"
 #include "tests/helpers/game_fixture.h"

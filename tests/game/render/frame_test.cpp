@@ -6,9 +6,10 @@
 #include <vector>
 
 #include "game/assets/sprites.h"
-#include "game/world/rules.h"
 #include "game/render/frame.h"
 #include "game/render/status_bars.h"
+#include "game/world/damage.h"
+#include "game/world/geometry.h"
 #include "graphics/colour.h"
 #include "graphics/draw.h"
 #include "platform/clock.h"

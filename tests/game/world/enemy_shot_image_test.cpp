@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "game/world/enemy_shots.h"
-#include "game/world/rules.h"
+#include "game/world/geometry.h"
 #include "tests/helpers/monster_world.h"
 
 using namespace monster_test;

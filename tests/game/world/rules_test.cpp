@@ -4,9 +4,11 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "game/world/rules.h"
-#include "game/world/world_pass.h"
 #include "game/shell/startup.h"
+#include "game/world/collision.h"
+#include "game/world/damage.h"
+#include "game/world/geometry.h"
+#include "game/world/movement.h"
 #include "tests/helpers/game_fixture.h"
 
 using namespace test_game;

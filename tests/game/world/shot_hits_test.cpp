@@ -4,8 +4,9 @@
 #include <cmath>
 
 #include "game/assets/voice.h"
+#include "game/world/damage.h"
+#include "game/world/geometry.h"
 #include "game/world/shot_hits.h"
-#include "game/world/rules.h"
 #include "tests/helpers/monster_world.h"
 
 using namespace monster_test;

@@ -2,9 +2,10 @@
 // with its list links, score carries and the one-in-eight meat draw.
 #include <cstdlib>
 
-#include "game/world/rules.h"
-#include "game/world/world_pass.h"
 #include "game/shell/startup.h"
+#include "game/world/geometry.h"
+#include "game/world/kills.h"
+#include "game/world/world_pass.h"
 #include "tests/helpers/game_fixture.h"
 
 using namespace test_game;

@@ -1,56 +1,18 @@
-// The collision, movement and damage rules shared by the player and the monsters.
-// Depends on the game state, the catalogue (nor1.png is the player box), the bombs
-// (a kick runs updateBooms) and the kill bookkeeping of the world pass.
-#include "game/world/rules.h"
+// Damage with knock-back: the player hit by a contact or a blast, and the area hit of
+// strikes and blasts on monsters, which also kicks the bombs in the area (a kick runs the
+// bomb pass). A monster brought to 0 hit points is killed through onMonsterKilled.
+#include "game/world/damage.h"
 
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 
 #include "game/assets/catalogue.h"
 #include "game/world/bombs.h"
-#include "game/world/world_pass.h"
+#include "game/world/collision.h"
 #include "game/world/game_state.h"
-
-namespace {
-
-constexpr std::int32_t kArenaWidth = 1600;
-constexpr std::int32_t kArenaHeight = 760;
-
-// An empty picture for a slot or bomb that has none: a 0 x 0 box.
-const IMAGE& emptyImage() {
-  static const IMAGE empty;
-  return empty;
-}
-
-const IMAGE& firstImage(const MonsterAnimation& animation) {
-  return animation.images ? animation.images[0] : emptyImage();
-}
-
-bool within(std::int64_t value, std::int64_t low, std::int64_t high) { return low <= value && value <= high; }
-
-bool nearTarget(float x, float y, float targetX, float targetY) {
-  return std::fabs(x - targetX) <= 5.0f && std::fabs(y - targetY) <= 5.0f;
-}
-
-}  // namespace
-
-double headingOfSlope(float dy, float dx, bool turnAround) {
-  if (dx == 0.0f && dy == 0.0f) return 0.0;
-  float ratio = dy / dx;
-  double heading = static_cast<double>(std::atan(ratio));
-  if (turnAround) heading += kPi;
-  return heading;
-}
-
-std::int32_t truncToInt(double value) {
-  if (std::isnan(value)) return 0;
-  if (value >= 2147483647.0) return std::numeric_limits<std::int32_t>::max();
-  if (value <= -2147483648.0) return std::numeric_limits<std::int32_t>::min();
-  return static_cast<std::int32_t>(value);
-}
-
-std::int32_t truncToInt(float value) { return truncToInt(static_cast<double>(value)); }
+#include "game/world/geometry.h"
+#include "game/world/kills.h"
+#include "game/world/movement.h"
 
 std::int32_t reducedHitPoints(std::int32_t hitPoints, std::int32_t damage) {
   std::int64_t left = static_cast<std::int64_t>(hitPoints) - damage;
@@ -60,60 +22,6 @@ std::int32_t reducedHitPoints(std::int32_t hitPoints, std::int32_t damage) {
 }
 
 void damagePlayer(std::int32_t damage) { player.hitPoints = reducedHitPoints(player.hitPoints, damage); }
-
-bool rectsOverlap(std::int32_t ax, std::int32_t ay, const IMAGE& image, std::int32_t left, std::int32_t right,
-                  std::int32_t top, std::int32_t bottom) {
-  std::int64_t x0 = ax, y0 = ay;
-  std::int64_t x1 = x0 + image.width(), y1 = y0 + image.height();
-  if (within(x0, left, right) && within(y0, top, bottom)) return true;
-  if (within(x1, left, right) && within(y0, top, bottom)) return true;
-  if (within(x0, left, right) && within(y1, top, bottom)) return true;
-  return within(x1, left, right) && within(y1, top, bottom);
-}
-
-bool keepInArena(std::int32_t x, std::int32_t y, const IMAGE& image, std::int32_t who) {
-  std::int64_t right = static_cast<std::int64_t>(x) + image.width();
-  std::int64_t bottom = static_cast<std::int64_t>(y) + image.height();
-  if (within(x, 0, kArenaWidth) && within(y, 0, kArenaHeight) && within(right, 0, kArenaWidth) &&
-      within(bottom, 0, kArenaHeight)) {
-    return true;
-  }
-  float& posX = who == -1 ? player.x : monsters[who].x;
-  float& posY = who == -1 ? player.y : monsters[who].y;
-  double a = headingOfSlope(380 - posY, 800 - posX, posX > 800);
-  posX = static_cast<float>(posX + std::cos(a) * 10);
-  posY = static_cast<float>(posY + std::sin(a) * 10);
-  return false;
-}
-
-void monsterStep(std::int32_t slot) {
-  Monster& m = monsters[slot];
-  const IMAGE& body = firstImage(m.moveFrames);
-  if (keepInArena(truncToInt(m.x), truncToInt(m.y), body, slot) && !nearTarget(m.x, m.y, m.targetX, m.targetY)) {
-    m.x = static_cast<float>(m.x + std::cos(m.heading) * m.stepSpeed);
-    m.y = static_cast<float>(m.y + std::sin(m.heading) * m.stepSpeed);
-  } else {
-    m.hurt = 0;
-    m.state = kMonsterIdle;
-  }
-  if (m.state == kMonsterAttacking) {
-    float right = m.x + static_cast<float>(body.width());
-    float bottom = m.y + static_cast<float>(firstImage(m.attackFrames).height());
-    hitPlayer(truncToInt(m.x), truncToInt(right), truncToInt(m.y), truncToInt(bottom), truncToInt(m.x),
-              truncToInt(m.y), m.damage, 1);
-  }
-}
-
-void playerStep() {
-  if (!keepInArena(truncToInt(player.x), truncToInt(player.y), assets.norImages[0], -1) ||
-      nearTarget(player.x, player.y, player.targetX, player.targetY)) {
-    player.invulnerable = 0;
-    player.state = Free;
-    return;
-  }
-  player.x = static_cast<float>(player.x + std::cos(player.heading) * player.stepSpeed);
-  player.y = static_cast<float>(player.y + std::sin(player.heading) * player.stepSpeed);
-}
 
 void hitPlayer(std::int32_t left, std::int32_t right, std::int32_t top, std::int32_t bottom, std::int32_t ax,
                std::int32_t ay, std::int32_t damage, std::int8_t kind) {
@@ -193,7 +101,7 @@ void hitMonstersInArea(std::int32_t left, std::int32_t right, std::int32_t top, 
                        std::int8_t kind, std::int32_t damage, std::int32_t ax, std::int32_t ay) {
   for (std::int32_t slot = 0; slot < kSlotCount; ++slot) {
     Monster& m = monsters[slot];
-    const IMAGE& body = firstImage(m.moveFrames);
+    const IMAGE& body = firstPicture(m.moveFrames);
     if (!m.alive || !rectsOverlap(truncToInt(m.x), truncToInt(m.y), body, left, right, top, bottom)) continue;
     m.hitPoints = reducedHitPoints(m.hitPoints, damage);
     if (player.ammo < 30) player.ammo += 1;
@@ -207,7 +115,7 @@ void hitMonstersInArea(std::int32_t left, std::int32_t right, std::int32_t top, 
     monsterStep(slot);
   }
   for (Boom* bomb = booms; bomb; bomb = bomb->next) {
-    const IMAGE& picture = bomb->image ? *bomb->image : emptyImage();
+    const IMAGE& picture = bomb->image ? *bomb->image : emptyPicture();
     if (!rectsOverlap(bomb->x, bomb->y, picture, left, right, top, bottom) || bomb->blastFrame != 0) continue;
     bomb->heading = headingOfSlope(static_cast<float>(bomb->y) - player.y, static_cast<float>(bomb->x) - player.x,
                                    player.x > static_cast<float>(bomb->x));

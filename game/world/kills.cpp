@@ -1,0 +1,53 @@
+// Kills: the score list of decimal digits counts up by one, and one kill in eight (a rand
+// draw made whether or not the player lives) drops meat that lasts 1500 updates.
+#include "game/world/kills.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "game/world/game_state.h"
+#include "game/world/geometry.h"
+#include "game/world/lists.h"
+#include "platform/clock.h"
+
+namespace {
+
+[[noreturn]] void failAllocation() {
+  std::fputs("malloc fail\n", stdout);
+  std::fflush(stdout);
+  std::exit(1);
+}
+
+void countKill() {
+  ScoreDigit* digit = scoreTail;
+  digit->digit += 1;
+  while (digit->digit > '9') {
+    digit->digit = '0';
+    if (!digit->prev) {
+      auto* head = static_cast<ScoreDigit*>(std::malloc(sizeof(ScoreDigit)));
+      if (!head) failAllocation();
+      head->digit = '0';
+      head->next = digit;
+      head->prev = nullptr;
+      digit->prev = head;
+      scoreHead = head;
+    }
+    digit = digit->prev;
+    digit->digit += 1;
+  }
+}
+
+}  // namespace
+
+void onMonsterKilled(std::int32_t slot) {
+  if (player.hitPoints > 0 && scoreTail) countKill();
+  if (std::rand() % 8 != 0) return;
+  auto* piece = static_cast<Meat*>(std::malloc(sizeof(Meat)));
+  if (!piece) failAllocation();
+  piece->x = truncToInt(monsters[slot].x);
+  piece->y = truncToInt(monsters[slot].y);
+  piece->frame = 0;
+  piece->frameTime = platform::tickCount();
+  piece->lifetime = 1500;
+  appendAtTail(meats, piece);
+}

@@ -1,0 +1,48 @@
+// Move steps of monsters and the player. A move ends when both distances to the target are
+// at most 5 pixels, or when the mover is outside the field (which pushes it back inward).
+#include "game/world/movement.h"
+
+#include <cmath>
+
+#include "game/assets/catalogue.h"
+#include "game/world/collision.h"
+#include "game/world/damage.h"
+#include "game/world/game_state.h"
+#include "game/world/geometry.h"
+
+namespace {
+
+bool nearTarget(float x, float y, float targetX, float targetY) {
+  return std::fabs(x - targetX) <= 5.0f && std::fabs(y - targetY) <= 5.0f;
+}
+
+}  // namespace
+
+void monsterStep(std::int32_t slot) {
+  Monster& m = monsters[slot];
+  const IMAGE& body = firstPicture(m.moveFrames);
+  if (keepInArena(truncToInt(m.x), truncToInt(m.y), body, slot) && !nearTarget(m.x, m.y, m.targetX, m.targetY)) {
+    m.x = static_cast<float>(m.x + std::cos(m.heading) * m.stepSpeed);
+    m.y = static_cast<float>(m.y + std::sin(m.heading) * m.stepSpeed);
+  } else {
+    m.hurt = 0;
+    m.state = kMonsterIdle;
+  }
+  if (m.state == kMonsterAttacking) {
+    float right = m.x + static_cast<float>(body.width());
+    float bottom = m.y + static_cast<float>(firstPicture(m.attackFrames).height());
+    hitPlayer(truncToInt(m.x), truncToInt(right), truncToInt(m.y), truncToInt(bottom), truncToInt(m.x),
+              truncToInt(m.y), m.damage, 1);
+  }
+}
+
+void playerStep() {
+  if (!keepInArena(truncToInt(player.x), truncToInt(player.y), assets.norImages[0], -1) ||
+      nearTarget(player.x, player.y, player.targetX, player.targetY)) {
+    player.invulnerable = 0;
+    player.state = Free;
+    return;
+  }
+  player.x = static_cast<float>(player.x + std::cos(player.heading) * player.stepSpeed);
+  player.y = static_cast<float>(player.y + std::sin(player.heading) * player.stepSpeed);
+}
