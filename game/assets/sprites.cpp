@@ -1,19 +1,16 @@
 // Sprite compositing onto the working image. The visible rectangle of a sprite is blended
 // straight from the sprite's own pixels (no temporary images); a mirrored sprite is read
 // right to left, the mirror taken about the sprite's own centre before clipping.
-// Depends on: the blend kernels (blend.h), the layer's pixelBuffer and target size, the
-// polled keys, and player.facingRight.
+// Depends on: the blend kernels (blend.h) and the layer's pixelBuffer and target size.
 #include "game/assets/sprites.h"
 
 #include <algorithm>
 #include <cstdint>
 
 #include "game/assets/blend.h"
-#include "game/world/game_state.h"
 #include "graphics/graphics_state.h"
 #include "graphics/image.h"
 #include "graphics/window.h"
-#include "platform/input.h"
 
 namespace {
 
@@ -57,17 +54,3 @@ void blendSprite(int x, int y, const IMAGE& image) {
 }
 
 void drawSpriteMirrored(int x, int y, const IMAGE& image) { compositeClipped(x, y, image, true); }
-
-void drawPlayerSprite(int x, int y, const IMAGE& image) {
-  if (platform::keyPressed(platform::kVkRight) || platform::keyPressed('D')) {
-    drawSpriteMirrored(x, y, image);
-    player.facingRight = 1;
-  } else if (platform::keyPressed(platform::kVkLeft) || platform::keyPressed('A')) {
-    drawSprite(x, y, image);
-    player.facingRight = 0;
-  } else if (player.facingRight) {
-    drawSpriteMirrored(x, y, image);
-  } else {
-    drawSprite(x, y, image);
-  }
-}

@@ -12,7 +12,3 @@ void blendSprite(int x, int y, const IMAGE& image);
 
 // Draws the left-right mirror image (mirrored about its own centre before clipping).
 void drawSpriteMirrored(int x, int y, const IMAGE& image);
-
-// Draws a player image facing the held horizontal key, else the remembered facing,
-// and keeps player.facingRight.
-void drawPlayerSprite(int x, int y, const IMAGE& image);

@@ -1,22 +1,19 @@
 // Frame composition: everything of the playing and game-over screens, back to front, with
-// the clock-driven animations that run while drawing (and the state changes they bring:
-// the end of a strike, a shot pose or a meal).
+// the clock-driven animations that run while drawing.
 #include "game/render/frame.h"
 
 #include "game/assets/catalogue.h"
 #include "game/assets/sprites.h"
-#include "game/world/bombs.h"
-#include "game/render/monsters.h"
 #include "game/render/animation_step.h"
+#include "game/render/bombs.h"
+#include "game/render/drawing_counters.h"
+#include "game/render/monsters.h"
+#include "game/render/player_pose.h"
 #include "game/render/status_bars.h"
 #include "game/world/game_state.h"
+#include "game/world/geometry.h"
 #include "graphics/draw.h"
 #include "graphics/image.h"
-#include "platform/clock.h"
-#include "platform/input.h"
-#include "game/world/geometry.h"
-
-DrawingCounters drawingCounters{};
 
 namespace {
 
@@ -29,71 +26,6 @@ void drawSleepingFigure() {
   stepAfter(c.sleepFrameTime, 120, c.sleepFrame);
   c.sleepFrame %= 4;
   drawSprite(sleepX, sleepY, assets.sleepImages[c.sleepFrame]);
-}
-
-// Shot pose and meal face the last aim point instead of the keys.
-void drawFacingAim(int x, int y, const IMAGE& image) {
-  if (static_cast<float>(player.aimX) > player.x) drawSpriteMirrored(x, y, image);
-  else drawSprite(x, y, image);
-}
-
-void drawPlayer() {
-  DrawingCounters& c = drawingCounters;
-  const int x = truncToInt(player.x);
-  const int y = truncToInt(player.y);
-  if (player.hitPoints <= 0) {
-    drawSprite(x, y, assets.dieImage);
-    return;
-  }
-  switch (player.state) {
-    case Free:
-    case KnockedBack:
-      if (platform::keyPressed('H')) {
-        c.walkFrame = 0;
-        stepAfter(c.playerFrameTime, 80, c.runFrame);
-        drawPlayerSprite(x, y, assets.runImages[c.runFrame]);
-        if (c.runFrame == 19) c.runFrame = 0;
-      } else {
-        c.runFrame = 0;
-        stepAfter(c.playerFrameTime, 120, c.walkFrame);
-        drawPlayerSprite(x, y, assets.norImages[c.walkFrame]);
-        if (c.walkFrame == 7) c.walkFrame = 0;
-      }
-      break;
-    case Striking:
-      c.walkFrame = c.runFrame = 0;
-      stepAfter(c.playerFrameTime, 120, c.strikeFrame);
-      drawPlayerSprite(x, y, assets.attImages[c.strikeFrame]);
-      if (c.strikeFrame == 2) {
-        player.state = Free;
-        c.strikeFrame = 0;
-      }
-      break;
-    case Dashing:
-      drawPlayerSprite(x, y, assets.defendImage);
-      break;
-    case Shooting:
-      c.walkFrame = c.runFrame = 0;
-      stepAfter(c.playerFrameTime, 120, c.shootFrame);
-      drawFacingAim(x, y, assets.shootImages[c.shootFrame]);
-      if (c.shootFrame == 2) {
-        player.state = Free;
-        c.shootFrame = 0;
-      }
-      break;
-    case Eating:
-      c.walkFrame = c.runFrame = 0;
-      stepAfter(c.playerFrameTime, 120, c.eatStep);
-      drawFacingAim(x, y, assets.eatImages[c.eatStep % 5]);
-      if (c.eatStep == 24) {
-        player.state = Free;
-        player.hitPoints = 50;
-        player.energy = 150;
-        if (player.ammo <= 25) player.ammo += 5;
-        c.eatStep = 0;
-      }
-      break;
-  }
 }
 
 template <typename Shot>

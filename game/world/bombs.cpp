@@ -1,7 +1,7 @@
 // The plane's bombs. A bomb flies 6 pixels per pass until it leaves the field or comes
 // level with its target on either axis, explodes when its 200-pass fuse runs out, and then
 // hits everything in its blast square on every pass until the drawing has shown the blast.
-// Depends on the shared rules (area hits, player hits), the catalogue and the game state.
+// Depends on the shared damage rules, the catalogue and the game state.
 #include "game/world/bombs.h"
 
 #include <SFML/Audio/Sound.hpp>
@@ -9,19 +9,14 @@
 #include <cstdlib>
 
 #include "game/assets/catalogue.h"
-#include "game/assets/sprites.h"
 #include "game/assets/voice.h"
-#include "game/world/enemy_shots.h"
-#include "game/render/animation_step.h"
-#include "game/world/game_state.h"
-#include "game/world/lists.h"
-#include "platform/clock.h"
-#include "game/world/geometry.h"
 #include "game/world/damage.h"
+#include "game/world/enemy_shots.h"
+#include "game/world/game_state.h"
+#include "game/world/geometry.h"
+#include "game/world/lists.h"
 
 namespace {
-
-constexpr int kBlastImageCount = 27;
 
 // A signed offset of up to 19 pixels: sign first, then magnitude.
 int targetJitter() {
@@ -32,11 +27,6 @@ int targetJitter() {
 
 void appendBomb(Boom* bomb) {
   appendAtTail(booms, bomb);
-}
-
-void removeBomb(Boom* bomb) {
-  unlinkFromList(booms, bomb);
-  std::free(bomb);
 }
 
 void explode(Boom& bomb, sf::Sound& voice) {
@@ -63,6 +53,11 @@ void flyAndBurn(Boom& bomb) {
 }
 
 }  // namespace
+
+void removeBomb(Boom* bomb) {
+  unlinkFromList(booms, bomb);
+  std::free(bomb);
+}
 
 void dropBomb(const Monster& plane) {
   auto* bomb = static_cast<Boom*>(std::calloc(1, sizeof(Boom)));
@@ -97,23 +92,5 @@ void updateBooms() {
   for (Boom* bomb = booms; bomb; bomb = bomb->next) {
     if (bomb->blastFrame != 0) explode(*bomb, voice);
     else flyAndBurn(*bomb);
-  }
-}
-
-void drawBooms() {
-  const IMAGE& sizing = assets.blastImages[0];
-  Boom* bomb = booms;
-  while (bomb) {
-    Boom* next = bomb->next;
-    if (bomb->blastFrame == 0) {
-      drawSprite(bomb->x, bomb->y, *bomb->image);
-    } else {
-      stepAfter(bomb->blastFrameTime, 120, bomb->blastFrame);
-      const int frame = bomb->blastFrame < kBlastImageCount ? bomb->blastFrame : kBlastImageCount;
-      drawSprite(bomb->x + bomb->image->width() / 2 - sizing.width() / 2,
-                 bomb->y + bomb->image->height() / 2 - sizing.height() / 2, assets.blastImages[frame - 1]);
-      if (bomb->blastFrame >= kBlastImageCount) removeBomb(bomb);
-    }
-    bomb = next;
   }
 }

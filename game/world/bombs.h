@@ -1,8 +1,7 @@
 // The plane's bombs: the drop, the flight toward the player, the fuse counted in update
-// passes, the blast square that hits monsters and the player on every pass, and the
-// drawing with the blast animation that frees a spent bomb. Bombs are std::malloc blocks
-// owned by the list booms; a bomb that cannot be allocated prints "boom malloc fail\n" and
-// ends the process with status 1.
+// passes, and the blast square that hits monsters and the player on every pass. Bombs are
+// heap blocks owned by the list booms; a bomb that cannot be allocated prints
+// "boom malloc fail\n" and ends the process with status 1.
 #pragma once
 #include "game/world/records.h"
 
@@ -15,5 +14,5 @@ void dropBomb(const Monster& plane);
 // others. Also run once by a drop and by a kick that sets a resting bomb moving.
 void updateBooms();
 
-// Draws every bomb or its blast, stepping the blast animation and freeing spent bombs.
-void drawBooms();
+// Unlinks a bomb from booms and frees it (the drawing frees a bomb whose blast was shown).
+void removeBomb(Boom* bomb);

@@ -1,48 +1,5 @@
-// The process-wide game state and its program-start values.
+// Putting the whole game state back to its program-start values.
 #include "game/world/game_state.h"
-
-#include <cstdlib>
-
-#include "game/render/frame.h"
-
-Player player{0, 0, 0, 0.0f, 0.0f, 0.0f, 0.0f, 0.0, 0, 0, 0, Free, 0, 0, 60, 0, 0, 0};
-MonsterKind monsterKinds[kKindCount];
-Monster monsters[kSlotCount];
-PlayerShot* playerShots = nullptr;
-EnemyShot* enemyShots = nullptr;
-Boom* booms = nullptr;
-Meat* meats = nullptr;
-ScoreDigit* scoreHead = nullptr;
-ScoreDigit* scoreTail = nullptr;
-int sleepX = 0;
-int sleepY = 0;
-void* windowHandle = nullptr;
-
-namespace {
-
-// Frees a list of elements linked by next, all from std::malloc.
-template <typename Element>
-void freeList(Element*& head) {
-  while (head) {
-    Element* next = head->next;
-    std::free(head);
-    head = next;
-  }
-}
-
-}  // namespace
-
-void freeScore() {
-  freeList(scoreHead);
-  scoreTail = nullptr;
-}
-
-void freeBooms() { freeList(booms); }
-void freeShots() {
-  freeList(playerShots);
-  freeList(enemyShots);
-}
-void freeMeats() { freeList(meats); }
 
 void clearGameState() {
   freeScore();
@@ -56,5 +13,4 @@ void clearGameState() {
   for (Monster& slot : monsters) slot = Monster{};
   sleepX = 0;
   sleepY = 0;
-  drawingCounters = DrawingCounters{};
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "game/assets/catalogue.h"
+#include "game/render/drawing_counters.h"
 #include "game/world/game_state.h"
 #include "game/world/lists.h"
 #include "graphics/graphics_state.h"
@@ -68,12 +69,14 @@ class GameTest : public ::testing::Test {
   void SetUp() override {
     prepareCatalogue();
     clearGameState();
+    clearDrawingCounters();
     platform::fake::releaseAll();
     platform::fake::setTickCount(kStartTick);
     std::srand(12345);
   }
   void TearDown() override {
     clearGameState();
+    clearDrawingCounters();
     platform::fake::releaseAll();
   }
 

@@ -10,6 +10,7 @@
 
 #include "game/assets/catalogue.h"
 #include "game/monsters/spawner.h"
+#include "game/render/drawing_counters.h"
 #include "game/world/game_state.h"
 #include "game/world/lists.h"
 #include "graphics/image.h"
@@ -150,6 +151,7 @@ class MonsterWorld : public ::testing::Test {
 
   void SetUp() override {
     clearGameState();
+    clearDrawingCounters();
     platform::fake::setTickCount(kStart);
     std::srand(7);
     standardKinds();
@@ -162,7 +164,10 @@ class MonsterWorld : public ::testing::Test {
     scoreHead->digit = '0';
   }
 
-  void TearDown() override { clearGameState(); }
+  void TearDown() override {
+    clearGameState();
+    clearDrawingCounters();
+  }
 
   static void advance(std::uint64_t ms) { platform::fake::advanceTicks(ms); }
 };

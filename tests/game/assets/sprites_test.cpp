@@ -1,6 +1,6 @@
 // Sprite compositing onto the working image: the blend of single pixels, clipping at the
-// four edges, the mirror taken before clipping, random sprites at every edge against a
-// plain per-pixel reference, and the facing rules of player sprites.
+// four edges, the mirror taken before clipping, and random sprites at every edge against a
+// plain per-pixel reference.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "game/assets/sprites.h"
-#include "game/world/game_state.h"
 #include "graphics/graphics_state.h"
 #include "graphics/image.h"
 #include "graphics/window.h"
@@ -159,45 +158,6 @@ TEST_F(Sprites, RandomSpritesAtEveryEdgeMatchThePlainRule) {
               << w << " x " << h << " sprite at (" << x << ", " << y << ")" << (mirrored ? " mirrored" : "");
         }
   }
-}
-
-TEST_F(Sprites, PlayerFacesTheHeldKeyElseTheRememberedSide) {
-  IMAGE sprite(2, 1);
-  pixelBuffer(&sprite)[0] = 0xFF0000FFu;  // left pixel blue
-  pixelBuffer(&sprite)[1] = 0xFFFF0000u;  // right pixel red
-  std::uint32_t* p = pixelBuffer(nullptr);
-  const auto drawnMirrored = [&] {
-    resetWindow();
-    drawPlayerSprite(0, 0, sprite);
-    return p[0] == 0x00FF0000u && p[1] == 0x000000FFu;
-  };
-  player.facingRight = 0;
-  EXPECT_FALSE(drawnMirrored()) << "no key, facing left: as stored";
-  EXPECT_EQ(player.facingRight, 0);
-
-  for (int right : {int(platform::kVkRight), int('D')}) {
-    player.facingRight = 0;
-    SetUp();
-    platform::fake::holdKey(right);
-    EXPECT_TRUE(drawnMirrored()) << "key " << right << " mirrors";
-    EXPECT_EQ(player.facingRight, 1);
-    platform::fake::releaseAll();
-    EXPECT_TRUE(drawnMirrored()) << "after key " << right << " is released the player stays mirrored";
-  }
-  for (int left : {int(platform::kVkLeft), int('A')}) {
-    player.facingRight = 1;
-    SetUp();
-    platform::fake::holdKey(left);
-    EXPECT_FALSE(drawnMirrored()) << "key " << left << " draws as stored";
-    EXPECT_EQ(player.facingRight, 0);
-  }
-  player.facingRight = 0;
-  SetUp();
-  platform::fake::holdKey(platform::kVkLeft);
-  platform::fake::holdKey('D');
-  EXPECT_TRUE(drawnMirrored()) << "right and left held together face right";
-  EXPECT_EQ(player.facingRight, 1);
-  player.facingRight = 0;
 }
 
 }  // namespace

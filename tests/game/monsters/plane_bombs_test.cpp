@@ -6,6 +6,7 @@
 
 #include "game/assets/voice.h"
 #include "game/monsters/behaviours.h"
+#include "game/render/bombs.h"
 #include "game/world/bombs.h"
 #include "game/world/damage.h"
 #include "game/world/geometry.h"

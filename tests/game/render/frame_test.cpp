@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "game/assets/sprites.h"
+#include "game/render/drawing_counters.h"
 #include "game/render/frame.h"
 #include "game/render/status_bars.h"
 #include "game/world/damage.h"

@@ -2,7 +2,7 @@
 // and the program-start state.
 #include <cstdlib>
 
-#include "game/render/frame.h"
+#include "game/render/drawing_counters.h"
 #include "game/shell/entry.h"
 #include "game/shell/startup.h"
 #include "platform/clock.h"
@@ -141,6 +141,7 @@ TEST_F(RoundTest, ProgramStartStateHasOnlyTheSpecialCooldownSet) {
   player.hitPoints = 7;
   drawingCounters.runFrame = 3;
   clearGameState();
+  clearDrawingCounters();
   EXPECT_EQ(player.specialCooldown, 60);
   EXPECT_EQ(player.hitPoints, 0);
   EXPECT_EQ(player.state, Free);

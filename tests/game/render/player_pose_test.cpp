@@ -1,0 +1,60 @@
+// The player's facing while drawing: the held horizontal key decides, else the side it
+// faced last.
+#include "game/render/player_pose.h"
+#include "graphics/image.h"
+#include "platform/input.h"
+#include "tests/helpers/game_fixture.h"
+
+using namespace test_game;
+
+namespace {
+
+class PlayerPose : public GameTest {
+ protected:
+  // Puts the two pixels the test sprite covers back to black before each drawing.
+  void resetWindow() {
+    std::uint32_t* p = pixelBuffer(nullptr);
+    p[0] = p[1] = 0;
+  }
+};
+
+TEST_F(PlayerPose, PlayerFacesTheHeldKeyElseTheRememberedSide) {
+  IMAGE sprite(2, 1);
+  pixelBuffer(&sprite)[0] = 0xFF0000FFu;  // left pixel blue
+  pixelBuffer(&sprite)[1] = 0xFFFF0000u;  // right pixel red
+  std::uint32_t* p = pixelBuffer(nullptr);
+  const auto drawnMirrored = [&] {
+    resetWindow();
+    drawPlayerSprite(0, 0, sprite);
+    return p[0] == 0x00FF0000u && p[1] == 0x000000FFu;
+  };
+  player.facingRight = 0;
+  EXPECT_FALSE(drawnMirrored()) << "no key, facing left: as stored";
+  EXPECT_EQ(player.facingRight, 0);
+
+  for (int right : {int(platform::kVkRight), int('D')}) {
+    player.facingRight = 0;
+    platform::fake::releaseAll();
+    platform::fake::holdKey(right);
+    EXPECT_TRUE(drawnMirrored()) << "key " << right << " mirrors";
+    EXPECT_EQ(player.facingRight, 1);
+    platform::fake::releaseAll();
+    EXPECT_TRUE(drawnMirrored()) << "after key " << right << " is released the player stays mirrored";
+  }
+  for (int left : {int(platform::kVkLeft), int('A')}) {
+    player.facingRight = 1;
+    platform::fake::releaseAll();
+    platform::fake::holdKey(left);
+    EXPECT_FALSE(drawnMirrored()) << "key " << left << " draws as stored";
+    EXPECT_EQ(player.facingRight, 0);
+  }
+  player.facingRight = 0;
+  platform::fake::releaseAll();
+  platform::fake::holdKey(platform::kVkLeft);
+  platform::fake::holdKey('D');
+  EXPECT_TRUE(drawnMirrored()) << "right and left held together face right";
+  EXPECT_EQ(player.facingRight, 1);
+  player.facingRight = 0;
+}
+
+}  // namespace
