@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "game/shell/startup.h"
+#include "game/world/monster_table.h"
 #include "tests/helpers/game_fixture.h"
 
 using namespace test_game;
