@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "game/render/status_bars.h"
-#include "game/shell/entry.h"
+#include "game/shell/screens.h"
 #include "game/world/game_state.h"
 #include "game/shell/startup.h"
 #include "graphics/draw.h"

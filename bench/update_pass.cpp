@@ -7,7 +7,7 @@
 
 #include "bench/scene.h"
 #include "bench/timing.h"
-#include "game/shell/entry.h"
+#include "game/shell/update_tick.h"
 #include "platform/fake/fake_platform.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "game/render/drawing_counters.h"
-#include "game/shell/entry.h"
+#include "game/shell/screens.h"
 #include "game/shell/startup.h"
 #include "platform/clock.h"
 #include "platform/input.h"

@@ -14,7 +14,7 @@
 #include "game/assets/catalogue.h"
 #include "game/assets/voice.h"
 #include "tests/helpers/monster_world.h"
-#include "game/shell/entry.h"
+#include "game/shell/screens.h"
 #include "game/world/game_state.h"
 #include "game/shell/startup.h"
 #include "platform/clock.h"

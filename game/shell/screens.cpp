@@ -1,0 +1,77 @@
+// The screens: title, countdown, playing and game over. Each pass composes a whole frame
+// and shows it; the title and game-over passes then read the buttons they offer.
+#include "game/shell/screens.h"
+
+#include "game/assets/catalogue.h"
+#include "game/assets/sprites.h"
+#include "game/render/animation_step.h"
+#include "game/render/frame.h"
+#include "game/world/run_state.h"
+#include "graphics/draw.h"
+#include "graphics/image.h"
+#include "graphics/window.h"
+#include "platform/clock.h"
+#include "platform/input.h"
+
+namespace {
+
+constexpr std::uint32_t kPlainCopy = 0x00CC0020;
+
+std::int32_t titleFrame = 0;
+std::uint64_t titleFrameTime = 0;
+
+bool mouseButtonPressed() {
+  return platform::keyPressed(platform::kVkLButton) || platform::keyPressed(platform::kVkRButton);
+}
+
+}  // namespace
+
+bool titlePass(bool& countdownPending) {
+  const bool clicked = mouseButtonPressed();
+  countdownPending = clicked;
+  drawImage(0, 0, &assets.backgroundImage, kPlainCopy);
+  gfx::drawText(425, 192, "Click To Dream.");
+  stepAfter(titleFrameTime, 120, titleFrame);
+  titleFrame %= 4;
+  drawSprite(sleepX, sleepY, assets.sleepImages[titleFrame]);
+  gfx::showFrame();
+  return clicked;
+}
+
+void playingPass(RoundTimer& timer) {
+  updateIfDue(timer, true);
+  drawFrame();
+  gfx::showFrame();
+}
+
+void showCountdown() {
+  drawFrame();
+  gfx::drawText(425, 192, "Ready To Dream?");
+  gfx::showFrame();
+  platform::sleepMs(1000);
+  for (char digit : {'3', '2', '1'}) {
+    drawFrame();
+    gfx::drawChar(775, 192, digit);
+    gfx::showFrame();
+    platform::sleepMs(1000);
+  }
+}
+
+void drawGameOverTexts() {
+  gfx::drawText(450, 192, "Another Dream?");
+  gfx::drawText(275, 384, "Click to dream again.");
+  gfx::drawText(450, 576, "Enter to exit.");
+  gfx::setFont(50, 0, "Consolas");
+  gfx::drawText(375, 768, "Or close the window yourself(doge)");
+  gfx::setFont(100, 0, "Consolas");
+}
+
+GameOverChoice gameOverPass(RoundTimer& timer) {
+  updateIfDue(timer, false);
+  drawFrame();
+  drawGameOverTexts();
+  gfx::showFrame();
+  if (mouseButtonPressed()) return GameOverChoice::kAnotherRound;
+  if (platform::keyPressed(platform::kVkReturn)) return GameOverChoice::kLeave;
+  return GameOverChoice::kStay;
+}

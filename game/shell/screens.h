@@ -1,0 +1,25 @@
+// The screens, each a pass that composes a whole frame and shows it: the title, the
+// countdown, playing and game over.
+#pragma once
+
+#include "game/shell/update_tick.h"
+
+// One pass of the title screen; returns whether a mouse button was pressed (the pass has
+// still drawn and shown its frame). Sets countdownPending to that.
+bool titlePass(bool& countdownPending);
+
+// One pass of the playing screen: update if due, compose, show.
+void playingPass(RoundTimer& timer);
+
+// The countdown before a round: "Ready To Dream?", then 3, 2, 1, one second each.
+void showCountdown();
+
+// The game-over screen's four lines over the composed frame, in the text settings startUp
+// made (the last line in a 50-high font, then back to 100).
+void drawGameOverTexts();
+
+enum class GameOverChoice { kStay, kAnotherRound, kLeave };
+
+// One pass of the game-over screen: update without the player if due, compose with the
+// texts, show, then read the mouse buttons (another round) and Enter (leave).
+GameOverChoice gameOverPass(RoundTimer& timer);

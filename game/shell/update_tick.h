@@ -1,0 +1,19 @@
+// One world update of a round and its 10 ms rule: the world is updated at most once per
+// pass, when more than 10 ms of the tick count have passed since the end of the previous
+// update (no catching up).
+#pragma once
+#include <cstdint>
+
+// One world update, in this order: the player (not on the game-over screen), the spawner,
+// the world pass, the shot hits, then the behaviour of every living slot, slot 0 first.
+void updateTick(bool withPlayer);
+
+// Timing of one round: the tick count at the end of the last world update (0 at the start
+// of every round, so the first pass always updates).
+struct RoundTimer {
+  std::uint64_t lastUpdateTick = 0;
+};
+
+// Runs updateTick(withPlayer) if more than 10 ms have passed since the last update and
+// then restamps; returns whether it ran.
+bool updateIfDue(RoundTimer& timer, bool withPlayer);
