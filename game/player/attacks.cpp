@@ -8,6 +8,7 @@
 
 #include "game/assets/catalogue.h"
 #include "game/assets/voice.h"
+#include "game/player/key_reader.h"
 #include "game/world/game_state.h"
 #include "game/world/lists.h"
 #include "platform/clock.h"
@@ -16,12 +17,11 @@
 #include "game/world/movement.h"
 #include "game/world/damage.h"
 
-void playerStrike() {
+void playerStrike(KeyReader& keys) {
   static sf::Sound voice(assets.playerAtkSound);
   const int w = assets.norImages[0].width();
   const int h = assets.norImages[0].height();
-  const bool leftHalf =
-      platform::keyPressed('A') || platform::keyPressed(platform::kVkLeft) || !player.facingRight;
+  const bool leftHalf = keys.either('A', platform::kVkLeft) || !player.facingRight;
   const float from = leftHalf ? player.x : player.x + static_cast<float>(w / 2);
   const float to = leftHalf ? player.x + static_cast<float>(w / 2) : player.x + static_cast<float>(w);
   hitMonstersInArea(truncToInt(from), truncToInt(to), truncToInt(player.y),
@@ -32,7 +32,7 @@ void playerStrike() {
   playVoice(voice);
 }
 
-void playerSpecial() {
+void playerSpecial(KeyReader& keys) {
   static sf::Sound voice(assets.sharkRollSound);
   static const double kRandomHeadings[8] = {3.9269908169872414, -0.7853981633974483, -1.5707963267948966,
                                             2.356194490192345,  0.7853981633974483,  1.5707963267948966,
@@ -40,10 +40,10 @@ void playerSpecial() {
   player.state = Dashing;
   player.stepSpeed = 3 * player.speed;
   player.invulnerable = 1;
-  const bool w = platform::keyPressed('W');
-  const bool a = platform::keyPressed('A');
-  const bool s = platform::keyPressed('S');
-  const bool d = platform::keyPressed('D');
+  const bool w = keys.held('W');
+  const bool a = keys.held('A');
+  const bool s = keys.held('S');
+  const bool d = keys.held('D');
   if (w) player.heading = a ? kRandomHeadings[0] : d ? kRandomHeadings[1] : kRandomHeadings[2];
   else if (s) player.heading = a ? kRandomHeadings[3] : d ? kRandomHeadings[4] : kRandomHeadings[5];
   else if (d) player.heading = kRandomHeadings[6];

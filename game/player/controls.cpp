@@ -1,15 +1,14 @@
-// The player's controls, run once per update tick while the round lasts. Each key is asked
-// from the platform at most once per update, and only when the rule reaches it, so a press
-// latched between two polls is seen by the rule that needs it.
+// The player's controls, run once per update tick while the round lasts. Every key of the
+// update, the attacks' included, is read through one KeyReader.
 #include "game/player/controls.h"
 
 #include <SFML/Audio/Sound.hpp>
-#include <array>
 #include <cstdlib>
 
 #include "game/assets/catalogue.h"
 #include "game/assets/voice.h"
 #include "game/player/attacks.h"
+#include "game/player/key_reader.h"
 #include "game/world/game_state.h"
 #include "game/world/lists.h"
 #include "platform/clock.h"
@@ -18,20 +17,6 @@
 #include "game/world/collision.h"
 
 namespace {
-
-// Keys of one update, each polled on first use.
-class KeyPoll {
- public:
-  KeyPoll() { known_.fill(-1); }
-  bool held(int key) {
-    if (known_[key] < 0) known_[key] = platform::keyPressed(key) ? 1 : 0;
-    return known_[key] == 1;
-  }
-  bool either(int first, int second) { return held(first) || held(second); }
-
- private:
-  std::array<signed char, platform::kVirtualKeyCount> known_;
-};
 
 // Eats the first piece of meat in list order that touches the player box.
 void eatMeat() {
@@ -49,7 +34,7 @@ void eatMeat() {
   }
 }
 
-void walk(KeyPoll& keys, float s) {
+void walk(KeyReader& keys, float s) {
   using namespace platform;
   const double d = s / 1.414213562373095;
   const float w = static_cast<float>(assets.norImages[0].width());
@@ -87,7 +72,7 @@ void updatePlayer() {
   static sf::Sound shotVoice(assets.shootSound);
   static sf::Sound emptyClickVoice(assets.playerAtkSound);
   if (player.state != Free) return;
-  KeyPoll keys;
+  KeyReader keys;
   if (player.energy < 150 && !keys.held('H')) player.energy += 1;
   if (player.specialCooldown > 0) player.specialCooldown -= 1;
   float s = static_cast<float>(player.speed);
@@ -99,12 +84,12 @@ void updatePlayer() {
   if (keys.either('J', '1') && player.energy > 0) {
     if (now - player.lastAttackTime > 400) {
       player.lastAttackTime = now;
-      playerStrike();
+      playerStrike(keys);
     }
     return;
   }
   if (keys.either('K', '2') && player.energy > 0 && player.specialCooldown == 0) {
-    playerSpecial();
+    playerSpecial(keys);
     player.specialCooldown = 60;
     return;
   }

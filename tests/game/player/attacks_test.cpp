@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "game/player/attacks.h"
+#include "game/player/key_reader.h"
 #include "game/world/geometry.h"
 #include "game/world/world_pass.h"
 #include "platform/input.h"
@@ -20,6 +21,12 @@ IMAGE& dot() {
   return image;
 }
 
+// A dash started by one update, whose keys it reads through that update's reader.
+void dashAsOneUpdate() {
+  KeyReader keys;
+  playerSpecial(keys);
+}
+
 std::string hitColumns(std::initializer_list<int> xs) {
   int slot = 0;
   for (int x : xs) {
@@ -27,7 +34,8 @@ std::string hitColumns(std::initializer_list<int> xs) {
     monsters[slot].moveFrames.images = &dot();
     ++slot;
   }
-  playerStrike();
+  KeyReader keys;
+  playerStrike(keys);
   std::string hits;
   for (int s = 0; s < slot; ++s) hits += monsters[s].hitPoints < 1000 ? 'H' : '.';
   return hits;
@@ -60,7 +68,7 @@ TEST_F(AttacksTest, DashSteersByTheLetterKeys) {
   fake::holdKey('W');
   fake::holdKey('D');
   fake::holdKey(platform::kVkLeft);
-  playerSpecial();
+  dashAsOneUpdate();
   EXPECT_EQ(player.heading, -0.7853981633974483) << "up-right whatever the arrows say";
   EXPECT_EQ(player.state, Dashing);
   EXPECT_EQ(player.invulnerable, 1);
@@ -72,7 +80,7 @@ TEST_F(AttacksTest, DashSteersByTheLetterKeys) {
 
   fake::releaseAll();
   freshPlayerAt(500, 300);
-  playerSpecial();
+  dashAsOneUpdate();
   const double h = player.heading;
   const bool oneOfEight = h == 0.0 || h == 3.141592653589793 || h == -1.5707963267948966 ||
                           h == 1.5707963267948966 || h == 0.7853981633974483 || h == -0.7853981633974483 ||
