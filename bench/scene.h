@@ -14,11 +14,11 @@
 #include <string>
 
 #include "game/assets/catalogue.h"
-#include "game/world/enemy_shots.h"
 #include "game/monsters/spawner.h"
+#include "game/shell/startup.h"
+#include "game/world/enemy_shots.h"
 #include "game/world/game_state.h"
 #include "game/world/lists.h"
-#include "game/shell/startup.h"
 #include "graphics/draw.h"
 #include "graphics/window.h"
 #include "platform/clock.h"

@@ -9,8 +9,8 @@
 #include "game/assets/catalogue.h"
 #include "game/monsters/behaviours.h"
 #include "game/world/game_state.h"
-#include "platform/clock.h"
 #include "game/world/geometry.h"
+#include "platform/clock.h"
 
 namespace {
 

@@ -9,13 +9,13 @@
 #include "game/assets/catalogue.h"
 #include "game/assets/voice.h"
 #include "game/player/key_reader.h"
+#include "game/world/damage.h"
 #include "game/world/game_state.h"
+#include "game/world/geometry.h"
 #include "game/world/lists.h"
+#include "game/world/movement.h"
 #include "platform/clock.h"
 #include "platform/input.h"
-#include "game/world/geometry.h"
-#include "game/world/movement.h"
-#include "game/world/damage.h"
 
 void playerStrike(KeyReader& keys) {
   static sf::Sound voice(assets.playerAtkSound);

@@ -9,12 +9,12 @@
 #include "game/assets/voice.h"
 #include "game/player/attacks.h"
 #include "game/player/key_reader.h"
+#include "game/world/collision.h"
 #include "game/world/game_state.h"
+#include "game/world/geometry.h"
 #include "game/world/lists.h"
 #include "platform/clock.h"
 #include "platform/input.h"
-#include "game/world/geometry.h"
-#include "game/world/collision.h"
 
 namespace {
 

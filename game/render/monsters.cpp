@@ -4,11 +4,11 @@
 #include "game/render/monsters.h"
 
 #include "game/assets/sprites.h"
-#include "graphics/image.h"
 #include "game/render/animation_step.h"
 #include "game/world/game_state.h"
-#include "platform/clock.h"
 #include "game/world/geometry.h"
+#include "graphics/image.h"
+#include "platform/clock.h"
 
 namespace {
 

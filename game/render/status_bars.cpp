@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "game/world/game_state.h"
-#include "graphics/draw.h"
 #include "game/world/geometry.h"
+#include "graphics/draw.h"
 
 namespace {
 

@@ -11,14 +11,14 @@
 
 #include "game/assets/catalogue.h"
 #include "game/assets/voice.h"
+#include "game/world/collision.h"
+#include "game/world/damage.h"
 #include "game/world/enemy_shots.h"
 #include "game/world/game_state.h"
-#include "game/world/lists.h"
 #include "game/world/geometry.h"
-#include "game/world/collision.h"
-#include "game/world/movement.h"
-#include "game/world/damage.h"
 #include "game/world/kills.h"
+#include "game/world/lists.h"
+#include "game/world/movement.h"
 
 namespace {
 

@@ -18,8 +18,8 @@
 
 #include "game/render/frame.h"
 #include "game/shell/screens.h"
-#include "game/world/game_state.h"
 #include "game/shell/startup.h"
+#include "game/world/game_state.h"
 #include "graphics/draw.h"
 #include "graphics/image.h"
 #include "graphics/window.h"

@@ -13,13 +13,13 @@
 
 #include "game/assets/catalogue.h"
 #include "game/assets/voice.h"
-#include "tests/helpers/monster_world.h"
 #include "game/shell/screens.h"
-#include "game/world/game_state.h"
 #include "game/shell/startup.h"
+#include "game/world/game_state.h"
 #include "platform/clock.h"
-#include "platform/input.h"
 #include "platform/fake/fake_platform.h"
+#include "platform/input.h"
+#include "tests/helpers/monster_world.h"
 
 using namespace monster_test;
 
