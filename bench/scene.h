@@ -108,7 +108,7 @@ inline void buildBusyScene() {
     appendAtTail(playerShots, shot);
   }
   for (int i = 0; i < 40; ++i) {
-    EnemyShot* shot = newEnemyShot("enquene malloc fail\n");
+    EnemyShot* shot = newListElement<EnemyShot>("enquene malloc fail\n");
     shot->x = float(within(1560));
     shot->y = float(within(730));
     shot->speed = 8;

@@ -14,6 +14,7 @@
 #include "graphics/device.h"
 #include "graphics/graphics_state.h"
 #include "platform/clock.h"
+#include "platform/fatal.h"
 #include "platform/frame_copy.h"
 #include "platform/window_backend.h"
 
@@ -22,8 +23,9 @@ namespace {
 
 constexpr std::uint64_t kAutoCopyIntervalMs = 16;  // a copy when more than this has passed
 
-// The user closed the window: end the process now, without running static destructors
-// on this thread.
+// The user closed the window: end the process now. This runs on the window thread while the
+// main thread may still be drawing, so it cannot take the fatal path's exit: static
+// destructors would free the images and buffers the main thread is using. Hence _exit.
 [[noreturn]] void endProcessOnClose() {
   std::fflush(stdout);
   _exit(0);
@@ -179,11 +181,7 @@ void GraphWnd::windowThreadMain(int width, int height, std::uint32_t flags, std:
 void* openGraphics(int width, int height, std::uint32_t flags) {
   takeLayerReference();
   void* handle = graphicsState.windowDevice->initWindow(width, height, flags);
-  if (!handle) {
-    std::printf("cannot open window: %s\n", graphicsState.window->openError().c_str());
-    std::fflush(stdout);
-    std::exit(1);
-  }
+  if (!handle) platform::fatalError("cannot open window: " + graphicsState.window->openError() + "\n");
   return handle;
 }
 

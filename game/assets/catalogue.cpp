@@ -10,6 +10,7 @@
 
 #include "graphics/image_file.h"
 #include "platform/audio/audio.h"
+#include "platform/fatal.h"
 #include "platform/paths.h"
 
 namespace {
@@ -40,9 +41,7 @@ void loadSound(sf::SoundBuffer& buffer, const std::string& windowsPath) {
   // SFML's FLAC check spins for ever on a directory it could open: only files are tried.
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error) || !buffer.loadFromFile(path)) {
-    std::fputs("sound load fail\n", stdout);
-    std::fflush(stdout);
-    std::_Exit(1);
+    platform::fatalError("sound load fail\n");
   }
 }
 

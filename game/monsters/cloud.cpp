@@ -11,6 +11,7 @@
 #include "game/world/enemy_shots.h"
 #include "game/world/game_state.h"
 #include "game/world/geometry.h"
+#include "game/world/lists.h"
 #include "game/world/movement.h"
 #include "platform/clock.h"
 
@@ -18,7 +19,7 @@ namespace {
 
 // One water shot from the cloud's centre, aimed from its corner at the player's corner.
 void fireWaterShot(Monster& cloud) {
-  EnemyShot* shot = newEnemyShot("enquene malloc fail\n");
+  EnemyShot* shot = newListElement<EnemyShot>("enquene malloc fail\n");
   shot->damage = cloud.damage;
   shot->speed = 10;
   shot->heading = headingOfSlope(player.y - cloud.y, player.x - cloud.x, cloud.x > player.x);

@@ -11,6 +11,7 @@
 #include "game/world/enemy_shots.h"
 #include "game/world/game_state.h"
 #include "game/world/geometry.h"
+#include "game/world/lists.h"
 #include "game/world/movement.h"
 #include "platform/clock.h"
 
@@ -19,7 +20,7 @@ namespace {
 // Seven shots 30 degrees apart from straight up to straight down, turned toward the player.
 void fireFan(const Monster& plane) {
   for (int i = 0; i < 7; ++i) {
-    EnemyShot* shot = newEnemyShot("boom malloc fail\n");
+    EnemyShot* shot = newListElement<EnemyShot>("boom malloc fail\n");
     shot->damage = plane.damage;
     shot->heading = i * kPi / 6 - kPi / 2;
     if (plane.x > player.x) shot->heading += kPi;

@@ -3,7 +3,6 @@
 
 #include <SFML/Audio/Sound.hpp>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 #include "game/assets/catalogue.h"
@@ -61,12 +60,7 @@ void fireShot() {
   const int h = assets.norImages[0].height();
   player.lastAttackTime = platform::tickCount();
   platform::cursorInClient(player.aimX, player.aimY);
-  auto* shot = static_cast<PlayerShot*>(std::malloc(sizeof(PlayerShot)));
-  if (!shot) {
-    std::fputs("enquene malloc fail\n", stdout);
-    std::fflush(stdout);
-    std::exit(1);
-  }
+  auto* shot = newListElement<PlayerShot>("enquene malloc fail\n");
   player.ammo -= 1;
   player.energy -= 3;
   shot->damage = player.damage;

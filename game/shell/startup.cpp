@@ -2,7 +2,6 @@
 // the sleeping figure's place; then per round the fresh player, empty lists and score '0'.
 #include "game/shell/startup.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -11,32 +10,24 @@
 
 #include "game/assets/catalogue.h"
 #include "game/world/game_state.h"
+#include "game/world/lists.h"
 #include "game/world/monster_table.h"
 #include "graphics/draw.h"
+#include "platform/fatal.h"
 #include "platform/paths.h"
 
 namespace {
-
-[[noreturn]] void failStart(const char* message) {
-  std::fputs(message, stdout);
-  std::fflush(stdout);
-  std::exit(1);
-}
 
 void readMonsterTable() {
   // A directory opens like a file but throws on the first read: only files are read.
   const std::string path = platform::nativePath("monsterData.txt");
   std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) failStart("data text open fail");
+  if (!std::filesystem::is_regular_file(path, error)) platform::fatalError("data text open fail");
   std::ifstream file(path, std::ios::binary);
-  if (!file) failStart("data text open fail");
+  if (!file) platform::fatalError("data text open fail");
   std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
   int badLine = parseMonsterTable(text, monsterKinds);
-  if (badLine != 0) {
-    std::printf("data text format fail: line %d\n", badLine);
-    std::fflush(stdout);
-    std::exit(1);
-  }
+  if (badLine != 0) platform::fatalError("data text format fail: line " + std::to_string(badLine) + "\n");
 }
 
 }  // namespace
@@ -70,8 +61,7 @@ void resetRound() {
   player.invulnerable = 0;
   player.ammo = 30;
   player.y = static_cast<float>(std::rand() % 610);
-  auto* digit = static_cast<ScoreDigit*>(std::malloc(sizeof(ScoreDigit)));
-  if (!digit) failStart("malloc fail\n");
+  auto* digit = newListElement<ScoreDigit>("malloc fail\n");
   digit->digit = '0';
   digit->next = nullptr;
   digit->prev = nullptr;

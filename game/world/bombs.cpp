@@ -11,7 +11,6 @@
 #include "game/assets/catalogue.h"
 #include "game/assets/voice.h"
 #include "game/world/damage.h"
-#include "game/world/enemy_shots.h"
 #include "game/world/game_state.h"
 #include "game/world/geometry.h"
 #include "game/world/lists.h"
@@ -60,8 +59,7 @@ void removeBomb(Boom* bomb) {
 }
 
 void dropBomb(const Monster& plane) {
-  auto* bomb = static_cast<Boom*>(std::calloc(1, sizeof(Boom)));
-  if (!bomb) failMonsterAllocation("boom malloc fail\n");
+  auto* bomb = newListElement<Boom>("boom malloc fail\n");
   bomb->damage = 2 * plane.damage;
   bomb->image = &assets.boomImage;
   bomb->fuse = 200;

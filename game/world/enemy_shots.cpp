@@ -3,7 +3,6 @@
 #include "game/world/enemy_shots.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 #include "game/assets/catalogue.h"
@@ -45,18 +44,6 @@ int bulletBand(double a) {
 }  // namespace
 
 void chooseEnemyShotImage(EnemyShot& shot) { shot.image = &assets.enmBulletImages[bulletBand(shot.heading)]; }
-
-void failMonsterAllocation(const char* message) {
-  std::fputs(message, stdout);
-  std::fflush(stdout);
-  std::exit(1);
-}
-
-EnemyShot* newEnemyShot(const char* failMessage) {
-  auto* shot = static_cast<EnemyShot*>(std::calloc(1, sizeof(EnemyShot)));
-  if (!shot) failMonsterAllocation(failMessage);
-  return shot;
-}
 
 void appendEnemyShot(EnemyShot* shot) {
   appendAtTail(enemyShots, shot);

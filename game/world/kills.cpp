@@ -2,7 +2,6 @@
 // draw made whether or not the player lives) drops meat that lasts 1500 updates.
 #include "game/world/kills.h"
 
-#include <cstdio>
 #include <cstdlib>
 
 #include "game/world/game_state.h"
@@ -12,20 +11,13 @@
 
 namespace {
 
-[[noreturn]] void failAllocation() {
-  std::fputs("malloc fail\n", stdout);
-  std::fflush(stdout);
-  std::exit(1);
-}
-
 void countKill() {
   ScoreDigit* digit = scoreTail;
   digit->digit += 1;
   while (digit->digit > '9') {
     digit->digit = '0';
     if (!digit->prev) {
-      auto* head = static_cast<ScoreDigit*>(std::malloc(sizeof(ScoreDigit)));
-      if (!head) failAllocation();
+      auto* head = newListElement<ScoreDigit>("malloc fail\n");
       head->digit = '0';
       head->next = digit;
       head->prev = nullptr;
@@ -42,8 +34,7 @@ void countKill() {
 void onMonsterKilled(std::int32_t slot) {
   if (player.hitPoints > 0 && scoreTail) countKill();
   if (std::rand() % 8 != 0) return;
-  auto* piece = static_cast<Meat*>(std::malloc(sizeof(Meat)));
-  if (!piece) failAllocation();
+  auto* piece = newListElement<Meat>("malloc fail\n");
   piece->x = truncToInt(monsters[slot].x);
   piece->y = truncToInt(monsters[slot].y);
   piece->frame = 0;

@@ -1,7 +1,19 @@
-// The two operations every game list shares: append an element at the tail, and unlink
-// one (joining its neighbours; the head moves on when the head goes). Elements keep
-// their own allocation; the caller frees what it unlinks.
+// What every game list shares: a new zeroed element from the heap, append at the tail, and
+// unlink one (joining its neighbours; the head moves on when the head goes). Elements keep
+// their own allocation; the caller frees what it unlinks with std::free.
 #pragma once
+#include <cstdlib>
+
+#include "platform/fatal.h"
+
+// A zeroed element from the heap; when there is no memory, failMessage goes down the fatal
+// path (printed as written, exit status 1).
+template <typename Element>
+Element* newListElement(const char* failMessage) {
+  auto* element = static_cast<Element*>(std::calloc(1, sizeof(Element)));
+  if (!element) platform::fatalError(failMessage);
+  return element;
+}
 
 template <typename Element>
 void appendAtTail(Element*& head, Element* element) {

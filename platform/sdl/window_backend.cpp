@@ -62,8 +62,9 @@ int virtualButtonOf(Uint8 button) {
 }
 
 // Xlib calls this when the display connection breaks and exits if it returns. Nothing can
-// be shown any more: a fatal failure, one line on standard output and status 1, ended
-// here without static destructors (this may be the window thread).
+// be shown any more: a fatal failure, one line on standard output and status 1. It is not
+// the fatal path's exit because this is usually the window thread: static destructors run
+// here would free what the main thread is still drawing with. Hence _exit.
 int onDisplayLost(Display*) {
   std::printf("display connection lost\n");
   std::fflush(stdout);
