@@ -12,6 +12,7 @@
 #include "game/world/game_state.h"
 #include "game/world/geometry.h"
 #include "game/world/kills.h"
+#include "game/world/knockback.h"
 #include "game/world/movement.h"
 
 std::int32_t reducedHitPoints(std::int32_t hitPoints, std::int32_t damage) {
@@ -31,68 +32,25 @@ void hitPlayer(std::int32_t left, std::int32_t right, std::int32_t top, std::int
     return;
   }
   damagePlayer(damage);
-  const int pw = box.width();
-  const int ph = box.height();
+  const double pw = box.width();
+  const double ph = box.height();
+  const PushShape contact{2 * pw, 2 * ph, 2, pw, ph, 1};
+  const PushShape blast{4 * pw, 4 * ph, 4, 2 * pw, 2 * ph, 2};
   const float attackerX = static_cast<float>(ax);
   const float attackerY = static_cast<float>(ay);
-  if (player.state == KnockedBack) {
-    double a = headingOfSlope(player.y - attackerY, player.x - attackerX, attackerX > player.x);
-    if (kind == 1) {
-      player.stepSpeed += player.speed;
-      player.targetX = static_cast<float>(player.targetX + std::cos(a) * pw);
-      player.targetY = static_cast<float>(player.targetY + std::sin(a) * ph);
-    } else if (kind == 2) {
-      player.stepSpeed += 2 * player.speed;
-      player.targetX = static_cast<float>(player.targetX + std::cos(a) * 2 * pw);
-      player.targetY = static_cast<float>(player.targetY + std::sin(a) * 2 * ph);
-    }
-    player.heading =
-        headingOfSlope(player.targetY - player.y, player.targetX - player.x, player.x > player.targetX);
-  } else {
-    player.heading = headingOfSlope(player.y - attackerY, player.x - attackerX, attackerX > player.x);
-    if (kind == 1) {
-      player.stepSpeed = 2 * player.speed;
-      player.targetX = static_cast<float>(player.x + std::cos(player.heading) * 2 * pw);
-      player.targetY = static_cast<float>(player.y + std::sin(player.heading) * 2 * ph);
-    } else if (kind == 2) {
-      player.stepSpeed = 4 * player.speed;
-      player.targetX = static_cast<float>(player.x + std::cos(player.heading) * 4 * pw);
-      player.targetY = static_cast<float>(player.y + std::sin(player.heading) * 4 * ph);
-    }
-    player.state = KnockedBack;
-  }
+  const double away = headingOfSlope(player.y - attackerY, player.x - attackerX, attackerX > player.x);
+  pushAlong(player, away, kind == 1 ? contact : blast, KnockedBack);
   playerStep();
 }
 
 namespace {
 
 // Starts or extends the knock-back of a monster hit by an area attack from (ax, ay).
-void knockMonsterBack(Monster& m, int mw, std::int8_t kind, float ax, float ay) {
-  if (m.state == kMonsterMoving) {
-    double a = headingOfSlope(m.y - ay, m.x - ax, ax > m.x);
-    if (kind == 1) {
-      m.stepSpeed += 3 * m.speed;
-      m.targetX = static_cast<float>(m.targetX + std::cos(a) * mw);
-      m.targetY = static_cast<float>(m.targetY + std::sin(a) * mw);
-    } else if (kind == 2) {
-      m.stepSpeed += 6 * m.speed;
-      m.targetX = static_cast<float>(m.targetX + std::cos(a) * 2 * mw);
-      m.targetY = static_cast<float>(m.targetY + std::sin(a) * 2 * mw);
-    }
-    m.heading = headingOfSlope(m.targetY - m.y, m.targetX - m.x, m.x > m.targetX);
-    return;
-  }
-  m.state = kMonsterMoving;
-  m.heading = headingOfSlope(m.y - ay, m.x - ax, ax > m.x);
-  if (kind == 1) {
-    m.stepSpeed = 3 * m.speed;
-    m.targetX = static_cast<float>(m.x + std::cos(m.heading) * mw);
-    m.targetY = static_cast<float>(m.y + std::sin(m.heading) * mw);
-  } else if (kind == 2) {
-    m.stepSpeed = 6 * m.speed;
-    m.targetX = static_cast<float>(m.x + std::cos(m.heading) * 2 * mw);
-    m.targetY = static_cast<float>(m.y + std::sin(m.heading) * 2 * mw);
-  }
+void knockMonsterBack(Monster& m, double mw, std::int8_t kind, float ax, float ay) {
+  const PushShape strike{mw, mw, 3, mw, mw, 3};
+  const PushShape blast{2 * mw, 2 * mw, 6, 2 * mw, 2 * mw, 6};
+  const double away = headingOfSlope(m.y - ay, m.x - ax, ax > m.x);
+  pushAlong(m, away, kind == 1 ? strike : blast, kMonsterMoving);
 }
 
 }  // namespace

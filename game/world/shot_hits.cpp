@@ -17,6 +17,7 @@
 #include "game/world/game_state.h"
 #include "game/world/geometry.h"
 #include "game/world/kills.h"
+#include "game/world/knockback.h"
 #include "game/world/lists.h"
 #include "game/world/movement.h"
 
@@ -33,29 +34,10 @@ void removePlayerShot(PlayerShot* shot) {
   std::free(shot);
 }
 
-// Pushes a monster or the player distance pixels along the shot's heading, or that much
-// further when already being pushed (in state pushed): the step speed grows by one speed.
-template <typename Mover, typename State>
-void pushAlongShot(Mover& mover, double shotHeading, double distance, State pushed) {
-  if (mover.state == pushed) {
-    mover.stepSpeed += mover.speed;
-    mover.targetX = static_cast<float>(mover.targetX + distance * std::cos(shotHeading));
-    mover.targetY = static_cast<float>(mover.targetY + distance * std::sin(shotHeading));
-    mover.heading = headingOfSlope(mover.targetY - mover.y, mover.targetX - mover.x, mover.x > mover.targetX);
-    return;
-  }
-  mover.heading = shotHeading;
-  mover.targetX = static_cast<float>(mover.x + distance * std::cos(shotHeading));
-  mover.targetY = static_cast<float>(mover.y + distance * std::sin(shotHeading));
-  mover.state = pushed;
-  mover.stepSpeed = mover.speed;
-}
-
-// A monster hit by a player shot is pushed 60 pixels, or 60 more if already moving.
-void knockMonsterBack(Monster& m, double shotHeading) { pushAlongShot(m, shotHeading, 60, kMonsterMoving); }
-
-// The player hit by an enemy shot is pushed 25 pixels, or 25 more if already pushed.
-void knockPlayerBack(double shotHeading) { pushAlongShot(player, shotHeading, 25, KnockedBack); }
+// A monster hit by a player shot is pushed 60 pixels along the shot, or 60 more if already
+// moving; the player hit by an enemy shot 25, or 25 more if already pushed.
+constexpr PushShape kShotOnMonster{60, 60, 1, 60, 60, 1};
+constexpr PushShape kShotOnPlayer{25, 25, 1, 25, 25, 1};
 
 void playerShotsAgainstMonsters(sf::Sound& voice) {
   for (std::int32_t slot = 0; slot < kSlotCount; ++slot) {
@@ -74,7 +56,7 @@ void playerShotsAgainstMonsters(sf::Sound& voice) {
             onMonsterKilled(slot);
             break;
           }
-          knockMonsterBack(m, shot->heading);
+          pushAlong(m, shot->heading, kShotOnMonster, kMonsterMoving);
           m.hurt = 1;
           playVoice(voice);
           monsterStep(slot);
@@ -99,7 +81,7 @@ void enemyShotsAgainstPlayer(sf::Sound& voice) {
                      truncToInt(player.x + static_cast<float>(box.width())), truncToInt(player.y),
                      truncToInt(player.y + static_cast<float>(box.height())))) {
       damagePlayer(shot->damage);
-      knockPlayerBack(shot->heading);
+      pushAlong(player, shot->heading, kShotOnPlayer, KnockedBack);
       playVoice(voice);
       playerStep();
       removeEnemyShot(shot);
