@@ -1,18 +1,26 @@
-// The polled input latch shared by the real and the fake platform: per key a "down" flag
-// and a "pressed since the last query" flag, both atomic so the window thread can write
-// while the game thread reads.
+// The polled input latch shared by the real and the fake platform: per key whether it is
+// down, whether it was pressed since the last query, and whether it is still held from
+// before its presses were forgotten. One lock, as the window thread writes while the game
+// thread reads.
 #include "platform/input.h"
-#include "platform/input_feed.h"
 
-#include <atomic>
+#include <mutex>
+
+#include "platform/input_feed.h"
 
 namespace platform {
 namespace {
 
-std::atomic<bool> keyDown[kVirtualKeyCount];
-std::atomic<bool> pressedSinceQuery[kVirtualKeyCount];
-std::atomic<int> cursorX{0};
-std::atomic<int> cursorY{0};
+struct KeyState {
+  bool down = false;
+  bool pressedSinceQuery = false;
+  bool heldFromBefore = false;  // down when its presses were forgotten, not released since
+};
+
+std::mutex inputLock;
+KeyState keys[kVirtualKeyCount];
+int cursorX = 0;
+int cursorY = 0;
 
 bool validKey(int virtualKey) { return virtualKey >= 0 && virtualKey < kVirtualKeyCount; }
 
@@ -20,32 +28,53 @@ bool validKey(int virtualKey) { return virtualKey >= 0 && virtualKey < kVirtualK
 
 bool keyPressed(int virtualKey) {
   if (!validKey(virtualKey)) return false;
-  bool latched = pressedSinceQuery[virtualKey].exchange(false, std::memory_order_acq_rel);
-  return keyDown[virtualKey].load(std::memory_order_acquire) || latched;
+  std::lock_guard<std::mutex> lock(inputLock);
+  KeyState& key = keys[virtualKey];
+  const bool latched = key.pressedSinceQuery;
+  key.pressedSinceQuery = false;
+  return (key.down && !key.heldFromBefore) || latched;
+}
+
+bool keyDown(int virtualKey) {
+  if (!validKey(virtualKey)) return false;
+  std::lock_guard<std::mutex> lock(inputLock);
+  return keys[virtualKey].down && !keys[virtualKey].heldFromBefore;
+}
+
+void forgetPresses(int virtualKey) {
+  if (!validKey(virtualKey)) return;
+  std::lock_guard<std::mutex> lock(inputLock);
+  KeyState& key = keys[virtualKey];
+  key.pressedSinceQuery = false;
+  key.heldFromBefore = key.down;
 }
 
 void cursorInClient(int& x, int& y) {
-  x = cursorX.load(std::memory_order_relaxed);
-  y = cursorY.load(std::memory_order_relaxed);
+  std::lock_guard<std::mutex> lock(inputLock);
+  x = cursorX;
+  y = cursorY;
 }
 
 void recordKey(int virtualKey, bool down) {
   if (!validKey(virtualKey)) return;
-  if (down) pressedSinceQuery[virtualKey].store(true, std::memory_order_release);
-  keyDown[virtualKey].store(down, std::memory_order_release);
+  std::lock_guard<std::mutex> lock(inputLock);
+  KeyState& key = keys[virtualKey];
+  // A key held from before its presses were forgotten (auto-repeat included) is no new press.
+  if (down && !key.heldFromBefore) key.pressedSinceQuery = true;
+  if (!down) key.heldFromBefore = false;
+  key.down = down;
 }
 
 void recordCursor(int x, int y) {
-  cursorX.store(x, std::memory_order_relaxed);
-  cursorY.store(y, std::memory_order_relaxed);
+  std::lock_guard<std::mutex> lock(inputLock);
+  cursorX = x;
+  cursorY = y;
 }
 
 void resetInput() {
-  for (int k = 0; k < kVirtualKeyCount; ++k) {
-    keyDown[k].store(false);
-    pressedSinceQuery[k].store(false);
-  }
-  recordCursor(0, 0);
+  std::lock_guard<std::mutex> lock(inputLock);
+  for (KeyState& key : keys) key = KeyState{};
+  cursorX = cursorY = 0;
 }
 
 }  // namespace platform

@@ -1,7 +1,8 @@
 // Polled keyboard and mouse state, with the meaning the game's rules expect:
 // a key counts as pressed when it is down now or was pressed since the previous query
 // of that same key, so a press and release between two polls is never lost.
-// The window thread (or a test) feeds it through input_feed.h; the game only reads it.
+// The window thread (or a test) feeds it through input_feed.h; the game only reads it,
+// from its main thread.
 #pragma once
 
 namespace platform {
@@ -20,9 +21,17 @@ enum VirtualKey : int {
 constexpr int kVirtualKeyCount = 256;
 
 // True when the key is down now or was pressed since the previous call for this key.
-// Clears the "pressed since" latch of that key. Any thread may call it; the game calls it
-// from the main thread only.
+// Clears the "pressed since" latch of that key. The game's rules read keys this way.
 bool keyPressed(int virtualKey);
+
+// True when the key is down at this moment. Leaves the latch alone, so a press that the
+// rules have not read yet is kept for them. The drawing reads keys this way.
+bool keyDown(int virtualKey);
+
+// Forgets every press of the key made so far: its latch is cleared, and a key that is down
+// now counts again only after it has been released and pressed anew. A screen calls it for
+// the buttons it offers when it starts, so that only presses made while it is shown count.
+void forgetPresses(int virtualKey);
 
 // The cursor in window client coordinates (may lie outside 0..width-1 / 0..height-1).
 void cursorInClient(int& x, int& y);

@@ -19,6 +19,7 @@ bool playRound(bool& countdownPending) {
       countdownPending = false;
     }
   }
+  startGameOverScreen();
   for (;;) {
     switch (gameOverPass(timer)) {
       case GameOverChoice::kAnotherRound:
@@ -38,6 +39,7 @@ int gameMain() {
   startUp();
   gfx::beginDeferredShow();
   bool countdownPending = false;
+  startTitleScreen();
   while (!titlePass(countdownPending)) {
   }
   while (playRound(countdownPending)) {

@@ -26,6 +26,11 @@ bool mouseButtonPressed() {
 
 }  // namespace
 
+void startTitleScreen() {
+  platform::forgetPresses(platform::kVkLButton);
+  platform::forgetPresses(platform::kVkRButton);
+}
+
 bool titlePass(bool& countdownPending) {
   const bool clicked = mouseButtonPressed();
   countdownPending = clicked;
@@ -64,6 +69,12 @@ void drawGameOverTexts() {
   gfx::setFont(50, 0, "Consolas");
   gfx::drawText(375, 768, "Or close the window yourself(doge)");
   gfx::setFont(100, 0, "Consolas");
+}
+
+void startGameOverScreen() {
+  platform::forgetPresses(platform::kVkLButton);
+  platform::forgetPresses(platform::kVkRButton);
+  platform::forgetPresses(platform::kVkReturn);
 }
 
 GameOverChoice gameOverPass(RoundTimer& timer) {

@@ -4,6 +4,10 @@
 
 #include "game/shell/update_tick.h"
 
+// The title screen begins: presses of the mouse buttons made before it count no more (a
+// button held down counts once it has been released and pressed again).
+void startTitleScreen();
+
 // One pass of the title screen; returns whether a mouse button was pressed (the pass has
 // still drawn and shown its frame). Sets countdownPending to that.
 bool titlePass(bool& countdownPending);
@@ -19,6 +23,11 @@ void showCountdown();
 void drawGameOverTexts();
 
 enum class GameOverChoice { kStay, kAnotherRound, kLeave };
+
+// The game-over screen begins: presses of the mouse buttons and Enter made during the round
+// count no more (the fire button held at the moment of death counts once it has been
+// released and pressed again), so the screen waits for a choice made while it is shown.
+void startGameOverScreen();
 
 // One pass of the game-over screen: update without the player if due, compose with the
 // texts, show, then read the mouse buttons (another round) and Enter (leave).

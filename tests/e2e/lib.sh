@@ -186,6 +186,9 @@ e2e_run_length() { e2e_query run "$@"; }
 # differ from the colour at (left, top), or "none".
 e2e_bbox() { e2e_query bbox "$@"; }
 
+# e2e_count <left> <top> <right> <bottom> <r> <g> <b>: how many pixels of the box have the colour.
+e2e_count() { e2e_query count "$@"; }
+
 e2e_write_helper() {
   cat >"$E2E_WORK/screen.py" <<'PY'
 import os
@@ -226,6 +229,9 @@ elif cmd == "bbox":
                 count += 1
                 x0, y0, x1, y1 = min(x0, x), min(y0, y), max(x1, x), max(y1, y)
     print("none" if count == 0 else "%d %d %d %d %d" % (x0, y0, x1, y1, count))
+elif cmd == "count":
+    left, top, right, bottom, colour = args[0], args[1], args[2], args[3], tuple(args[4:7])
+    print(sum(1 for y in range(top, bottom) for x in range(left, right) if pixel(x, y) == colour))
 else:
     sys.exit("unknown query " + cmd)
 PY

@@ -65,6 +65,39 @@ TEST_F(InputLatch, ReleaseAllClearsLatchesAndHeldKeys) {
   EXPECT_FALSE(platform::keyPressed('D'));
 }
 
+TEST_F(InputLatch, DownNowReadLeavesThePressForTheNextQuery) {
+  platform::recordKey('D', true);
+  platform::recordKey('D', false);
+  EXPECT_FALSE(platform::keyDown('D')) << "a tap already over is not down now";
+  EXPECT_TRUE(platform::keyPressed('D')) << "the tap is still there for the rules";
+  platform::fake::holdKey('H');
+  EXPECT_TRUE(platform::keyDown('H'));
+  EXPECT_TRUE(platform::keyDown('H'));
+  EXPECT_FALSE(platform::keyDown(-1));
+}
+
+TEST_F(InputLatch, ForgottenKeyCountsAgainOnlyAfterReleaseAndANewPress) {
+  platform::recordKey(platform::kVkReturn, true);
+  platform::recordKey(platform::kVkReturn, false);
+  platform::forgetPresses(platform::kVkReturn);
+  EXPECT_FALSE(platform::keyPressed(platform::kVkReturn)) << "the tap made before is forgotten";
+
+  platform::fake::holdKey(platform::kVkLButton);
+  platform::forgetPresses(platform::kVkLButton);
+  platform::recordKey(platform::kVkLButton, true);  // auto-repeat of the same hold
+  EXPECT_FALSE(platform::keyPressed(platform::kVkLButton)) << "held since before";
+  EXPECT_FALSE(platform::keyDown(platform::kVkLButton)) << "held since before";
+  platform::fake::releaseKey(platform::kVkLButton);
+  EXPECT_FALSE(platform::keyPressed(platform::kVkLButton)) << "the release alone is no press";
+  platform::recordKey(platform::kVkLButton, true);
+  platform::recordKey(platform::kVkLButton, false);
+  EXPECT_TRUE(platform::keyPressed(platform::kVkLButton)) << "pressed anew, even between two polls";
+
+  platform::forgetPresses('Q');
+  platform::fake::holdKey('Q');
+  EXPECT_TRUE(platform::keyPressed('Q')) << "a key up when forgotten counts at its next press";
+}
+
 TEST_F(InputLatch, CursorIsKeptAsRecordedEvenOutsideTheWindow) {
   int x = 1, y = 1;
   platform::cursorInClient(x, y);

@@ -247,6 +247,7 @@ bool Simulation::playRound(RoundTimer& timer, bool& countdownPending) {
 // The game-over screen: the player lets go, waits a while, then clicks for another round.
 void Simulation::gameOver(RoundTimer& timer, bool& countdownPending, bool& anotherRound) {
   anotherRound = false;
+  startGameOverScreen();
   const int wait = std::uniform_int_distribution<int>(60, 150)(waitRandom_);
   for (int pass = 0; ticks_ < options_.ticks && !violated_; ++pass) {
     if (pass >= wait) player_.click();
@@ -283,6 +284,7 @@ int Simulation::run() {
   gfx::beginDeferredShow();
 
   bool countdownPending = false;
+  startTitleScreen();
   for (int pass = 0;; ++pass) {
     if (pass + 1 >= kTitlePasses) player_.click();
     platform::fake::advanceTicks(kTickMs);

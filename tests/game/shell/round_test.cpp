@@ -82,6 +82,43 @@ TEST_F(RoundTest, TitleLeavesOnTheClickAfterDrawingItsFrame) {
   EXPECT_TRUE(countdownPending);
 }
 
+TEST_F(RoundTest, GameOverScreenCountsOnlyPressesMadeWhileItIsShown) {
+  resetRound();
+  player.hitPoints = 0;
+  RoundTimer timer;
+  // Enter tapped on the title, a right click during the round, fire held at the moment of death.
+  fake::holdKey(platform::kVkReturn);
+  fake::releaseKey(platform::kVkReturn);
+  fake::holdKey(platform::kVkRButton);
+  fake::releaseKey(platform::kVkRButton);
+  fake::holdKey(platform::kVkLButton);
+  startGameOverScreen();
+  for (int pass = 0; pass < 3; ++pass)
+    EXPECT_EQ(gameOverPass(timer), GameOverChoice::kStay) << "pass " << pass << ": no choice made on this screen yet";
+
+  fake::releaseKey(platform::kVkLButton);
+  EXPECT_EQ(gameOverPass(timer), GameOverChoice::kStay) << "letting go of the fire button is no choice";
+  fake::holdKey(platform::kVkReturn);
+  fake::releaseKey(platform::kVkReturn);
+  EXPECT_EQ(gameOverPass(timer), GameOverChoice::kLeave) << "an Enter tapped between two passes of the screen";
+
+  startGameOverScreen();
+  fake::holdKey(platform::kVkLButton);
+  EXPECT_EQ(gameOverPass(timer), GameOverChoice::kAnotherRound) << "a click made while the screen is shown";
+}
+
+TEST_F(RoundTest, TitleCountsOnlyClicksMadeWhileItIsShown) {
+  bool countdownPending = false;
+  fake::holdKey(platform::kVkLButton);
+  fake::holdKey(platform::kVkRButton);
+  fake::releaseKey(platform::kVkRButton);
+  startTitleScreen();
+  EXPECT_FALSE(titlePass(countdownPending)) << "a button held since before the title";
+  fake::releaseKey(platform::kVkLButton);
+  fake::holdKey(platform::kVkLButton);
+  EXPECT_TRUE(titlePass(countdownPending)) << "pressed again while the title is shown";
+}
+
 TEST_F(RoundTest, ResetGivesAFreshPlayerEmptyListsAndScoreZero) {
   player.state = KnockedBack;
   player.facingRight = 1;
