@@ -13,10 +13,10 @@
 #include "platform/input.h"
 
 void drawPlayerSprite(int x, int y, const IMAGE& image) {
-  if (platform::keyPressed(platform::kVkRight) || platform::keyPressed('D')) {
+  if (platform::keyDown(platform::kVkRight) || platform::keyDown('D')) {
     drawSpriteMirrored(x, y, image);
     player.facingRight = 1;
-  } else if (platform::keyPressed(platform::kVkLeft) || platform::keyPressed('A')) {
+  } else if (platform::keyDown(platform::kVkLeft) || platform::keyDown('A')) {
     drawSprite(x, y, image);
     player.facingRight = 0;
   } else if (player.facingRight) {
@@ -47,7 +47,7 @@ void drawPlayer() {
   switch (player.state) {
     case Free:
     case KnockedBack:
-      if (platform::keyPressed('H')) {
+      if (platform::keyDown('H')) {
         c.walkFrame = 0;
         stepAfter(c.playerFrameTime, 80, c.runFrame);
         drawPlayerSprite(x, y, assets.runImages[c.runFrame]);

@@ -1,5 +1,6 @@
 // The player's facing while drawing: the held horizontal key decides, else the side it
-// faced last.
+// faced last; and the drawing's key reads leave every press for the next update.
+#include "game/player/controls.h"
 #include "game/render/player_pose.h"
 #include "graphics/image.h"
 #include "platform/input.h"
@@ -55,6 +56,23 @@ TEST_F(PlayerPose, PlayerFacesTheHeldKeyElseTheRememberedSide) {
   EXPECT_TRUE(drawnMirrored()) << "right and left held together face right";
   EXPECT_EQ(player.facingRight, 1);
   player.facingRight = 0;
+}
+
+TEST_F(PlayerPose, DrawingLeavesTapsForTheNextUpdate) {
+  freshPlayerAt(500, 300);
+  platform::fake::holdKey('D');
+  platform::fake::releaseKey('D');
+  drawPlayer();
+  updatePlayer();
+  EXPECT_EQ(player.x, 505) << "a tap of D between two updates steps the player after a frame was drawn";
+
+  freshPlayerAt(500, 300);
+  platform::fake::holdKey('D');
+  platform::fake::holdKey('H');
+  platform::fake::releaseKey('H');
+  drawPlayer();
+  updatePlayer();
+  EXPECT_EQ(player.x, 510) << "a tap of H between two updates still runs";
 }
 
 }  // namespace
