@@ -40,6 +40,10 @@ void drawPlayer() {
   DrawingCounters& c = drawingCounters;
   const int x = truncToInt(player.x);
   const int y = truncToInt(player.y);
+  // A strike, shot pose or meal cut short by a hit starts from its first step next time.
+  if (player.state != Striking) c.strikeFrame = 0;
+  if (player.state != Shooting) c.shootFrame = 0;
+  if (player.state != Eating) c.eatStep = 0;
   if (player.hitPoints <= 0) {
     drawSprite(x, y, assets.dieImage);
     return;

@@ -75,4 +75,33 @@ TEST_F(PlayerPose, DrawingLeavesTapsForTheNextUpdate) {
   EXPECT_EQ(player.x, 510) << "a tap of H between two updates still runs";
 }
 
+TEST_F(PlayerPose, AnInterruptedAnimationStartsAgainFromItsFirstStep) {
+  struct Animation {
+    PlayerState state;
+    int steps;
+  };
+  for (const Animation& animation : {Animation{Striking, 2}, Animation{Shooting, 2}, Animation{Eating, 24}}) {
+    freshPlayerAt(500, 300);
+    player.state = animation.state;
+    for (int step = 1; step < animation.steps; ++step) {
+      platform::fake::advanceTicks(121);
+      drawPlayer();
+    }
+    ASSERT_EQ(player.state, animation.state) << "one step before its end";
+    player.state = KnockedBack;  // a hit cuts it short
+    drawPlayer();
+    player.state = Free;
+    drawPlayer();
+
+    player.state = animation.state;
+    int frames = 0;
+    while (player.state == animation.state && frames < 100) {
+      platform::fake::advanceTicks(121);
+      drawPlayer();
+      ++frames;
+    }
+    EXPECT_EQ(frames, animation.steps) << "state " << int(animation.state) << " started again after a hit";
+  }
+}
+
 }  // namespace
