@@ -45,7 +45,7 @@ void planeBehaviour(std::int32_t slot) {
   if (r < 3) {
     dropBomb(m);
     playVoice(boomVoice);
-    updateBooms();
+    moveBooms();
   } else if (r < 6) {
     fireFan(m);
     playVoice(planeVoice);

@@ -1,6 +1,7 @@
 // The plane's bombs. A bomb flies 6 pixels per pass until it leaves the field or comes
 // level with its target on either axis, explodes when its 200-pass fuse runs out, and then
-// hits everything in its blast square on every pass until the drawing has shown the blast.
+// hits everything in its blast square once per update until the drawing has shown the
+// blast.
 // Depends on the shared damage rules, the catalogue and the game state.
 #include "game/world/bombs.h"
 
@@ -90,5 +91,11 @@ void updateBooms() {
   for (Boom* bomb = booms; bomb; bomb = bomb->next) {
     if (bomb->blastFrame != 0) explode(*bomb, voice);
     else flyAndBurn(*bomb);
+  }
+}
+
+void moveBooms() {
+  for (Boom* bomb = booms; bomb; bomb = bomb->next) {
+    if (bomb->blastFrame == 0) flyAndBurn(*bomb);
   }
 }

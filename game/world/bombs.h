@@ -10,9 +10,15 @@
 // sign and offset for x, then for y).
 void dropBomb(const Monster& plane);
 
-// One update pass over every bomb: blast hits for exploding bombs; flight and fuse for the
-// others. Also run once by a drop and by a kick that sets a resting bomb moving.
+// The world pass's pass over every bomb: blast hits for exploding bombs; flight and fuse for
+// the others. Runs once per update, so a blast hits each monster and the player at most once
+// per update.
 void updateBooms();
+
+// The extra pass that a drop and a kick setting a resting bomb moving start: flight and fuse
+// of every bomb that is not exploding. Blasts wait for the world pass (a blast that kicks a
+// bomb at the field's edge would otherwise hit again and again within one update).
+void moveBooms();
 
 // Unlinks a bomb from booms and frees it (the drawing frees a bomb whose blast was shown).
 void removeBomb(Boom* bomb);

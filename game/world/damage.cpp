@@ -81,7 +81,7 @@ void hitMonstersInArea(std::int32_t left, std::int32_t right, std::int32_t top, 
     bomb->targetY = truncToInt(bomb->y + std::sin(bomb->heading) * 300);
     if (!bomb->moving) {
       bomb->moving = 1;
-      updateBooms();
+      moveBooms();
     }
   }
 }

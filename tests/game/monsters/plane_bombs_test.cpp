@@ -213,33 +213,69 @@ namespace {
 
 class BombKicks : public MonsterWorld {};
 
-// Bombs stopped outside the field are stopped again by every pass, so every blast kick
-// starts one more nested pass until their fuses have burnt down: a blast sets off the
-// bombs resting at the edge beside it within the same update, and the update still ends.
-TEST_F(BombKicks, ABlastSetsOffBombsStoppedAtTheEdgeBesideItInTheSameUpdate) {
-  auto add = [](int x, int y, int fuse, int blastFrame) {
-    auto* bomb = static_cast<Boom*>(std::calloc(1, sizeof(Boom)));
-    bomb->x = x;
-    bomb->y = y;
-    bomb->speed = 6;
-    bomb->damage = 1;
-    bomb->fuse = fuse;
-    bomb->image = &assets.boomImage;
-    bomb->blastSize = kBlastSize;
-    bomb->blastFrame = blastFrame;
-    appendAtTail(booms, bomb);
-    return bomb;
-  };
-  add(100, 100, 0, 1);
-  Boom* first = add(-5, 150, 100, 0);
-  Boom* second = add(-5, 170, 100, 0);
+Boom* addRestingBomb(int x, int y, int fuse, int blastFrame, int damage = 1) {
+  auto* bomb = static_cast<Boom*>(std::calloc(1, sizeof(Boom)));
+  bomb->x = x;
+  bomb->y = y;
+  bomb->speed = 6;
+  bomb->damage = damage;
+  bomb->fuse = fuse;
+  bomb->image = &assets.boomImage;
+  bomb->blastSize = kBlastSize;
+  bomb->blastFrame = blastFrame;
+  appendAtTail(booms, bomb);
+  return bomb;
+}
+
+// A bomb stopped outside the field is stopped again by every pass, so each pass of a blast
+// beside it kicks it and starts one more pass: the blast must still hit only once.
+TEST_F(BombKicks, ABlastBesideBombsAtTheEdgeHitsOncePerUpdateWhateverTheListOrder) {
+  for (bool edgeBombsFirst : {true, false}) {
+    clearGameState();
+    player.hitPoints = 50;
+    player.speed = 5;
+    player.x = 60;
+    player.y = 130;
+    placeMonster(0, kShark, 120, 120, 100, 2);
+    Boom* first = nullptr;
+    Boom* second = nullptr;
+    if (edgeBombsFirst) {
+      first = addRestingBomb(-5, 150, 100, 0);
+      second = addRestingBomb(-5, 170, 100, 0);
+    }
+    addRestingBomb(100, 100, 0, 1, 6);
+    if (!edgeBombsFirst) {
+      first = addRestingBomb(-5, 150, 100, 0);
+      second = addRestingBomb(-5, 170, 100, 0);
+    }
+    updateBooms();
+    const char* order = edgeBombsFirst ? "edge bombs first" : "edge bombs last";
+    EXPECT_EQ(player.hitPoints, 44) << order << ": one hit of 6";
+    EXPECT_EQ(monsters[0].hitPoints, 94) << order << ": one hit of 6";
+    EXPECT_EQ(first->fuse, 97) << order << ": its own pass and the passes the two kicks started";
+    EXPECT_EQ(second->fuse, 97) << order;
+    EXPECT_EQ(first->blastFrame, 0) << order;
+    EXPECT_EQ(first->x, -5) << order << ": stopped bombs never fly";
+  }
+}
+
+TEST_F(BombKicks, ADropInTheSameUpdateAsABlastDoesNotMakeItHitAgain) {
+  player.hitPoints = 50;
   player.x = 1000;
-  player.y = 600;
+  player.y = 500;
+  addRestingBomb(1000, 500, 0, 1, 6);
+  Monster& plane = placeMonster(1, kPlane, 300, 300);
   updateBooms();
-  EXPECT_EQ(first->blastFrame, 1) << "fuse " << first->fuse;
-  EXPECT_EQ(second->blastFrame, 1) << "fuse " << second->fuse;
-  EXPECT_EQ(first->x, -5) << "stopped bombs never fly";
-  EXPECT_EQ(second->y, 170);
+  ASSERT_EQ(player.hitPoints, 44);
+  player.state = Free;
+  player.x = 1000;
+  player.y = 500;
+  seedSoNext(10, [](int r) { return r < 3; });
+  advance(4001);
+  planeBehaviour(1);
+  ASSERT_EQ(listLength(booms), 2) << "the plane dropped a bomb";
+  EXPECT_EQ(player.hitPoints, 44) << "the drop's pass flies bombs but sets off no blast";
+  (void)plane;
 }
 
 }  // namespace
