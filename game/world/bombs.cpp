@@ -86,6 +86,17 @@ void dropBomb(const Monster& plane) {
   appendBomb(bomb);
 }
 
+void kickBomb(Boom& bomb) {
+  bomb.heading = headingOfSlope(static_cast<float>(bomb.y) - player.y, static_cast<float>(bomb.x) - player.x,
+                                player.x > static_cast<float>(bomb.x));
+  bomb.targetX = truncToInt(bomb.x + std::cos(bomb.heading) * 300);
+  bomb.targetY = truncToInt(bomb.y + std::sin(bomb.heading) * 300);
+  if (!bomb.moving) {
+    bomb.moving = 1;
+    moveBooms();
+  }
+}
+
 void updateBooms() {
   static sf::Sound voice(assets.blastSound);
   for (Boom* bomb = booms; bomb; bomb = bomb->next) {

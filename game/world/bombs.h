@@ -20,5 +20,9 @@ void updateBooms();
 // bomb at the field's edge would otherwise hit again and again within one update).
 void moveBooms();
 
+// A kick of a bomb that is not exploding (a strike or a blast touched it): it heads 300
+// pixels straight away from the player; a resting bomb is set moving and starts a moveBooms.
+void kickBomb(Boom& bomb);
+
 // Unlinks a bomb from booms and frees it (the drawing frees a bomb whose blast was shown).
 void removeBomb(Boom* bomb);

@@ -74,14 +74,6 @@ void hitMonstersInArea(std::int32_t left, std::int32_t right, std::int32_t top, 
   }
   for (Boom* bomb = booms; bomb; bomb = bomb->next) {
     const IMAGE& picture = bomb->image ? *bomb->image : emptyPicture();
-    if (!rectsOverlap(bomb->x, bomb->y, picture, left, right, top, bottom) || bomb->blastFrame != 0) continue;
-    bomb->heading = headingOfSlope(static_cast<float>(bomb->y) - player.y, static_cast<float>(bomb->x) - player.x,
-                                   player.x > static_cast<float>(bomb->x));
-    bomb->targetX = truncToInt(bomb->x + std::cos(bomb->heading) * 300);
-    bomb->targetY = truncToInt(bomb->y + std::sin(bomb->heading) * 300);
-    if (!bomb->moving) {
-      bomb->moving = 1;
-      moveBooms();
-    }
+    if (rectsOverlap(bomb->x, bomb->y, picture, left, right, top, bottom) && bomb->blastFrame == 0) kickBomb(*bomb);
   }
 }
