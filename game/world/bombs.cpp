@@ -1,8 +1,8 @@
-// The plane's bombs. A bomb flies 6 pixels per pass until it leaves the field or comes
-// level with its target on either axis, explodes when its 200-pass fuse runs out, and then
-// hits everything in its blast square once per update until the drawing has shown the
-// blast.
-// Depends on the shared damage rules, the catalogue and the game state.
+// The plane's bombs. A bomb flies 6 pixels per pass until it leaves the field, or (dropped)
+// comes level with its target on either axis, or (kicked) has flown 300 pixels straight away
+// from the player. It explodes when its 200-pass fuse runs out and then hits everything in
+// its blast square once per update until the drawing has shown the blast. Depends on the
+// shared damage rules, the catalogue and the game state.
 #include "game/world/bombs.h"
 
 #include <SFML/Audio/Sound.hpp>
@@ -17,6 +17,8 @@
 #include "game/world/lists.h"
 
 namespace {
+
+constexpr int kKickDistance = 300;
 
 // A signed offset of up to 19 pixels: sign first, then magnitude.
 int targetJitter() {
@@ -41,9 +43,23 @@ void explode(Boom& bomb, sf::Sound& voice) {
   }
 }
 
+// A dropped bomb stops when it comes level with its target on either axis.
+bool dropArrived(const Boom& bomb) {
+  return std::abs(bomb.x - bomb.targetX) < 5 || std::abs(bomb.y - bomb.targetY) < 5;
+}
+
+// A kicked bomb stops once it is within 5 pixels of the end of its straight 300-pixel flight.
+bool kickArrived(const Boom& bomb) { return kKickDistance - bomb.kickFlown <= 5; }
+
 void flyAndBurn(Boom& bomb) {
-  if (!wholeInField(bomb.x, bomb.y, bomb.image->width(), bomb.image->height()) || std::abs(bomb.x - bomb.targetX) < 5 || std::abs(bomb.y - bomb.targetY) < 5) {
+  const bool inField = wholeInField(bomb.x, bomb.y, bomb.image->width(), bomb.image->height());
+  if (!inField || (bomb.kicked ? kickArrived(bomb) : dropArrived(bomb))) {
     bomb.moving = 0;
+  } else if (bomb.moving && bomb.kicked) {
+    // From the kick's point, so that whole pixels never bend the line.
+    bomb.kickFlown += bomb.speed;
+    bomb.x = truncToInt(bomb.kickX + std::cos(bomb.heading) * bomb.kickFlown);
+    bomb.y = truncToInt(bomb.kickY + std::sin(bomb.heading) * bomb.kickFlown);
   } else if (bomb.moving) {
     bomb.x = truncToInt(bomb.x + std::cos(bomb.heading) * bomb.speed);
     bomb.y = truncToInt(bomb.y + std::sin(bomb.heading) * bomb.speed);
@@ -89,8 +105,12 @@ void dropBomb(const Monster& plane) {
 void kickBomb(Boom& bomb) {
   bomb.heading = headingOfSlope(static_cast<float>(bomb.y) - player.y, static_cast<float>(bomb.x) - player.x,
                                 player.x > static_cast<float>(bomb.x));
-  bomb.targetX = truncToInt(bomb.x + std::cos(bomb.heading) * 300);
-  bomb.targetY = truncToInt(bomb.y + std::sin(bomb.heading) * 300);
+  bomb.targetX = truncToInt(bomb.x + std::cos(bomb.heading) * kKickDistance);
+  bomb.targetY = truncToInt(bomb.y + std::sin(bomb.heading) * kKickDistance);
+  bomb.kicked = 1;
+  bomb.kickX = bomb.x;
+  bomb.kickY = bomb.y;
+  bomb.kickFlown = 0;
   if (!bomb.moving) {
     bomb.moving = 1;
     moveBooms();

@@ -102,6 +102,9 @@ struct Boom {
   std::int32_t blastFrame;
   std::int32_t blastSize;
   std::uint64_t blastFrameTime;
+  std::uint8_t kicked;      // flying from a kick: straight from (kickX, kickY), not toward the drop's target
+  std::int32_t kickX, kickY;
+  std::int32_t kickFlown;   // pixels flown since that kick
 };
 
 struct Meat {

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "game/shell/startup.h"
+#include "game/world/bombs.h"
 #include "game/world/collision.h"
 #include "game/world/damage.h"
 #include "game/world/geometry.h"
@@ -221,7 +222,8 @@ TEST_F(RulesTest, BombInTheAreaIsKickedThreeHundredPixelsAwayFromThePlayer) {
   EXPECT_EQ(level->heading, 0.0);
   EXPECT_EQ(level->targetX, 600);
   EXPECT_EQ(level->targetY, 300);
-  EXPECT_EQ(level->moving, 0) << "already level with its target: the flight stops in the kick's own pass";
+  EXPECT_EQ(level->moving, 1) << "level with its target, it still flies";
+  EXPECT_EQ(level->x, 306) << "a resting bomb takes one flight step at once";
 
   freshPlayerAt(0, 0);
   Boom* diagonal = addBomb(300, 400);
@@ -237,4 +239,30 @@ TEST_F(RulesTest, BombInTheAreaIsKickedThreeHundredPixelsAwayFromThePlayer) {
   exploding->blastFrame = 5;
   hitMonstersInArea(250, 350, 250, 350, 1, 3, 100, 300);
   EXPECT_EQ(exploding->targetX, 300) << "an exploding bomb is not kicked";
+}
+
+TEST_F(RulesTest, AKickedBombFliesItsThreeHundredPixelsStraight) {
+  // Level, plumb, and kicks a few pixels off level that whole-pixel steps would bend or stop.
+  struct Kick {
+    float playerX, playerY;
+  };
+  for (const Kick& kick : {Kick{100, 300}, Kick{300, 100}, Kick{100, 295}, Kick{100, 308}, Kick{500, 291}}) {
+    clearGameState();
+    freshPlayerAt(kick.playerX, kick.playerY);
+    Boom* bomb = addBomb(300, 300);
+    hitMonstersInArea(250, 350, 250, 350, 1, 3, 100, 300);
+    const double heading = bomb->heading;
+    int passes = 1;
+    while (bomb->moving && passes < 100) {
+      moveBooms();
+      ++passes;
+      const double along = (bomb->x - 300) * std::cos(heading) + (bomb->y - 300) * std::sin(heading);
+      const double across = -(bomb->x - 300) * std::sin(heading) + (bomb->y - 300) * std::cos(heading);
+      ASSERT_LT(std::fabs(across), 1.5) << "kick from (" << kick.playerX << ", " << kick.playerY << "), pass " << passes
+                                       << ": (" << bomb->x << ", " << bomb->y << ") leaves the line";
+      ASSERT_LE(along, 300.5) << "kick from (" << kick.playerX << ", " << kick.playerY << ")";
+    }
+    EXPECT_EQ(bomb->x, truncToInt(300 + std::cos(heading) * 300)) << "kick from (" << kick.playerX << ", " << kick.playerY << ")";
+    EXPECT_EQ(bomb->y, truncToInt(300 + std::sin(heading) * 300)) << "kick from (" << kick.playerX << ", " << kick.playerY << ")";
+  }
 }
