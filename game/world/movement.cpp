@@ -1,5 +1,6 @@
 // Move steps of monsters and the player. A move ends when both distances to the target are
-// at most 5 pixels, or when the mover is outside the field (which pushes it back inward).
+// at most 5 pixels, or when the mover is outside the field (which pushes it back inward),
+// unless the player's dash or knock-back is bringing it back from just past an edge.
 #include "game/world/movement.h"
 
 #include <cmath>
@@ -14,6 +15,19 @@ namespace {
 
 bool nearTarget(float x, float y, float targetX, float targetY) {
   return std::fabs(x - targetX) <= 5.0f && std::fabs(y - targetY) <= 5.0f;
+}
+
+// For a player whose box (x, y) lies partly beyond the field (walking tests the edge before
+// its step, so it may end one step past it): true when the next step of the dash or
+// knock-back brings the box back toward every edge it is beyond.
+bool stepComesBackIntoField(std::int32_t x, std::int32_t y, const IMAGE& box) {
+  const float nextX = static_cast<float>(player.x + std::cos(player.heading) * player.stepSpeed);
+  const float nextY = static_cast<float>(player.y + std::sin(player.heading) * player.stepSpeed);
+  if (x < kField.left && !(nextX > player.x)) return false;
+  if (std::int64_t(x) + box.width() > kField.right && !(nextX < player.x)) return false;
+  if (y < kField.top && !(nextY > player.y)) return false;
+  if (std::int64_t(y) + box.height() > kField.bottom && !(nextY < player.y)) return false;
+  return true;
 }
 
 }  // namespace
@@ -37,8 +51,11 @@ void monsterStep(std::int32_t slot) {
 }
 
 void playerStep() {
-  if (!keepInArena(truncToInt(player.x), truncToInt(player.y), assets.norImages[0], -1) ||
-      nearTarget(player.x, player.y, player.targetX, player.targetY)) {
+  const IMAGE& box = assets.norImages[0];
+  const std::int32_t x = truncToInt(player.x);
+  const std::int32_t y = truncToInt(player.y);
+  const bool comingBack = !wholeInField(x, y, box.width(), box.height()) && stepComesBackIntoField(x, y, box);
+  if ((!comingBack && !keepInArena(x, y, box, -1)) || nearTarget(player.x, player.y, player.targetX, player.targetY)) {
     player.invulnerable = 0;
     player.state = Free;
     return;

@@ -9,5 +9,6 @@
 void monsterStep(std::int32_t slot);
 
 // One step of the player's dash or knock-back; ends it (Free, not invulnerable) at the
-// target or outside the arena.
+// target, or outside the arena unless the step heads back toward every edge the player is
+// beyond.
 void playerStep();

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "game/player/attacks.h"
+#include "game/player/key_reader.h"
 #include "game/shell/startup.h"
 #include "game/world/bombs.h"
 #include "game/world/collision.h"
@@ -112,11 +114,79 @@ TEST_F(RulesTest, PlayerStepEndsDashAtTargetOrOutsideTheArena) {
 
   freshPlayerAt(-2, 100);
   player.state = KnockedBack;
+  player.heading = kPi;
+  player.stepSpeed = 5;
   player.targetX = -200;
   player.targetY = 100;
   playerStep();
   EXPECT_EQ(player.state, Free) << "a push that leaves the arena ends there";
   EXPECT_GT(player.x, -2.0f);
+}
+
+TEST_F(RulesTest, MovesEndWhenBothDistancesToTheTargetAreAtMostFivePixels) {
+  // Exactly 5 on both axes ends the move; a little more on either axis takes the step.
+  for (float dx : {5.0f, -5.0f, 5.25f}) {
+    for (float dy : {5.0f, -5.0f, 5.25f}) {
+      const bool arrives = dx != 5.25f && dy != 5.25f;
+      freshPlayerAt(500, 300);
+      player.state = Dashing;
+      player.heading = 0;
+      player.stepSpeed = 15;
+      player.targetX = 500 + dx;
+      player.targetY = 300 + dy;
+      playerStep();
+      EXPECT_EQ(player.state, arrives ? Free : Dashing) << "player, target off by (" << dx << ", " << dy << ")";
+      EXPECT_EQ(player.x, arrives ? 500.0f : 515.0f) << "player, target off by (" << dx << ", " << dy << ")";
+
+      placeMonster(0, 500, 300);
+      Monster& m = monsters[0];
+      m.state = kMonsterMoving;
+      m.heading = 0;
+      m.stepSpeed = 6;
+      m.targetX = 500 + dx;
+      m.targetY = 300 + dy;
+      monsterStep(0);
+      EXPECT_EQ(m.state, arrives ? kMonsterIdle : kMonsterMoving) << "monster, target off by (" << dx << ", " << dy << ")";
+      EXPECT_EQ(m.x, arrives ? 500.0f : 506.0f) << "monster, target off by (" << dx << ", " << dy << ")";
+    }
+  }
+}
+
+TEST_F(RulesTest, ADashOrKnockBackFromJustPastAnEdgeCarriesOnWhenItHeadsBackIn) {
+  // Walking tests the edge before its step, so the box may stand a few pixels past it.
+  freshPlayerAt(-3, 300);
+  player.specialCooldown = 0;
+  platform::fake::holdKey('D');
+  {
+    KeyReader keys;
+    playerSpecial(keys);
+  }
+  platform::fake::releaseAll();
+  EXPECT_EQ(player.state, Dashing) << "a dash back into the field carries on";
+  EXPECT_EQ(player.x, 12.0f) << "and takes its first step";
+  for (int step = 0; step < 20 && player.state == Dashing; ++step) playerStep();
+  EXPECT_NEAR(player.x, 147.0f, 5.0f) << "the whole 150 pixels";
+
+  freshPlayerAt(-3, 300);
+  platform::fake::holdKey('A');
+  {
+    KeyReader keys;
+    playerSpecial(keys);
+  }
+  platform::fake::releaseAll();
+  EXPECT_EQ(player.state, Free) << "a dash further out ends at once, as in the field";
+  EXPECT_GT(player.x, -3.0f) << "with the push toward the centre";
+
+  // Past the bottom edge, knocked up and to the right by a hit from below: it carries on.
+  freshPlayerAt(700, 760 - kPlayerH + 3);
+  hitPlayer(690, 800, 680, 800, 690, 800, 4, 1);
+  EXPECT_EQ(player.state, KnockedBack);
+  EXPECT_LT(player.y, float(760 - kPlayerH + 3)) << "the first step of the knock-back was taken";
+
+  // Past the left edge, a knock-back straight down does not come back over that edge.
+  freshPlayerAt(-3, 300);
+  hitPlayer(-20, 100, 200, 400, -3, 200, 4, 1);
+  EXPECT_EQ(player.state, Free) << "along the edge it ends as outside the field";
 }
 
 TEST_F(RulesTest, TwoContactHitsAddUpTheirKnockBack) {
