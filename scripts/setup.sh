@@ -11,6 +11,7 @@ PACKAGES=(
   libfreetype-dev libfontconfig-dev fonts-dejavu-core
   libcairo2-dev libvorbis-dev libmp3lame-dev
   libpixman-1-dev
+  zlib1g-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool x11-utils imagemagick python3
   libopenal1

@@ -1,0 +1,60 @@
+// The replay file: what the platform seam returned to the game, pass by pass, so that a
+// session can be played again exactly. This header holds the layout, its limits and the
+// event record shared by the coder, the writer and the reader.
+//
+// Layout (all numbers little-endian):
+//   header   "DAREPLAY", u16 format version (1), u8 length n, n bytes of the game's version
+//            (printable ASCII), u32 CRC-32 of the header bytes before it. Every format version
+//            keeps the magic and the version number where they are, so a newer file is named
+//            as such rather than called damaged.
+//   passes   one after another, each a run of one-byte codes (3 bits of operation, 5 of
+//            argument) ending with an END code. A pass is read against a reference: one of
+//            the last 8 distinct pass shapes (the sequence of kinds and keys), most recent
+//            first. A code either repeats reference events with predicted values (a clock
+//            read returns the last clock reading, a key query the key's last answer, a cursor
+//            read the last cursor; seeds and digests the reference's own value), skips
+//            reference events, or states an event outright (as a small delta where it can).
+//            A typical pass is one byte, or two when the clock moved.
+//   checks   each END code carries the low 4 bits of a CRC-32 that runs over every byte of
+//            the file before it, so damage is caught at its pass or within a few passes after.
+// A file cut in the middle of a pass (the writer died during its write) ends at its last
+// whole pass: the cut pass is dropped, never read in part.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+namespace platform {
+
+constexpr char kReplayMagic[8] = {'D', 'A', 'R', 'E', 'P', 'L', 'A', 'Y'};
+constexpr std::uint16_t kReplayFormatVersion = 1;
+constexpr std::size_t kReplayMaxGameVersion = 255;
+// More seam reads than this in one pass is no game pass; it bounds what one pass may hold.
+constexpr std::size_t kReplayMaxPassEvents = 4096;
+// How many distinct pass shapes a pass may be read against.
+constexpr std::size_t kReplayReferences = 8;
+// A larger file is refused before it is read (about fifty hours of play).
+constexpr std::uint64_t kReplayMaxFileBytes = std::uint64_t(1) << 30;
+
+enum class ReplayEventKind : std::uint8_t { kClock, kKey, kCursor, kSeed, kDigest };
+
+// One answer of the seam as the file keeps it. id: the virtual key of a key query, the tag
+// of a digest, 0 otherwise. value: the clock or seed reading, the key's answer (0 or 1),
+// the digest, or the cursor packed by packCursor.
+struct ReplayEvent {
+  std::uint64_t value;
+  ReplayEventKind kind;
+  std::uint8_t id;
+};
+
+inline bool operator==(const ReplayEvent& a, const ReplayEvent& b) {
+  return a.value == b.value && a.kind == b.kind && a.id == b.id;
+}
+inline bool operator!=(const ReplayEvent& a, const ReplayEvent& b) { return !(a == b); }
+
+inline std::uint64_t packCursor(std::int32_t x, std::int32_t y) {
+  return std::uint64_t(std::uint32_t(x)) | std::uint64_t(std::uint32_t(y)) << 32;
+}
+inline std::int32_t cursorX(std::uint64_t packed) { return std::int32_t(std::uint32_t(packed)); }
+inline std::int32_t cursorY(std::uint64_t packed) { return std::int32_t(std::uint32_t(packed >> 32)); }
+
+}  // namespace platform
