@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Fuzzes the loaders of files a player can replace (pictures, the monster table, sounds)
-# with libFuzzer under ASan + UBSan, for a bounded time per harness.
+# Fuzzes the loaders of files a player can replace (pictures, the monster table, sounds,
+# replays) with libFuzzer under ASan + UBSan, for a bounded time per harness.
 #   scripts/fuzz.sh            60 s per harness
 #   scripts/fuzz.sh 10         10 s per harness (the test command's short run)
 # Builds with clang in build-fuzz/ (DA_FUZZ_BUILD overrides). Seeds: fuzz/corpus/ and the
@@ -23,7 +23,8 @@ fi
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DDA_BUILD_FUZZ=ON -DDA_BUILD_TESTS=OFF \
   -DDA_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j"$jobs" --target image_file_fuzz monster_table_fuzz sound_decode_fuzz >/dev/null
+cmake --build "$build" -j"$jobs" --target image_file_fuzz monster_table_fuzz sound_decode_fuzz \
+  replay_reader_fuzz >/dev/null
 
 out="$build/fuzz-out"
 seeds="$out/seeds"
@@ -72,4 +73,5 @@ run() {
 run monster_table_fuzz "$root/fuzz/corpus/monster_table" 4096
 run image_file_fuzz "$seeds/image_file" 65536
 run sound_decode_fuzz "$seeds/sound_decode" 65536
+run replay_reader_fuzz "$root/fuzz/corpus/replay_file" 4096
 exit $failed
