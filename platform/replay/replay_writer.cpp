@@ -20,8 +20,8 @@ bool ReplayWriter::open(const std::string& path, const std::string& gameVersion)
   passes_ = bytes_ = 0;
   pass_.clear();
   if (!isPrintableGameVersion(gameVersion))
-    return fail("replay " + path + ": the game version is not printable ASCII of at most " + std::to_string(kReplayMaxGameVersion) +
-                " characters");
+    return fail("replay " + path + ": the game version is not printable ASCII of at most " +
+                std::to_string(kReplayMaxGameVersion) + " characters");
   fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd_ < 0) return fail(std::string("cannot create replay ") + path + ": " + std::strerror(errno));
   std::uint32_t check = 0;

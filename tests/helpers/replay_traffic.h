@@ -1,8 +1,9 @@
 // Seam traffic shaped like the game's, for the replay tests and benchmark: about 1,800
-// passes a second; each pass reads the clock and the keys its drawing asks for (with the
-// game's short cuts: 'D' only when Right is up), a world update every 10 ms reads the
-// clock again, every control key and a clock per living monster, a shot reads the cursor;
-// a state and a frame digest once a second, one sleep of a second a minute.
+// passes a second; each pass reads the clock, the keys its drawing asks for (with the
+// game's short cuts: 'D' only when Right is up) and the clock once per animation drawn
+// (player, sleeper, monsters, bombs); a world update every 10 ms reads the clock again,
+// every control key and a clock per living monster, a shot reads the cursor; a state and
+// a frame digest once a second, one sleep of a second a minute.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -46,7 +47,7 @@ inline Passes gameShaped(std::size_t passCount, std::uint64_t seed) {
   Passes passes(passCount);
   bool held[kVirtualKeyCount] = {};
   std::uint64_t micros = 5'000'000'000ull, lastUpdate = 0, digestSecond = 0;
-  int cursorX = 800, cursorY = 400, monsters = 3;
+  int cursorX = 800, cursorY = 400, monsters = 3, bombs = 0;
   for (std::size_t p = 0; p < passCount; ++p) {
     Pass& pass = passes[p];
     micros += 450 + dice.next() % 220;
@@ -66,8 +67,10 @@ inline Passes gameShaped(std::size_t passCount, std::uint64_t seed) {
       for (int key : kControlKeys) pass.push_back(keyQuery(key, held[key]));
       if (held[kVkLButton] && dice.oneIn(4)) pass.push_back(cursorRead(cursorX, cursorY));
       if (dice.oneIn(300)) monsters = 1 + int(dice.next() % 7);
+      if (dice.oneIn(150)) bombs = int(dice.next() % 4);
       for (int m = 0; m < monsters; ++m) pass.push_back(clockRead(now));
     }
+    for (int a = 0; a < 2 + monsters + bombs; ++a) pass.push_back(clockRead(now));
     pass.push_back(keyQuery(kVkRight, held[kVkRight]));
     if (!held[kVkRight]) pass.push_back(keyQuery('D', held['D']));
     pass.push_back(keyQuery(kVkLeft, held[kVkLeft]));
