@@ -15,8 +15,9 @@
 //            read the last cursor; seeds and digests the reference's own value), skips
 //            reference events, or states an event outright (as a small delta where it can).
 //            A typical pass is one byte, or two when the clock moved.
-//   checks   each END code carries the low 4 bits of a CRC-32 that runs over every byte of
-//            the file before it, so damage is caught at its pass or within a few passes after.
+//   checks   each END code carries the low 4 bits of a CRC-32 that starts from the header's
+//            and runs over every pass byte before it, so damage is caught at its pass or
+//            within a few passes after.
 // A file cut in the middle of a pass (the writer died during its write) ends at its last
 // whole pass: the cut pass is dropped, never read in part.
 #pragma once
