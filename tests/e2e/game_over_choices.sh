@@ -45,14 +45,15 @@ expect_waiting() {
   game_over_shown || e2e_fail "$2: the game-over screen did not wait for a choice"
 }
 
-# A click that starts the next round: the countdown shows and the game-over texts go.
+# A click that starts the next round: the countdown shows and the game-over texts go. The
+# script's input for the round follows at once, while the countdown still runs, so that it
+# lands in the round even when the monsters kill the player in its first moments.
 click_for_another_round() {
   e2e_click 800 500
   sleep 1.5
   e2e_grab
   game_over_shown && e2e_fail "a click on the game-over screen did not start another round"
   text_in 425 192 1200 300 || e2e_fail "no countdown after the click"
-  sleep 4
 }
 
 # Round 1: Enter tapped on the title.
@@ -70,7 +71,7 @@ wait_for_game_over 180
 expect_waiting 2 "Enter tapped on the title"
 echo "game_over_choices: an Enter from the title is not a choice"
 
-# Round 2: a right click during the round.
+# Round 2: a right click during the round (the countdown is its first pass).
 click_for_another_round
 e2e_click 800 400 3
 e2e_move 1590 950
@@ -78,7 +79,7 @@ wait_for_game_over 180
 expect_waiting 2 "right click during the round"
 echo "game_over_choices: a right click from the round is not a choice"
 
-# Round 3: the fire button held at the moment of death, and after it.
+# Round 3: the fire button held from the countdown to the moment of death, and after it.
 click_for_another_round
 e2e_move 800 380
 xdotool mousedown 1
