@@ -9,6 +9,10 @@ namespace platform {
 // Called by every rule that waits "more than N ms since a stored reading".
 std::uint64_t tickCount();
 
+// Seconds of the calendar clock (std::time), which start-up reads to seed the random
+// generator; the test build's fake returns what a test set (0 at first).
+std::uint64_t calendarSeconds();
+
 // Blocks the calling thread for ms milliseconds (the fake clock advances itself instead).
 void sleepMs(std::uint32_t ms);
 

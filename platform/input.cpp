@@ -1,12 +1,13 @@
 // The polled input latch shared by the real and the fake platform: per key whether it is
 // down, whether it was pressed since the last query, and whether it is still held from
 // before its presses were forgotten. One lock, as the window thread writes while the game
-// thread reads.
+// thread reads. Every answer goes through the record and replay session.
 #include "platform/input.h"
 
 #include <mutex>
 
 #include "platform/input_feed.h"
+#include "platform/replay/session.h"
 
 namespace platform {
 namespace {
@@ -28,17 +29,24 @@ bool validKey(int virtualKey) { return virtualKey >= 0 && virtualKey < kVirtualK
 
 bool keyPressed(int virtualKey) {
   if (!validKey(virtualKey)) return false;
-  std::lock_guard<std::mutex> lock(inputLock);
-  KeyState& key = keys[virtualKey];
-  const bool latched = key.pressedSinceQuery;
-  key.pressedSinceQuery = false;
-  return (key.down && !key.heldFromBefore) || latched;
+  bool pressed;
+  {
+    std::lock_guard<std::mutex> lock(inputLock);
+    KeyState& key = keys[virtualKey];
+    pressed = (key.down && !key.heldFromBefore) || key.pressedSinceQuery;
+    key.pressedSinceQuery = false;
+  }
+  return replay::keyRead(virtualKey, pressed);
 }
 
 bool keyDown(int virtualKey) {
   if (!validKey(virtualKey)) return false;
-  std::lock_guard<std::mutex> lock(inputLock);
-  return keys[virtualKey].down && !keys[virtualKey].heldFromBefore;
+  bool down;
+  {
+    std::lock_guard<std::mutex> lock(inputLock);
+    down = keys[virtualKey].down && !keys[virtualKey].heldFromBefore;
+  }
+  return replay::keyRead(virtualKey, down);
 }
 
 void forgetPresses(int virtualKey) {
@@ -50,9 +58,12 @@ void forgetPresses(int virtualKey) {
 }
 
 void cursorInClient(int& x, int& y) {
-  std::lock_guard<std::mutex> lock(inputLock);
-  x = cursorX;
-  y = cursorY;
+  {
+    std::lock_guard<std::mutex> lock(inputLock);
+    x = cursorX;
+    y = cursorY;
+  }
+  replay::cursorRead(x, y);
 }
 
 void recordKey(int virtualKey, bool down) {

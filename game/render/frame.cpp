@@ -13,7 +13,9 @@
 #include "game/world/game_state.h"
 #include "game/world/geometry.h"
 #include "graphics/draw.h"
+#include "graphics/graphics_state.h"
 #include "graphics/image.h"
+#include "graphics/window.h"
 
 namespace {
 
@@ -69,4 +71,13 @@ void drawFrame() {
   drawBooms();
   drawMeat();
   drawScore();
+}
+
+std::uint64_t frameDigest(std::uint64_t digest) {
+  IMAGE* window = gfx::graphicsState.window;
+  const std::uint32_t* words = window ? pixelBuffer(window) : nullptr;
+  if (!words) return digest;
+  const std::size_t count = std::size_t(window->width()) * std::size_t(window->height());
+  for (std::size_t i = 0; i < count; ++i) digest = (digest ^ words[i]) * 0x100000001B3ull;
+  return digest;
 }

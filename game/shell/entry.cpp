@@ -45,7 +45,7 @@ int gameMain() {
   while (playRound(countdownPending)) {
   }
   gfx::drawText(275, 192, "Thanks for your play.");
-  gfx::showFrame();
+  showPass();
   platform::sleepMs(1000);
   gfx::endDeferredShow();
   gfx::closeGraphics();

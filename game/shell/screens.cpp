@@ -7,11 +7,13 @@
 #include "game/render/animation_step.h"
 #include "game/render/frame.h"
 #include "game/world/run_state.h"
+#include "game/world/world_digest.h"
 #include "graphics/draw.h"
 #include "graphics/image.h"
 #include "graphics/window.h"
 #include "platform/clock.h"
 #include "platform/input.h"
+#include "platform/replay/session.h"
 
 namespace {
 
@@ -26,6 +28,11 @@ bool mouseButtonPressed() {
 
 }  // namespace
 
+void showPass() {
+  gfx::showFrame();
+  platform::replay::endPass(worldDigest, [] { return frameDigest(); });
+}
+
 void startTitleScreen() {
   platform::forgetPresses(platform::kVkLButton);
   platform::forgetPresses(platform::kVkRButton);
@@ -39,25 +46,25 @@ bool titlePass(bool& countdownPending) {
   stepAfter(titleFrameTime, 120, titleFrame);
   titleFrame %= 4;
   drawSprite(sleepX, sleepY, assets.sleepImages[titleFrame]);
-  gfx::showFrame();
+  showPass();
   return clicked;
 }
 
 void playingPass(RoundTimer& timer) {
   updateIfDue(timer, true);
   drawFrame();
-  gfx::showFrame();
+  showPass();
 }
 
 void showCountdown() {
   drawFrame();
   gfx::drawText(425, 192, "Ready To Dream?");
-  gfx::showFrame();
+  showPass();
   platform::sleepMs(1000);
   for (char digit : {'3', '2', '1'}) {
     drawFrame();
     gfx::drawChar(775, 192, digit);
-    gfx::showFrame();
+    showPass();
     platform::sleepMs(1000);
   }
 }
@@ -81,7 +88,7 @@ GameOverChoice gameOverPass(RoundTimer& timer) {
   updateIfDue(timer, false);
   drawFrame();
   drawGameOverTexts();
-  gfx::showFrame();
+  showPass();
   if (mouseButtonPressed()) return GameOverChoice::kAnotherRound;
   if (platform::keyPressed(platform::kVkReturn)) return GameOverChoice::kLeave;
   return GameOverChoice::kStay;

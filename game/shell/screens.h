@@ -4,6 +4,10 @@
 
 #include "game/shell/update_tick.h"
 
+// Shows the pass's frame: the end of one pass of a screen. Record and replay count passes
+// by it and keep digests of the world and of the frame every so often.
+void showPass();
+
 // The title screen begins: presses of the mouse buttons made before it count no more (a
 // button held down counts once it has been released and pressed again).
 void startTitleScreen();

@@ -3,7 +3,6 @@
 #include "game/shell/startup.h"
 
 #include <cstdlib>
-#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -13,6 +12,7 @@
 #include "game/world/lists.h"
 #include "game/world/monster_table.h"
 #include "graphics/draw.h"
+#include "platform/clock.h"
 #include "platform/fatal.h"
 #include "platform/paths.h"
 
@@ -39,7 +39,7 @@ void applyTextSettings() {
 }
 
 void startUp() {
-  std::srand(static_cast<unsigned>(std::time(nullptr)));
+  std::srand(static_cast<unsigned>(platform::calendarSeconds()));
   applyTextSettings();
   readMonsterTable();
   loadImages();

@@ -12,6 +12,9 @@ void setTickCount(std::uint64_t ms);
 // Moves the fake tick count forward by ms.
 void advanceTicks(std::uint64_t ms);
 
+// Sets what calendarSeconds() returns.
+void setCalendarSeconds(std::uint64_t seconds);
+
 // Holds or releases a key or mouse button (virtual-key code of input.h).
 void holdKey(int virtualKey);
 void releaseKey(int virtualKey);
@@ -27,5 +30,9 @@ std::uint64_t presentedFrames();
 
 // Makes the next headless window creation fail with the given reason (empty: succeed).
 void failNextWindow(const char* reason);
+
+// Headless windows made from now on keep no frame buffers, so showing a frame copies
+// nothing (a replay that composes no frames).
+void keepNoFrames();
 
 }  // namespace platform::fake

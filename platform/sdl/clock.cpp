@@ -1,16 +1,21 @@
-// The real clock: CLOCK_MONOTONIC in milliseconds, and a sleep that survives signals.
+// The real clock: CLOCK_MONOTONIC in milliseconds, the calendar seconds, and a sleep that
+// survives signals. Answers go through the record and replay session.
 #include "platform/clock.h"
 
 #include <cerrno>
 #include <ctime>
+
+#include "platform/replay/session.h"
 
 namespace platform {
 
 std::uint64_t tickCount() {
   timespec now{};
   clock_gettime(CLOCK_MONOTONIC, &now);
-  return std::uint64_t(now.tv_sec) * 1000u + std::uint64_t(now.tv_nsec) / 1000000u;
+  return replay::clockRead(std::uint64_t(now.tv_sec) * 1000u + std::uint64_t(now.tv_nsec) / 1000000u);
 }
+
+std::uint64_t calendarSeconds() { return replay::calendarRead(std::uint64_t(std::time(nullptr))); }
 
 void sleepMs(std::uint32_t ms) {
   timespec left{time_t(ms / 1000u), long(ms % 1000u) * 1000000L};

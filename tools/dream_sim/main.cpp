@@ -24,6 +24,7 @@
 #include "graphics/image.h"
 #include "graphics/window.h"
 #include "platform/fake/fake_platform.h"
+#include "tools/dream_sim/replay_run.h"
 #include "tools/dream_sim/sim_player.h"
 #include "tools/dream_sim/world_check.h"
 
@@ -40,6 +41,7 @@ struct Options {
   bool frames = true;
   bool check = false;
   bool frameHash = false;
+  std::string replay;
 };
 
 void printHelp() {
@@ -61,6 +63,10 @@ void printHelp() {
       "                     position is NaN; the first violation is printed and exits with 1\n"
       "  --frame-hash       print one digest of every composed frame's pixels, to show that a\n"
       "                     change to the drawing code leaves every pixel as it was\n"
+      "  --replay FILE      play a replay file (recorded with DREAM_ARENA_RECORD=FILE) through the\n"
+      "                     real game instead of the simulated player; with --no-frames nothing\n"
+      "                     is composed and frame digests go unchecked. Exit status 1 when the\n"
+      "                     replay departs from its file, with the pass and what differed\n"
       "  --help             this text\n"
       "\n"
       "Prints ticks, frames, rounds, deaths, kills, score, peak list lengths, start-up time,\n"
@@ -101,6 +107,9 @@ int parseOptions(int argc, char** argv, Options& options) {
       options.check = true;
     } else if (arg == "--frame-hash") {
       options.frameHash = true;
+    } else if (arg == "--replay" && next && *next) {
+      options.replay = next;
+      ++i;
     } else {
       std::fprintf(stderr, "dream-sim: bad option or value: %s%s%s (see --help)\n", arg.c_str(), next ? " " : "",
                    next ? next : "");
@@ -168,7 +177,7 @@ class Simulation {
   ListLengths peak_;
   Timing update_, frame_, startUp_;
   bool violated_ = false;
-  std::uint64_t frameDigest_ = 0xCBF29CE484222325ull;
+  std::uint64_t frameDigest_ = kFrameDigestStart;
 };
 
 void Simulation::startUpTimed() {
@@ -184,13 +193,7 @@ void Simulation::startUpTimed() {
 
 // Folds the working image's words into the run's digest (with --frame-hash).
 void Simulation::hashFrame() {
-  if (!options_.frameHash || !options_.frames) return;
-  const std::uint32_t* words = pixelBuffer(nullptr);
-  if (!words) return;
-  const std::size_t count = std::size_t(targetWidth()) * std::size_t(targetHeight());
-  std::uint64_t h = frameDigest_;
-  for (std::size_t i = 0; i < count; ++i) h = (h ^ words[i]) * 0x100000001B3ull;
-  frameDigest_ = h;
+  if (options_.frameHash && options_.frames) frameDigest_ = frameDigest(frameDigest_);
 }
 
 void Simulation::afterPass() {
@@ -348,6 +351,7 @@ int main(int argc, char** argv) {
   Options options;
   const int status = parseOptions(argc, argv, options);
   if (status >= 0) return status;
+  if (!options.replay.empty()) return replayFile(options.replay, options.frames);
   if (!std::filesystem::exists("monsterData.txt") || !std::filesystem::is_directory("resources")) {
     std::fprintf(stderr,
                  "dream-sim: no monsterData.txt or resources/ in %s; run it in the staged directory "

@@ -1,0 +1,188 @@
+// The record and replay session at the platform seam (see session.h). One session per
+// process, owned by the thread that started it; the window thread's reads pass through.
+#include "platform/replay/session.h"
+
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
+
+#include "platform/fatal.h"
+#include "platform/replay/replay_reader.h"
+#include "platform/replay/replay_writer.h"
+
+namespace platform::replay {
+namespace {
+
+enum class Mode { kNone, kRecording, kReplaying };
+
+std::atomic<Mode> mode{Mode::kNone};
+std::thread::id owner;
+ReplayWriter writer;
+ReplayReader reader;
+bool replayFrames = true;
+bool writeFailureReported = false;
+StopHandler stopHandler = nullptr;
+void (*afterPassHook)() = nullptr;
+std::uint64_t pass = 1;
+std::uint64_t firstClock = 0;
+std::uint64_t lastClock = 0;
+bool clockSeen = false;
+
+Mode sessionOfThisThread() {
+  const Mode now = mode.load(std::memory_order_acquire);
+  return now != Mode::kNone && std::this_thread::get_id() == owner ? now : Mode::kNone;
+}
+
+[[noreturn]] void stop(StopReason reason, const std::string& message) {
+  mode.store(Mode::kNone, std::memory_order_release);
+  stopHandler(reason, message);
+  std::abort();  // a stop handler must not return
+}
+
+// Before every replayed read: past the file's last pass, the recorded session ended here.
+void stopAtEndOfFile() {
+  if (reader.pass() <= reader.passCount()) return;
+  stop(StopReason::kEndOfFile, "the recorded session ends after pass " + std::to_string(reader.passCount()) +
+                                   (reader.cutShort() ? " (the pass after it was cut short)" : ""));
+}
+
+void stopUnless(bool readAsRecorded) {
+  if (!readAsRecorded) stop(StopReason::kDeparture, reader.error());
+}
+
+// A failed write ends the recording, said once on standard error; the game plays on.
+void reportWriteFailure() {
+  if (writeFailureReported) return;
+  writeFailureReported = true;
+  std::fprintf(stderr, "%s; recording stopped\n", writer.error().c_str());
+}
+
+}  // namespace
+
+bool startRecording(const std::string& path, const std::string& gameVersion, std::string& error) {
+  if (!writer.open(path, gameVersion)) {
+    error = writer.error();
+    return false;
+  }
+  owner = std::this_thread::get_id();
+  pass = 1;
+  mode.store(Mode::kRecording, std::memory_order_release);
+  return true;
+}
+
+void recordIfAsked(const std::string& gameVersion) {
+  const char* path = std::getenv("DREAM_ARENA_RECORD");
+  if (path == nullptr || *path == '\0') return;
+  std::string error;
+  if (!startRecording(path, gameVersion, error)) fatalError(error + "\n");
+}
+
+void stopRecording() {
+  if (mode.load(std::memory_order_acquire) != Mode::kRecording) return;
+  mode.store(Mode::kNone, std::memory_order_release);
+  if (!writer.close()) reportWriteFailure();
+}
+
+bool startReplay(const std::string& path, bool withFrames, StopHandler onStop, std::string& error) {
+  if (!reader.open(path)) {
+    error = reader.error();
+    return false;
+  }
+  owner = std::this_thread::get_id();
+  replayFrames = withFrames;
+  stopHandler = onStop;
+  pass = 1;
+  mode.store(Mode::kReplaying, std::memory_order_release);
+  return true;
+}
+
+bool finishReplay(std::string& message) {
+  mode.store(Mode::kNone, std::memory_order_release);
+  if (reader.endReplay()) return true;
+  message = reader.error();
+  return false;
+}
+
+bool active() { return mode.load(std::memory_order_acquire) != Mode::kNone; }
+
+std::uint64_t passNumber() { return pass; }
+
+std::string recordedGameVersion() { return reader.gameVersion(); }
+
+std::uint64_t replayedMilliseconds() { return clockSeen ? lastClock - firstClock : 0; }
+
+std::uint64_t clockRead(std::uint64_t live) {
+  switch (sessionOfThisThread()) {
+    case Mode::kNone: return live;
+    case Mode::kRecording: writer.clock(live); return live;
+    case Mode::kReplaying: break;
+  }
+  stopAtEndOfFile();
+  std::uint64_t recorded = 0;
+  stopUnless(reader.clock(recorded));
+  if (!clockSeen) firstClock = recorded;
+  clockSeen = true;
+  lastClock = recorded;
+  return recorded;
+}
+
+bool keyRead(int virtualKey, bool live) {
+  switch (sessionOfThisThread()) {
+    case Mode::kNone: return live;
+    case Mode::kRecording: writer.key(virtualKey, live); return live;
+    case Mode::kReplaying: break;
+  }
+  stopAtEndOfFile();
+  bool recorded = false;
+  stopUnless(reader.key(virtualKey, recorded));
+  return recorded;
+}
+
+void cursorRead(int& x, int& y) {
+  switch (sessionOfThisThread()) {
+    case Mode::kNone: return;
+    case Mode::kRecording: writer.cursor(x, y); return;
+    case Mode::kReplaying: break;
+  }
+  stopAtEndOfFile();
+  stopUnless(reader.cursor(x, y));
+}
+
+std::uint64_t calendarRead(std::uint64_t live) {
+  switch (sessionOfThisThread()) {
+    case Mode::kNone: return live;
+    case Mode::kRecording: writer.seed(live); return live;
+    case Mode::kReplaying: break;
+  }
+  stopAtEndOfFile();
+  std::uint64_t recorded = 0;
+  stopUnless(reader.seed(recorded));
+  return recorded;
+}
+
+void endPass(Digest worldDigest, Digest frameDigest) {
+  const Mode now = sessionOfThisThread();
+  if (now == Mode::kNone) return;
+  const bool worldDue = pass % kWorldDigestPasses == 0;
+  const bool frameDue = pass % kFrameDigestPasses == 0;
+  if (now == Mode::kRecording) {
+    if (worldDue) writer.digest(kWorldDigest, worldDigest());
+    if (frameDue) writer.digest(kFrameDigest, frameDigest());
+    if (!writer.endPass()) reportWriteFailure();
+    ++pass;
+    return;
+  }
+  stopAtEndOfFile();
+  if (worldDue) stopUnless(reader.checkDigest(kWorldDigest, worldDigest()));
+  if (frameDue && replayFrames) stopUnless(reader.checkDigest(kFrameDigest, frameDigest()));
+  std::uint64_t unchecked = 0;
+  if (frameDue && !replayFrames) stopUnless(reader.digest(kFrameDigest, unchecked));
+  stopUnless(reader.endPass());
+  ++pass;
+  if (afterPassHook) afterPassHook();
+}
+
+void setAfterPass(void (*afterPass)()) { afterPassHook = afterPass; }
+
+}  // namespace platform::replay

@@ -1,0 +1,77 @@
+// Record and replay at the platform seam. While a session runs, every answer the seam gives
+// the game's main thread (the clock, key and button queries, the cursor, the calendar time
+// that seeds the random generator) is written to a replay file as it is given, or taken from
+// one instead of from the platform. The platform's own read functions pass their answers
+// through the hooks below; the shell marks the end of every pass, where digests of the world
+// and of the frame are kept every so often. With no session, each hook is one check of a
+// flag and changes nothing.
+//
+// Failures: recording stops at the first write that fails (the file so far stays readable);
+// a replay that departs from its file, or reaches its end, calls the stop handler, which
+// ends the process.
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace platform::replay {
+
+// Digest tags in the file.
+constexpr std::uint8_t kWorldDigest = 1;
+constexpr std::uint8_t kFrameDigest = 2;
+// A digest of the world every this many passes, of the frame every kFrameDigestPasses.
+constexpr std::uint64_t kWorldDigestPasses = 64;
+constexpr std::uint64_t kFrameDigestPasses = 512;
+
+// Records the calling thread's reads into path, a file made anew. false and a one-line error
+// when it cannot be made. The game calls it at the start of main.
+bool startRecording(const std::string& path, const std::string& gameVersion, std::string& error);
+
+// The real program's start: with DREAM_ARENA_RECORD=FILE in its environment it records into
+// FILE; a file that cannot be made ends the program on the fatal path with the writer's
+// one-line reason. Without the variable nothing is written.
+void recordIfAsked(const std::string& gameVersion);
+
+// Writes a pass still holding reads and closes the file (at a normal end of the program).
+void stopRecording();
+
+enum class StopReason { kEndOfFile, kDeparture };
+
+// Called when a replay departs from its file (message says at which pass and what
+// differed) or the game asks for more than the file holds (the recorded session ended
+// there). It must not return.
+using StopHandler = void (*)(StopReason reason, const std::string& message);
+
+// Answers the calling thread's reads from the replay file at path. false and a one-line
+// error when the file cannot be read. With withFrames false, frame digests in the file are
+// passed over unchecked (the replay composes no frames).
+bool startReplay(const std::string& path, bool withFrames, StopHandler onStop, std::string& error);
+
+// After the game has finished: true when the whole file was played; otherwise message
+// says what is left.
+bool finishReplay(std::string& message);
+
+// Recording, or replaying.
+bool active();
+// The pass being recorded or replayed, from 1.
+std::uint64_t passNumber();
+// The replay's game version (empty when not replaying).
+std::string recordedGameVersion();
+// Milliseconds of play replayed so far: the last clock reading given minus the first.
+std::uint64_t replayedMilliseconds();
+
+// The seam's hooks: each takes the platform's own answer and returns the answer the game
+// gets (the same, recorded, when recording; the file's when replaying). Reads made by any
+// other thread than the session's pass through unchanged.
+std::uint64_t clockRead(std::uint64_t live);
+bool keyRead(int virtualKey, bool live);
+void cursorRead(int& x, int& y);
+std::uint64_t calendarRead(std::uint64_t live);
+
+// The end of one pass: the game has shown its frame. Every kWorldDigestPasses-th pass keeps
+// (or checks) worldDigest(), every kFrameDigestPasses-th frameDigest(); each is called only
+// then. afterPass, when set by a replayer, is called after every replayed pass.
+using Digest = std::uint64_t (*)();
+void endPass(Digest worldDigest, Digest frameDigest);
+void setAfterPass(void (*afterPass)());
+
+}  // namespace platform::replay

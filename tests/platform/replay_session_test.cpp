@@ -1,0 +1,135 @@
+// The record and replay session at the seam: what the platform answered is recorded pass by
+// pass and given back in replay; the window thread's reads pass through; a replay that
+// departs, or runs past its file, is stopped where it happens.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <thread>
+
+#include "platform/clock.h"
+#include "platform/fake/fake_platform.h"
+#include "platform/input.h"
+#include "platform/replay/session.h"
+#include "tests/platform/replay_files.h"
+
+namespace {
+
+namespace replay = platform::replay;
+namespace fake = platform::fake;
+
+std::uint64_t worldDigestForTest() { return 0x1234; }
+std::uint64_t frameDigestForTest() { return 0x5678; }
+
+// Reads of one pass as the game makes them: clock, the title's two buttons, the cursor.
+struct PassReads {
+  std::uint64_t tick;
+  bool left, right;
+  int x, y;
+};
+
+PassReads readPass() {
+  PassReads r{};
+  r.tick = platform::tickCount();
+  r.left = platform::keyPressed(platform::kVkLButton);
+  r.right = platform::keyDown(platform::kVkRButton);
+  platform::cursorInClient(r.x, r.y);
+  replay::endPass(worldDigestForTest, frameDigestForTest);
+  return r;
+}
+
+[[noreturn]] void exitWithReason(replay::StopReason reason, const std::string& message) {
+  std::fprintf(stderr, "%s\n", message.c_str());
+  std::_Exit(reason == replay::StopReason::kEndOfFile ? 3 : 4);
+}
+
+// Records 200 passes in which the live platform changes now and then; returns what they read.
+std::vector<PassReads> recordSession(const std::string& path) {
+  fake::releaseAll();
+  fake::setTickCount(5000);
+  fake::setCalendarSeconds(1700000000);
+  std::string error;
+  EXPECT_TRUE(replay::startRecording(path, "dream-arena test", error)) << error;
+  EXPECT_EQ(platform::calendarSeconds(), 1700000000u);
+  std::vector<PassReads> reads;
+  for (int pass = 0; pass < 200; ++pass) {
+    fake::advanceTicks(pass % 3 == 0 ? 1 : 0);
+    if (pass == 50) fake::holdKey(platform::kVkLButton);
+    if (pass == 51) fake::releaseKey(platform::kVkLButton);
+    if (pass == 120) fake::holdKey(platform::kVkRButton);
+    fake::placeCursor(pass * 3, -pass);
+    reads.push_back(readPass());
+  }
+  replay::stopRecording();
+  return reads;
+}
+
+TEST(ReplaySession, AReplayGivesBackEveryAnswerTheRecordingSaw) {
+  const std::string path = replay_files::tempPath("session");
+  const std::vector<PassReads> recorded = recordSession(path);
+  EXPECT_FALSE(replay::active());
+
+  // The live platform now says something else entirely: the file's answers win.
+  fake::releaseAll();
+  fake::setTickCount(1);
+  fake::setCalendarSeconds(7);
+  std::string error;
+  ASSERT_TRUE(replay::startReplay(path, true, exitWithReason, error)) << error;
+  EXPECT_EQ(platform::calendarSeconds(), 1700000000u);
+  for (std::size_t pass = 0; pass < recorded.size(); ++pass) {
+    const PassReads got = readPass();
+    const PassReads& want = recorded[pass];
+    ASSERT_EQ(got.tick, want.tick) << "pass " << pass + 1;
+    ASSERT_EQ(got.left, want.left) << "pass " << pass + 1;
+    ASSERT_EQ(got.right, want.right) << "pass " << pass + 1;
+    ASSERT_EQ(got.x, want.x) << "pass " << pass + 1;
+    ASSERT_EQ(got.y, want.y) << "pass " << pass + 1;
+  }
+  EXPECT_TRUE(recorded[50].left && !recorded[52].left && recorded[150].right) << "the recording saw the changes";
+  EXPECT_TRUE(replay::finishReplay(error)) << error;
+  std::remove(path.c_str());
+}
+
+TEST(ReplaySession, OtherThreadsReadTheLivePlatform) {
+  const std::string path = replay_files::tempPath("threads");
+  recordSession(path);
+  fake::setTickCount(42);
+  std::string error;
+  ASSERT_TRUE(replay::startReplay(path, true, exitWithReason, error)) << error;
+  std::uint64_t windowThreadTick = 0;
+  std::thread([&] { windowThreadTick = platform::tickCount(); }).join();
+  EXPECT_EQ(windowThreadTick, 42u) << "not taken from the file";
+  EXPECT_EQ(platform::calendarSeconds(), 1700000000u) << "the session's own thread still reads the file";
+  EXPECT_FALSE(replay::finishReplay(error)) << "199 passes were left unplayed";
+  EXPECT_NE(error.find("pass 1"), std::string::npos) << error;
+  std::remove(path.c_str());
+}
+
+TEST(ReplaySessionDeathTest, ADepartureStopsAtItsPassAndTheEndOfTheFileEndsTheReplay) {
+  const std::string path = replay_files::tempPath("depart");
+  recordSession(path);
+  EXPECT_EXIT(
+      {
+        std::string error;
+        if (!replay::startReplay(path, true, exitWithReason, error)) std::_Exit(9);
+        platform::calendarSeconds();
+        for (int pass = 1; pass < 60; ++pass) readPass();
+        platform::tickCount();
+        platform::keyDown(platform::kVkLButton);  // the file holds keyPressed's left button: same key
+        platform::keyPressed(platform::kVkReturn);
+      },
+      ::testing::ExitedWithCode(4), "replay departs at pass 60: the game asked for key Enter .0x0d.; the file holds a query for key right button");
+  EXPECT_EXIT(
+      {
+        std::string error;
+        if (!replay::startReplay(path, true, exitWithReason, error)) std::_Exit(9);
+        platform::calendarSeconds();
+        for (int pass = 0; pass < 200; ++pass) readPass();
+        platform::tickCount();
+      },
+      ::testing::ExitedWithCode(3), "the recorded session ends after pass 200");
+  std::remove(path.c_str());
+}
+
+}  // namespace

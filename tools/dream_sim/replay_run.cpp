@@ -1,0 +1,98 @@
+// Playing a replay file through the real game: the session answers the game's reads, this
+// file counts rounds and deaths after every pass and prints the result when the file or the
+// game ends.
+#include "tools/dream_sim/replay_run.h"
+
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "game/shell/entry.h"
+#include "game/world/game_state.h"
+#include "graphics/image.h"
+#include "platform/fake/fake_platform.h"
+#include "platform/replay/session.h"
+#include "tools/dream_sim/world_check.h"
+
+namespace {
+
+// What the replayed session did, seen after every pass.
+struct ReplayStats {
+  std::uint64_t rounds = 0;
+  std::uint64_t deaths = 0;
+  std::vector<std::int64_t> roundScores;
+  bool playing = false;
+  std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
+};
+
+ReplayStats stats;
+bool composeFrames = true;
+IMAGE* sink = nullptr;
+
+void afterPass() {
+  // Without frames everything is drawn into a 1 x 1 image from the second pass on.
+  if (!composeFrames && sink == nullptr) {
+    sink = new IMAGE(1, 1);
+    setDrawTarget(sink);
+  }
+  const bool playing = player.hitPoints > 0;
+  if (playing && !stats.playing) ++stats.rounds;
+  if (!playing && stats.playing) {
+    ++stats.deaths;
+    stats.roundScores.push_back(scoreValue());
+  }
+  stats.playing = playing;
+}
+
+void printSummary(const char* ending) {
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - stats.start).count();
+  const std::uint64_t passes = platform::replay::passNumber() - 1;
+  std::string scores;
+  for (std::int64_t s : stats.roundScores) scores += (scores.empty() ? "" : " ") + std::to_string(s);
+  if (stats.playing) scores += (scores.empty() ? "" : " ") + std::to_string(scoreValue()) + " (playing)";
+  std::printf("replay: %s\n", ending);
+  std::printf("recorded by: %s\n", platform::replay::recordedGameVersion().c_str());
+  std::printf("passes: %llu\n", static_cast<unsigned long long>(passes));
+  std::printf("rounds: %llu\n", static_cast<unsigned long long>(stats.rounds));
+  std::printf("deaths: %llu\n", static_cast<unsigned long long>(stats.deaths));
+  std::printf("scores: %s\n", scores.empty() ? "none" : scores.c_str());
+  std::printf("frames: %s\n", composeFrames ? "composed, frame digests checked" : "not composed");
+  const double played = double(platform::replay::replayedMilliseconds()) / 1000.0;
+  std::printf("time: %.1f s of play replayed in %.2f s (%.0f times real time)\n", played, seconds,
+              seconds > 0 ? played / seconds : 0.0);
+}
+
+// The replay stopped inside the game: the end of the file, or a departure from it.
+[[noreturn]] void onStop(platform::replay::StopReason reason, const std::string& message) {
+  if (reason == platform::replay::StopReason::kEndOfFile) {
+    printSummary(message.c_str());
+    std::fflush(stdout);
+    std::_Exit(0);
+  }
+  std::fflush(stdout);
+  std::fprintf(stderr, "dream-sim: %s\n", message.c_str());
+  std::_Exit(1);
+}
+
+}  // namespace
+
+int replayFile(const std::string& path, bool frames) {
+  composeFrames = frames;
+  if (!frames) platform::fake::keepNoFrames();
+  std::string error;
+  if (!platform::replay::startReplay(path, frames, onStop, error)) {
+    std::fprintf(stderr, "dream-sim: %s\n", error.c_str());
+    return 1;
+  }
+  platform::replay::setAfterPass(afterPass);
+  gameMain();
+  if (!platform::replay::finishReplay(error)) {
+    std::fprintf(stderr, "dream-sim: %s\n", error.c_str());
+    return 1;
+  }
+  printSummary("the whole file was played");
+  return 0;
+}
