@@ -1,6 +1,7 @@
 // Small sound files for the asset tests: Ogg Vorbis written through SFML, MP3 made of
-// silent MPEG-1 Layer III frames, a WAV reader for OpenAL Soft's wave output, and a way to
-// run one hidden helper test of this program in a child process.
+// silent MPEG-1 Layer III frames, a WAV reader for OpenAL Soft's wave output, a way to
+// run one hidden helper test of this program in a child process, and whole-file reads and
+// writes.
 #pragma once
 #include <SFML/Audio/OutputSoundFile.hpp>
 #include <fcntl.h>
@@ -120,6 +121,10 @@ inline int runHelperTest(const std::string& test, const std::vector<std::string>
 inline std::string fileText(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+inline void writeFile(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
 }
 
 }  // namespace test_sound

@@ -299,3 +299,24 @@ TEST_F(FrameTest, ComposedFrameMatchesAnIndependentComposition) {
   gfx::setFont(100, 0, "Consolas");
   EXPECT_TRUE(sameFrame(composed, grab()));
 }
+
+TEST(StatusBars, RightEdgeProductIsTakenIn64BitsAtEveryDepth) {
+  // value * 500 leaves 32 bits below -4,294,967 hit points: a 32-bit product would wrap
+  // to a huge positive edge there.
+  EXPECT_EQ(barRightEdge(100, -4294968, 50), 100 - 42949680);
+  EXPECT_EQ(barRightEdge(100, -1000000, 50), 100 - 10000000);
+  EXPECT_EQ(barRightEdge(100, INT32_MAX, 50), INT_MAX) << "an edge beyond 32 bits is held at the limit, on its side";
+}
+
+TEST_F(FrameTest, TheHitPointBarStaysLeftOfItsLeftEdgeAtAnyDepth) {
+  const std::uint32_t red = gfx::colourToWord(0x0000FF) & 0xFFFFFF;
+  for (std::int32_t depth : {std::int32_t(-10), std::int32_t(-4294968), kHitPointFloor}) {
+    player.hitPoints = depth;
+    drawFrame();
+    // A negative value draws the bar from its left edge toward the left side of the
+    // window; nothing of it may appear right of the left edge.
+    for (int x : {102, 350, 600, 1599})
+      EXPECT_NE(at(x, 825), red) << "hit points " << depth << ": bar pixel at x " << x;
+    EXPECT_EQ(at(50, 825), red) << "hit points " << depth << ": the bar toward the window's left side";
+  }
+}

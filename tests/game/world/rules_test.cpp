@@ -336,3 +336,12 @@ TEST_F(RulesTest, AKickedBombFliesItsThreeHundredPixelsStraight) {
     EXPECT_EQ(bomb->y, truncToInt(300 + std::sin(heading) * 300)) << "kick from (" << kick.playerX << ", " << kick.playerY << ")";
   }
 }
+
+TEST_F(RulesTest, RepeatedAndLargestDamageStopAtTheFloor) {
+  freshPlayerAt(700, 300);
+  player.hitPoints = kHitPointFloor + 3;
+  for (int hit = 0; hit < 5; ++hit) damagePlayer(1000000);
+  EXPECT_EQ(player.hitPoints, kHitPointFloor) << "hits that keep coming after the floor is reached";
+  damagePlayer(INT32_MAX);
+  EXPECT_EQ(player.hitPoints, kHitPointFloor) << "the largest damage at the floor";
+}
