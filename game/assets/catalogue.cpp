@@ -1,6 +1,7 @@
 // The asset catalogue: the static images and sound buffers and their loading from the
-// fixed files under resources/. Audio start-up runs before the sound buffers are
-// constructed, because SFML opens its audio device with the first buffer.
+// fixed files under resources/ that the table of catalogue files names. Audio start-up runs
+// before the sound buffers are constructed, because SFML opens its audio device with the
+// first buffer.
 #include "game/assets/catalogue.h"
 
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include <filesystem>
 #include <string>
 
+#include "game/assets/catalogue_files.h"
 #include "graphics/image_file.h"
 #include "platform/audio/audio.h"
 #include "platform/fatal.h"
@@ -22,19 +24,6 @@ struct AudioBeforeBuffers {
 constexpr const char* kImageDir = ".\\resources\\images\\";
 constexpr const char* kCharacterDir = ".\\resources\\images\\pillowkin\\";
 constexpr const char* kMusicDir = ".\\resources\\music\\";
-
-// Adds the files "<dir><stem><first + k>.png", k = 0 .. count - 1, of consecutive images.
-void addNumbered(std::vector<PictureFile>& files, IMAGE* images, int count, const char* dir, const char* stem,
-                 int first) {
-  for (int k = 0; k < count; ++k)
-    files.push_back({&images[k], std::string(dir) + stem + std::to_string(first + k) + ".png"});
-}
-
-void addNamed(std::vector<PictureFile>& files, IMAGE* images, const char* dir,
-              std::initializer_list<const char*> names) {
-  int k = 0;
-  for (const char* name : names) files.push_back({&images[k++], std::string(dir) + name});
-}
 
 void loadSound(sf::SoundBuffer& buffer, const std::string& windowsPath) {
   const std::string path = platform::nativePath(windowsPath);
@@ -52,38 +41,20 @@ AssetCatalogue assets;
 const std::vector<PictureFile>& pictureFiles() {
   static const std::vector<PictureFile> files = [] {
     AssetCatalogue& a = assets;
+    // The first image of every set, in the order of pictureSets(); a set's images follow it.
+    const std::vector<IMAGE*> firstImages = {
+        a.norImages,         &a.dieImage,       a.attImages,        a.runImages,       a.shootImages,
+        &a.defendImage,      a.sharkMoveImages, &a.plrBulletImage,  a.enmBulletImages, &a.sharkAtkImage,
+        &a.sharkHittedImage, &a.planeImage,     &a.blackCloudImage, &a.bcHittedImage,  a.bcAtkImages,
+        &a.boomImage,        a.kingAtkImages,   a.kingImages,       a.blastImages,     a.sleepImages,
+        &a.backgroundImage,  a.meatImages,      a.eatImages};
     std::vector<PictureFile> f;
-    addNumbered(f, a.norImages, 8, kCharacterDir, "nor", 1);
-    addNamed(f, &a.dieImage, kCharacterDir, {"die0.png"});
-    addNumbered(f, a.attImages, 3, kCharacterDir, "att", 1);
-    addNumbered(f, a.runImages, 20, kCharacterDir, "run", 1);
-    addNumbered(f, a.shootImages, 3, kCharacterDir, "shoot", 1);
-    addNamed(f, &a.defendImage, kCharacterDir, {"defend.png"});
-    addNamed(f, a.sharkMoveImages, kCharacterDir,
-             {"sharkMove1.png", "sharkMove2.png", "sharkMove3.png", "sharkMove4.png", "sharkMove5.png",
-              "sharkMove7.png", "sharkMove8.png", "sharkMove9.png"});
-    addNamed(f, &a.plrBulletImage, kCharacterDir, {"plrBullet.png"});
-    addNamed(f, a.enmBulletImages, kCharacterDir,
-             {"enmbullet.png", "enmbullet30.png", "enmbullet60.png", "enmbullet90.png", "enmbullet120.png",
-              "enmbullet150.png", "enmbullet-30.png", "enmbullet-60.png", "enmbullet-90.png", "enmbullet-120.png",
-              "enmbullet-150.png", "enmbullet-180.png"});
-    addNamed(f, &a.sharkAtkImage, kCharacterDir, {"sharkAtk.png"});
-    addNamed(f, &a.sharkHittedImage, kCharacterDir, {"sharkHitted.png"});
-    addNamed(f, &a.planeImage, kCharacterDir, {"plane.png"});
-    addNamed(f, &a.blackCloudImage, kCharacterDir, {"black cloud0.png"});
-    addNamed(f, &a.bcHittedImage, kCharacterDir, {"bcHitted.png"});
-    addNumbered(f, a.bcAtkImages, 5, kCharacterDir, "bcatk", 1);
-    addNamed(f, &a.boomImage, kCharacterDir, {"boom.png"});
-    // The last picture is loaded four times into four images: the attack rests on it.
-    addNamed(f, a.kingAtkImages, kCharacterDir,
-             {"kingatk.png", "kingatk1.png", "kingatk2.png", "kingatk3.png", "kingatk4.png", "kingatk5.png",
-              "kingatk6.png", "kingatk6.png", "kingatk6.png", "kingatk6.png"});
-    addNumbered(f, a.kingImages, 10, kCharacterDir, "king", 1);
-    addNumbered(f, a.blastImages, 27, kCharacterDir, "blast", 1);
-    addNumbered(f, a.sleepImages, 4, kImageDir, "sleep", 1);
-    addNamed(f, &a.backgroundImage, kImageDir, {"white.png"});
-    addNumbered(f, a.meatImages, 4, kCharacterDir, "meat", 1);
-    addNumbered(f, a.eatImages, 6, kCharacterDir, "eat", 1);
+    for (std::size_t set = 0; set < pictureSets().size(); ++set) {
+      const PictureSet& s = pictureSets()[set];
+      const std::string dir = s.folder == PictureFolder::Images ? kImageDir : kCharacterDir;
+      IMAGE* image = firstImages.at(set);
+      for (const std::string& name : s.files) f.push_back({image++, dir + name});
+    }
     return f;
   }();
   return files;
@@ -92,13 +63,13 @@ const std::vector<PictureFile>& pictureFiles() {
 const std::vector<SoundFile>& soundFiles() {
   static const std::vector<SoundFile> files = [] {
     AssetCatalogue& a = assets;
+    // The buffers in the order of soundFileNames().
+    const std::vector<sf::SoundBuffer*> buffers = {&a.blastSound,      &a.boomSound,      &a.shootSound,
+                                                   &a.planeSound,      &a.playerAtkSound, &a.sharkRollSound,
+                                                   &a.waterShootSound, &a.waterHitSound,  &a.kingAtkSound};
     std::vector<SoundFile> f;
-    for (auto [buffer, name] : {std::pair{&a.blastSound, "blast.mp3"}, {&a.boomSound, "boom.ogg"},
-                                {&a.shootSound, "shoot.ogg"}, {&a.planeSound, "plane.ogg"},
-                                {&a.playerAtkSound, "playeratk.ogg"}, {&a.sharkRollSound, "sharkroll.ogg"},
-                                {&a.waterShootSound, "watershoot.mp3"}, {&a.waterHitSound, "waterhit.mp3"},
-                                {&a.kingAtkSound, "kingatk.mp3"}})
-      f.push_back({buffer, std::string(kMusicDir) + name});
+    for (std::size_t k = 0; k < soundFileNames().size(); ++k)
+      f.push_back({buffers.at(k), std::string(kMusicDir) + soundFileNames()[k]});
     return f;
   }();
   return files;

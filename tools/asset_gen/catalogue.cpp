@@ -1,66 +1,75 @@
-// The catalogue of picture and sound files, their directories and sizes.
+// The catalogue of picture and sound files: their names, folders and loading order come
+// from the game's table of catalogue files; this adds the canvas size of every set and the
+// length of every sound.
 #include "tools/asset_gen/catalogue.h"
 
+#include <algorithm>
 #include <cmath>
+
+#include "game/assets/catalogue_files.h"
 
 namespace assetgen {
 
 namespace {
 
-struct SetSpec {
-  const char* set;
-  const char* dir;
-  std::vector<std::string> files;
+struct CanvasSize {
   int width;
   int height;
 };
 
-std::vector<std::string> numbered(const char* stem, int first, int last) {
-  std::vector<std::string> names;
-  for (int i = first; i <= last; ++i) names.push_back(stem + std::to_string(i) + ".png");
-  return names;
+// The canvas of every image set, in the order of pictureSets(). The enemy bullets (0 x 0
+// here) get theirs from their headings.
+const std::vector<CanvasSize>& setCanvases() {
+  static const std::vector<CanvasSize> sizes = {
+      {kPlayerW, kPlayerH},          // norImages
+      {kPlayerW, kPlayerH},          // dieImage
+      {kPlayerW, kPlayerH},          // attImages
+      {kPlayerW, kPlayerH},          // runImages
+      {kPlayerW, kPlayerH},          // shootImages
+      {kPlayerW, kPlayerH},          // defendImage
+      {kSharkW, kSharkH},            // sharkMoveImages
+      {kShotW, kShotH},              // plrBulletImage
+      {0, 0},                        // enmBulletImages
+      {kSharkW, kSharkH},            // sharkAtkImage
+      {kSharkW, kSharkH},            // sharkHittedImage
+      {kPlaneW, kPlaneH},            // planeImage
+      {kCloudW, kCloudH},            // blackCloudImage
+      {kCloudW, kCloudH},            // bcHittedImage
+      {kCloudW, kCloudH},            // bcAtkImages
+      {kBombW, kBombH},              // boomImage
+      {kKingW, kKingH},              // kingAtkImages
+      {kKingW, kKingH},              // kingImages
+      {kBlastSide, kBlastSide},      // blastImages
+      {kSleepW, kSleepH},            // sleepImages
+      {kBackgroundW, kBackgroundH},  // backgroundImage
+      {kMeatW, kMeatH},              // meatImages
+      {kPlayerW, kPlayerH},          // eatImages
+  };
+  return sizes;
 }
 
-std::vector<std::string> concat(std::vector<std::string> a, const std::vector<std::string>& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
+// The length of every sound in seconds, in the order of soundFileNames().
+const std::vector<double>& soundSeconds() {
+  static const std::vector<double> seconds = {
+      1.2,   // blast
+      0.9,   // boom
+      0.16,  // shoot
+      0.8,   // plane
+      0.3,   // playeratk
+      0.55,  // sharkroll
+      0.45,  // watershoot
+      0.4,   // waterhit
+      1.1,   // kingatk
+  };
+  return seconds;
 }
 
-// The 23 image sets in loading order. Bullets get their sizes per heading below.
-const std::vector<SetSpec>& sets() {
-  static const std::vector<SetSpec> table = [] {
-    std::vector<std::string> bullets;
-    for (int deg : bulletHeadings()) bullets.push_back(bulletFileName(deg));
-    std::vector<std::string> kingAtk = concat({"kingatk.png"}, numbered("kingatk", 1, 6));
-    for (int i = 0; i < 3; ++i) kingAtk.push_back("kingatk6.png");
-    return std::vector<SetSpec>{
-        {"norImages", kCharacterDir, numbered("nor", 1, 8), kPlayerW, kPlayerH},
-        {"dieImage", kCharacterDir, {"die0.png"}, kPlayerW, kPlayerH},
-        {"attImages", kCharacterDir, numbered("att", 1, 3), kPlayerW, kPlayerH},
-        {"runImages", kCharacterDir, numbered("run", 1, 20), kPlayerW, kPlayerH},
-        {"shootImages", kCharacterDir, numbered("shoot", 1, 3), kPlayerW, kPlayerH},
-        {"defendImage", kCharacterDir, {"defend.png"}, kPlayerW, kPlayerH},
-        {"sharkMoveImages", kCharacterDir,
-         concat(numbered("sharkMove", 1, 5), numbered("sharkMove", 7, 9)), kSharkW, kSharkH},
-        {"plrBulletImage", kCharacterDir, {"plrBullet.png"}, kShotW, kShotH},
-        {"enmBulletImages", kCharacterDir, bullets, 0, 0},
-        {"sharkAtkImage", kCharacterDir, {"sharkAtk.png"}, kSharkW, kSharkH},
-        {"sharkHittedImage", kCharacterDir, {"sharkHitted.png"}, kSharkW, kSharkH},
-        {"planeImage", kCharacterDir, {"plane.png"}, kPlaneW, kPlaneH},
-        {"blackCloudImage", kCharacterDir, {"black cloud0.png"}, kCloudW, kCloudH},
-        {"bcHittedImage", kCharacterDir, {"bcHitted.png"}, kCloudW, kCloudH},
-        {"bcAtkImages", kCharacterDir, numbered("bcatk", 1, 5), kCloudW, kCloudH},
-        {"boomImage", kCharacterDir, {"boom.png"}, kBombW, kBombH},
-        {"kingAtkImages", kCharacterDir, kingAtk, kKingW, kKingH},
-        {"kingImages", kCharacterDir, numbered("king", 1, 10), kKingW, kKingH},
-        {"blastImages", kCharacterDir, numbered("blast", 1, 27), kBlastSide, kBlastSide},
-        {"sleepImages", kImageDir, numbered("sleep", 1, 4), kSleepW, kSleepH},
-        {"backgroundImage", kImageDir, {"white.png"}, kBackgroundW, kBackgroundH},
-        {"meatImages", kCharacterDir, numbered("meat", 1, 4), kMeatW, kMeatH},
-        {"eatImages", kCharacterDir, numbered("eat", 1, 6), kPlayerW, kPlayerH},
-    };
-  }();
-  return table;
+const char* folderPath(PictureFolder folder) { return folder == PictureFolder::Images ? kImageDir : kCharacterDir; }
+
+const PictureSet& bulletSet() {
+  const std::vector<PictureSet>& sets = pictureSets();
+  return *std::find_if(sets.begin(), sets.end(),
+                       [](const PictureSet& s) { return std::string(s.name) == "enmBulletImages"; });
 }
 
 }  // namespace
@@ -72,8 +81,8 @@ const std::vector<int>& bulletHeadings() {
 }
 
 std::string bulletFileName(int degrees) {
-  return degrees == 0 ? std::string("enmbullet.png")
-                      : "enmbullet" + std::to_string(degrees) + ".png";
+  const std::vector<int>& headings = bulletHeadings();
+  return bulletSet().files.at(std::size_t(std::find(headings.begin(), headings.end(), degrees) - headings.begin()));
 }
 
 void bulletCanvasSize(int degrees, int& width, int& height) {
@@ -88,17 +97,19 @@ void bulletCanvasSize(int degrees, int& width, int& height) {
 const std::vector<PictureFile>& pictureFiles() {
   static const std::vector<PictureFile> files = [] {
     std::vector<PictureFile> out;
-    for (const SetSpec& s : sets()) {
+    for (std::size_t set = 0; set < pictureSets().size(); ++set) {
+      const PictureSet& s = pictureSets()[set];
+      const std::string dir = folderPath(s.folder);
       for (const std::string& f : s.files) {
         bool seen = false;
-        for (const PictureFile& p : out) seen = seen || (p.dir == s.dir && p.name == f);
+        for (const PictureFile& p : out) seen = seen || (p.dir == dir && p.name == f);
         if (seen) continue;
-        int w = s.width, h = s.height;
+        int w = setCanvases().at(set).width, h = setCanvases().at(set).height;
         if (w == 0) {
           for (int deg : bulletHeadings())
             if (bulletFileName(deg) == f) bulletCanvasSize(deg, w, h);
         }
-        out.push_back({s.dir, f, w, h});
+        out.push_back({dir, f, w, h});
       }
     }
     return out;
@@ -107,19 +118,20 @@ const std::vector<PictureFile>& pictureFiles() {
 }
 
 const std::vector<SoundFile>& soundFiles() {
-  static const std::vector<SoundFile> files = {
-      {"blast.mp3", 1.2},     {"boom.ogg", 0.9},      {"shoot.ogg", 0.16},
-      {"plane.ogg", 0.8},     {"playeratk.ogg", 0.3}, {"sharkroll.ogg", 0.55},
-      {"watershoot.mp3", 0.45}, {"waterhit.mp3", 0.4}, {"kingatk.mp3", 1.1},
-  };
+  static const std::vector<SoundFile> files = [] {
+    std::vector<SoundFile> out;
+    for (std::size_t k = 0; k < soundFileNames().size(); ++k)
+      out.push_back({soundFileNames()[k], soundSeconds().at(k)});
+    return out;
+  }();
   return files;
 }
 
 const std::vector<ImageSlot>& imageSlots() {
   static const std::vector<ImageSlot> slots = [] {
     std::vector<ImageSlot> out;
-    for (const SetSpec& s : sets())
-      for (const std::string& f : s.files) out.push_back({s.set, f});
+    for (const PictureSet& s : pictureSets())
+      for (const std::string& f : s.files) out.push_back({s.name, f});
     return out;
   }();
   return slots;

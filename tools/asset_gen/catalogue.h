@@ -1,5 +1,7 @@
 // The files the game loads at start: every picture with the canvas size it is drawn at,
-// every sound with its intended length. Generation and checking both work from this list.
+// every sound with its intended length. The names and their order are the game's table of
+// catalogue files (game/assets/catalogue_files.h). Generation and checking both work from
+// this list.
 #pragma once
 
 #include <string>
@@ -28,6 +30,8 @@ constexpr const char* kMusicDir = "resources/music";
 // The twelve headings of the enemy bullet, in degrees, clockwise on screen (0 points right),
 // in the order the game loads them.
 const std::vector<int>& bulletHeadings();
+// The file of the bullet turned to one of those headings: the name at the same place in
+// the game's set of enemy bullets.
 std::string bulletFileName(int degrees);
 // Canvas of the bullet turned to a heading: the bounding box of the turned drop, even sides.
 void bulletCanvasSize(int degrees, int& width, int& height);
