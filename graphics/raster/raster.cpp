@@ -500,14 +500,16 @@ void fillWords(std::uint32_t* p, std::int64_t n, std::uint32_t w) {
 
 namespace {
 
+// Hatch lines within each 8 x 8 cell of the device: horizontal on row 3, vertical on
+// column 4 (where GDI draws them), diagonals through the cell's corners.
 std::uint32_t hatchBit(int hatch, std::int64_t x, std::int64_t y) {
   int cx = static_cast<int>(x & 7), cy = static_cast<int>(y & 7);
   switch (hatch) {
-    case 0: return cy == 0;
-    case 1: return cx == 0;
+    case 0: return cy == 3;
+    case 1: return cx == 4;
     case 2: return cx == cy;
     case 3: return cx + cy == 7;
-    case 4: return cx == 0 || cy == 0;
+    case 4: return cx == 4 || cy == 3;
     case 5: return cx == cy || cx + cy == 7;
     default: return 0;
   }

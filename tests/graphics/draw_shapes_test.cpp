@@ -302,13 +302,23 @@ TEST_F(DrawTest, HatchCellsAlignToTheTargetOrigin) {
   device->setOrigin(0, 0);
   EXPECT_TRUE(everyPixel([](int x, int y) -> std::uint32_t {
     if (x < 3 || x > 23 || y < 2 || y > 10) return 0x0000FF00;
-    return x % 8 == 0 ? 0x00FF0000 : 0x000000FF;
+    return x % 8 == 4 ? 0x00FF0000 : 0x000000FF;
   }));
   device->setBackMode(1);
   device->setFillStyle(2, 0, nullptr);  // horizontal, gaps left alone
   device->fillRectangle(30, 3, 40, 20);
   for (int y = 3; y <= 20; ++y)
-    EXPECT_EQ(word(35, y), y % 8 == 0 ? 0x00FF0000u : 0x0000FF00u) << "row " << y;
+    EXPECT_EQ(word(35, y), y % 8 == 3 ? 0x00FF0000u : 0x0000FF00u) << "row " << y;
+}
+
+TEST_F(DrawTest, CrossHatchDrawsRowThreeAndColumnFourOfEachCell) {
+  device->setBackColour(kBlue);
+  device->setFillColour(kRed);
+  device->setFillStyle(2, 4, nullptr);
+  device->fillRectangle(0, 0, 63, 47);
+  EXPECT_TRUE(everyPixel([](int x, int y) -> std::uint32_t {
+    return x % 8 == 4 || y % 8 == 3 ? 0x00FF0000 : 0x000000FF;
+  }));
 }
 
 TEST_F(DrawTest, PatternOfAlternatingBitsGivesVerticalStripes) {
