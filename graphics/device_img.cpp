@@ -76,12 +76,13 @@ raster::Pen penOf(const IMAGE& image, const DrawContext& c) {
   std::uint32_t cap = (c.pen.style >> 8) & 0xF, join = (c.pen.style >> 12) & 0xF;
   pen.cap = cap == 1 ? 1 : cap == 2 ? 2 : 0;
   pen.join = join == 1 ? 1 : join == 2 ? 2 : 0;
+  // Every pen is geometric: its dashes and gaps are whole multiples of its width.
   double unit = pen.width;
   switch (dash) {
-    case 1: pen.dashes = {18 * unit, 6 * unit}; break;
-    case 2: pen.dashes = {3 * unit, 3 * unit}; break;
-    case 3: pen.dashes = {9 * unit, 6 * unit, 3 * unit, 6 * unit}; break;
-    case 4: pen.dashes = {9 * unit, 3 * unit, 3 * unit, 3 * unit, 3 * unit, 3 * unit}; break;
+    case 1: pen.dashes = {3 * unit, unit}; break;
+    case 2: pen.dashes = {unit, unit}; break;
+    case 3: pen.dashes = {3 * unit, unit, unit, unit}; break;
+    case 4: pen.dashes = {3 * unit, unit, unit, unit, unit, unit}; break;
     case 7:
       for (std::uint32_t len : c.pen.pattern) pen.dashes.push_back(len);
       if (pen.dashes.size() % 2 == 1) {  // an odd pattern repeats with on and off swapped

@@ -504,12 +504,28 @@ TEST_F(DrawTest, WideRoundCapsAndDashes) {
   EXPECT_EQ(word(30, 16), 0x00FFFFFFu);
   EXPECT_EQ(word(30, 25), 0u);
 
-  use(64, 48);
-  device->setLineStyle(0x201, 3, nullptr, 0);  // dash style 1, flat caps: dashes 54 on, 18 off
-  device->drawLine(0, 10, 63, 10);
-  EXPECT_EQ(word(10, 10), 0x00FFFFFFu);
-  EXPECT_EQ(word(53, 10), 0x00FFFFFFu);
-  EXPECT_EQ(word(56, 10), 0u) << "inside the first gap";
+}
+
+// Geometric dashes are {3, 1}, {1, 1}, {3, 1, 1, 1} and {3, 1, 1, 1, 1, 1} times the pen
+// width; with flat caps a width-3 dash is 9 pixels on and 3 off.
+TEST_F(DrawTest, DashStylesAreMultiplesOfThePenWidth) {
+  const char* expected[5] = {"", "#########...#########...#########...##", "###...###...###...###...###...###...##",
+                             "#########...###...#########...###...##", "#########...###...###...#########...##"};
+  for (std::uint32_t dash = 1; dash <= 4; ++dash) {
+    use(64, 48);
+    device->setLineStyle(0x200 | dash, 3, nullptr, 0);
+    device->drawLine(0, 10, 38, 10);
+    for (int x = 0; x < 38; ++x)
+      ASSERT_EQ(word(x, 10) != 0, expected[dash][x] == '#') << "dash style " << dash << ", pixel (" << x << ", 10)";
+  }
+  const char* thin[5] = {"", "###.###.###.###.", "#.#.#.#.#.#.#.#.", "###.#.###.#.###.", "###.#.#.###.#.#."};
+  for (std::uint32_t dash = 1; dash <= 4; ++dash) {
+    use(64, 48);
+    device->setLineStyle(dash, 1, nullptr, 0);
+    device->drawLine(0, 5, 16, 5);
+    for (int x = 0; x < 16; ++x)
+      ASSERT_EQ(word(x, 5) != 0, thin[dash][x] == '#') << "one-pixel dash style " << dash << ", pixel (" << x << ", 5)";
+  }
 }
 
 TEST_F(DrawTest, MitreJoinFillsTheOuterCorner) {
