@@ -26,8 +26,11 @@ constexpr std::size_t kBufferAlignment = 64;
 
 }  // namespace
 
+// A side an image may report, with or without pixels.
+bool isSideAllowed(int side) { return side >= 0 && side <= kMaxSide; }
+
 bool isPixelSizeAllowed(int width, int height) {
-  return width > 0 && height > 0 && width <= kMaxSide && height <= kMaxSide &&
+  return width > 0 && height > 0 && isSideAllowed(width) && isSideAllowed(height) &&
          std::uint64_t(width) * std::uint64_t(height) * 4 <= kMaxBufferBytes;
 }
 
@@ -124,7 +127,13 @@ IMAGE::IMAGE(int width, int height)
   std::lock_guard<std::recursive_mutex> guard(gfx::graphicsLock());
   context = gfx::createDrawContext();
   resetState();
-  if (width != 0 && height != 0) replaceBuffer(width, height, gfx::colourToWord(backColour));
+  if (width != 0 && height != 0) {
+    replaceBuffer(width, height, gfx::colourToWord(backColour));
+  } else if (gfx::isSideAllowed(width) && gfx::isSideAllowed(height)) {
+    // A zero side: the image has the size it was made with, but no pixels.
+    width_ = width;
+    height_ = height;
+  }
 }
 
 IMAGE::IMAGE(const IMAGE& other) : IMAGE() { *this = other; }

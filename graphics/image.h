@@ -18,6 +18,7 @@ struct DrawContext;
 
 class IMAGE {
  public:
+  // An image of width x height; with a zero side it has that size but no pixels.
   explicit IMAGE(int width = 0, int height = 0);
   IMAGE(const IMAGE& other);
   virtual void resetState();
@@ -59,6 +60,8 @@ namespace gfx {
 
 // True when width x height pixels are a size images may have (see above).
 bool isPixelSizeAllowed(int width, int height);
+// True when an image may report this side: 0 to the largest side, with or without pixels.
+bool isSideAllowed(int side);
 
 // A 64-byte aligned block of width x height pixel words, not initialised; null when the
 // size is refused (see above) or the memory cannot be had. Freed with freePixelWords.

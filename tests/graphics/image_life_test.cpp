@@ -5,6 +5,8 @@
 #include <cstdint>
 
 #include "graphics/colour.h"
+#include "graphics/device.h"
+#include "graphics/graphics_state.h"
 #include "graphics/image.h"
 
 namespace {
@@ -47,9 +49,21 @@ TEST(ImageConstruction, SizedImageHoldsZeroWords) {
   for (int i = 0; i < 6; ++i) EXPECT_EQ(p[i], 0u) << "word " << i;
 }
 
-TEST(ImageConstruction, ZeroSideGivesNoBuffer) {
-  IMAGE wide(4, 0);
+TEST(ImageConstruction, ZeroSideKeepsTheSizeButGivesNoBuffer) {
+  IMAGE wide(5, 0);
+  EXPECT_EQ(wide.width(), 5);
+  EXPECT_EQ(wide.height(), 0);
   EXPECT_EQ(pixelBuffer(&wide), nullptr);
+  IMAGE tall(0, 7);
+  EXPECT_EQ(tall.width(), 0);
+  EXPECT_EQ(tall.height(), 7);
+  EXPECT_EQ(pixelBuffer(&tall), nullptr);
+  setDrawTarget(&wide);
+  EXPECT_EQ(targetWidth(), 5);
+  gfx::graphicsState.currentDevice->clearTarget();
+  gfx::graphicsState.currentDevice->drawRectangle(0, 0, 4, 4);
+  EXPECT_EQ(pixelBuffer(&wide), nullptr) << "drawing on it makes no pixels";
+  setDrawTarget(nullptr);
 }
 
 TEST(ImageConstruction, DefaultDrawingState) {
