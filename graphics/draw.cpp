@@ -1,17 +1,17 @@
-// Front functions: each forwards to the current device with its own arguments.
+// Front functions: each forwards to the current device with its own arguments; the
+// deferred-showing ones to the window device.
 #include "graphics/draw.h"
 
 #include "graphics/device.h"
 #include "graphics/graphics_state.h"
 
 namespace gfx {
-namespace {
-DrawOnWnd* windowDevice() { return static_cast<DrawOnWnd*>(graphicsState.currentDevice); }
-}  // namespace
 
-void beginDeferredShow() { windowDevice()->beginDeferredShow(); }
-void showFrame() { windowDevice()->showFrame(); }
-void endDeferredShow() { windowDevice()->endDeferredShow(); }
+// The window's own operations go to the window device whatever the draw target is: the
+// current device is the image device while an IMAGE is the target.
+void beginDeferredShow() { graphicsState.windowDevice->beginDeferredShow(); }
+void showFrame() { graphicsState.windowDevice->showFrame(); }
+void endDeferredShow() { graphicsState.windowDevice->endDeferredShow(); }
 
 void drawRectangle(int left, int top, int right, int bottom) {
   graphicsState.currentDevice->drawRectangle(left, top, right, bottom);

@@ -1,5 +1,6 @@
 // The front functions the game calls. Each forwards to graphicsState.currentDevice:
 // the window device while the window is the draw target, the image device otherwise.
+// The three deferred-showing functions always act on the window, through the window device.
 #pragma once
 #include <cstdint>
 

@@ -165,6 +165,26 @@ TEST_F(HeadlessWindow, DeferredModeStopsTheAutomaticCopyUntilShowFrame) {
   gfx::closeGraphics();
 }
 
+// The deferred-showing front functions act on the window even while an image is the draw
+// target (under the sanitizer build, reaching them through the image device is reported).
+TEST_F(HeadlessWindow, DeferredShowingReachesTheWindowWhileAnImageIsTheTarget) {
+  std::uint64_t frames = platform::fake::presentedFrames();
+  gfx::openGraphics(64, 32, 0);
+  ASSERT_TRUE(waitForPresentedFrames(++frames)) << "the cleared picture of openGraphics";
+  IMAGE sprite(4, 4);
+  setDrawTarget(&sprite);
+  gfx::beginDeferredShow();
+  EXPECT_TRUE(graphicsState.window->deferring.load());
+  gfx::showFrame();
+  EXPECT_TRUE(waitForPresentedFrames(++frames));
+  gfx::endDeferredShow();
+  EXPECT_FALSE(graphicsState.window->deferring.load());
+  EXPECT_TRUE(waitForPresentedFrames(++frames));
+  EXPECT_EQ(graphicsState.currentTarget, &sprite) << "the draw target is left as it was";
+  setDrawTarget(nullptr);
+  gfx::closeGraphics();
+}
+
 TEST_F(HeadlessWindow, OutsideDeferredModeTheWindowCopiesWhenMoreThan16MsHavePassed) {
   std::uint64_t frames = platform::fake::presentedFrames();
   gfx::openGraphics(64, 32, 0);
