@@ -2,7 +2,9 @@
 // the start-up settings, drawChar against drawText, background modes, drawTextInRect.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -33,6 +35,33 @@ TEST(FontMatch, ConsolasResolvesToAMonospacedFace) {
   EXPECT_EQ(gfx::text::resolvedFamily("Consolas", false, false), "DejaVu Sans Mono");
   EXPECT_EQ(gfx::text::resolvedFamily("Courier New", false, false), "DejaVu Sans Mono");
   EXPECT_EQ(gfx::text::resolvedFamily("No Such Face At All", false, false), gfx::text::resolvedFamily("sans-serif", false, false));
+}
+
+// Symmetric glyphs sit centred in their advance: the gap from the pen position to the ink
+// and from the ink to the next pen position differ by at most one pixel. A glyph drawn
+// without its left bearing would start its ink at the pen position.
+TEST_F(TextTest, SymmetricGlyphsSitCentredInTheirAdvance) {
+  const int penX = 200;
+  for (const char* glyph : {"H", "O", "I", "0"}) {
+    use(1600, 960);
+    device->setBackMode(1);
+    device->setFont(100, 0, "Consolas");
+    int advance = device->measureTextWidth(glyph);
+    device->drawText(penX, 100, glyph);
+    int inkLeft = 1600, inkRight = -1;
+    for (int y = 0; y < 960; ++y)
+      for (int x = 0; x < 1600; ++x)
+        if (word(x, y) != 0) {
+          inkLeft = std::min(inkLeft, x);
+          inkRight = std::max(inkRight, x);
+        }
+    ASSERT_LE(inkLeft, inkRight) << "'" << glyph << "' left no ink";
+    int leftGap = inkLeft - penX, rightGap = penX + advance - (inkRight + 1);
+    EXPECT_GT(leftGap, 0) << "'" << glyph << "'";
+    EXPECT_LE(std::abs(leftGap - rightGap), 1) << "'" << glyph << "': ink from x " << inkLeft << " to " << inkRight
+                                               << ", advance " << advance << " from x " << penX << ": gaps " << leftGap
+                                               << " and " << rightGap;
+  }
 }
 
 TEST_F(TextTest, TitleTextWithStartUpSettingsDrawsOnlyTextColourInsideAWhiteCell) {
