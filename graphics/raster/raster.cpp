@@ -200,10 +200,12 @@ void thinLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1
   std::int64_t da = xMajor ? dx : dy, db = xMajor ? dy : dx;
   int sa = da < 0 ? -1 : 1, sb = db < 0 ? -1 : 1;
   std::int64_t n = std::llabs(da), m = std::llabs(db);
-  // Minor offset after k major steps, rounded half up.
+  // Minor offset after k major steps, rounded to the nearest pixel; a tie half-way between
+  // two goes to the smaller coordinate, as GDI does, so a line and its reverse agree.
+  const std::int64_t tieBias = sb > 0 ? 1 : 0;
   auto minorAt = [&](std::int64_t k) -> std::int64_t {
     if (n == 0) return 0;
-    __int128 num = static_cast<__int128>(2) * k * m + n;
+    __int128 num = static_cast<__int128>(2) * k * m + n - tieBias;
     return static_cast<std::int64_t>(num / (static_cast<__int128>(2) * n));
   };
   std::int64_t aLo = xMajor ? out.left() : out.top(), aHi = xMajor ? out.right() : out.bottom();
@@ -237,7 +239,7 @@ void thinLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1
   }
   // Step from kLo with an error term; runs of pixels on one row become one span.
   __int128 twoN = static_cast<__int128>(2) * n;
-  __int128 numerator = static_cast<__int128>(2) * kLo * m + n;
+  __int128 numerator = static_cast<__int128>(2) * kLo * m + n - tieBias;
   std::int64_t minor = n == 0 ? 0 : static_cast<std::int64_t>(numerator / twoN);
   std::int64_t rest = n == 0 ? 0 : static_cast<std::int64_t>(numerator % twoN);
   std::int64_t runRow = 0, runStart = 0, runEnd = 0;

@@ -224,6 +224,47 @@ TEST_F(DrawTest, LineLeavesOutItsLastPixel) {
   EXPECT_EQ(word(20, 15), 0u);
 }
 
+// A tie half-way between two pixels goes to the smaller coordinate, whichever way the
+// line is drawn.
+TEST_F(DrawTest, LineTiesGoToTheSmallerCoordinate) {
+  struct Case {
+    int x1, y1, x2, y2;
+    int tieX, tieY;  // the pixel painted at the tie
+  };
+  const Case cases[] = {{24, 24, 26, 25, 25, 24}, {26, 25, 24, 24, 25, 24}, {10, 10, 11, 12, 10, 11},
+                        {11, 12, 10, 10, 10, 11}, {40, 5, 36, 7, 37, 6},    {36, 7, 40, 5, 39, 5}};
+  for (const Case& k : cases) {
+    use(64, 48);
+    device->drawLine(k.x1, k.y1, k.x2, k.y2);
+    EXPECT_EQ(word(k.tieX, k.tieY), 0x00FFFFFFu) << "line (" << k.x1 << ", " << k.y1 << ") to (" << k.x2 << ", "
+                                                 << k.y2 << ") at (" << k.tieX << ", " << k.tieY << ")";
+  }
+}
+
+// A line and its reverse paint the same pixels, apart from the last pixel each leaves out:
+// lines from the centre to every point of a ring (all octants, every slope of the ring)
+// and a spread of other lines.
+TEST_F(DrawTest, LineAndItsReversePaintTheSamePixels) {
+  std::vector<gfx::Point> ends;
+  for (int x = 0; x < 64; ++x) ends.push_back({x, 0}), ends.push_back({x, 47});
+  for (int y = 1; y < 47; ++y) ends.push_back({0, y}), ends.push_back({63, y});
+  std::vector<std::pair<gfx::Point, gfx::Point>> lines;
+  for (const gfx::Point& e : ends) lines.push_back({{31, 23}, e});
+  for (int i = 0; i < 200; ++i)
+    lines.push_back({{(i * 37) % 64, (i * 11) % 48}, {(i * 53 + 7) % 64, (i * 29 + 3) % 48}});
+  auto draw = [&](gfx::Point from, gfx::Point to) {
+    use(64, 48);
+    device->drawLine(from.x, from.y, to.x, to.y);
+    device->setPixel(to.x, to.y, 0xFFFFFF);  // the pixel the line leaves out
+    return test_pixels::wordsOf(image.get());
+  };
+  for (const auto& [a, b] : lines) {
+    std::vector<std::uint32_t> forward = draw(a, b), backward = draw(b, a);
+    ASSERT_TRUE(test_pixels::sameWords(backward, forward, 64))
+        << "line (" << a.x << ", " << a.y << ") to (" << b.x << ", " << b.y << ") against its reverse";
+  }
+}
+
 TEST_F(DrawTest, PensThatDrawNothing) {
   device->setLineStyle(7, 1, nullptr, 0);
   device->drawLine(0, 0, 40, 20);
