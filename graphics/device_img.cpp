@@ -179,13 +179,13 @@ void pathBox(IMAGE* image, const Box& box, double& l, double& t, double& r, doub
   }
 }
 
-double penOffset(IMAGE* image) { return penOf(*image, *contextOf(image)).visible ? 0.5 : 0; }
-
-Contour devicePath(IMAGE* image, const Point* points, int count, double offset) {
+// A point list in device pixels, through the pixel centres: a pen-less fill then covers
+// the same pixels as the interior of the shape drawn with a pen.
+Contour devicePath(IMAGE* image, const Point* points, int count) {
   Contour path;
   for (int i = 0; i < count; ++i) {
     DevicePoint p = toDevice(*image, points[i].x, points[i].y);
-    path.push_back(PointF{p.x + offset, p.y + offset});
+    path.push_back(PointF{p.x + 0.5, p.y + 0.5});
   }
   return path;
 }
@@ -505,7 +505,7 @@ void DrawOnImg::drawLine(int x1, int y1, int x2, int y2) {
   IMAGE* image = target();
   if (!contextOf(image)) return;
   const Point points[2] = {{x1, y1}, {x2, y2}};
-  renderShape(image, devicePath(image, points, 2, 0.5), false, false, false, false);
+  renderShape(image, devicePath(image, points, 2), false, false, false, false);
 }
 
 void DrawOnImg::drawRectangleOutline(int left, int top, int right, int bottom) {
@@ -724,7 +724,7 @@ void DrawOnImg::erasePie(int left, int top, int right, int bottom, double startA
 void DrawOnImg::drawPolyline(const Point* points, int count) {
   IMAGE* image = target();
   if (!contextOf(image) || !points || count < 2) return;
-  renderShape(image, devicePath(image, points, count, 0.5), false, false, false, false);
+  renderShape(image, devicePath(image, points, count), false, false, false, false);
 }
 
 void DrawOnImg::drawPolygonOutline(const Point* points, int count) { DA_OUTLINE_FORM(drawPolygon(points, count)) }
@@ -732,7 +732,7 @@ void DrawOnImg::drawPolygonOutline(const Point* points, int count) { DA_OUTLINE_
 void DrawOnImg::drawPolygon(const Point* points, int count) {
   IMAGE* image = target();
   if (!contextOf(image) || !points || count < 2) return;
-  renderShape(image, devicePath(image, points, count, penOffset(image)), true, false, true,
+  renderShape(image, devicePath(image, points, count), true, false, true,
               image->context->polyFillMode == 2);
 }
 
@@ -743,7 +743,7 @@ void DrawOnImg::erasePolygon(const Point* points, int count) { DA_ERASE_FORM(fil
 void DrawOnImg::drawBezier(const Point* points, int count) {
   IMAGE* image = target();
   if (!contextOf(image) || !points || count < 4 || (count - 1) % 3 != 0) return;
-  Contour control = devicePath(image, points, count, 0.5);
+  Contour control = devicePath(image, points, count);
   Contour path{control[0]};
   for (int i = 1; i + 2 < count; i += 3)
     raster::appendBezier(path, path.back(), control[i], control[i + 1], control[i + 2]);

@@ -416,6 +416,37 @@ TEST_F(DrawTest, PolygonWithoutPenCoversHalfOpenBox) {
   EXPECT_TRUE(everyPixel([](int x, int y) -> std::uint32_t { return x < 10 && y < 10 ? 0x00FFFFFF : 0; }));
 }
 
+// A polygon filled without a pen paints no pixel outside the same polygon drawn with pen
+// and brush, and every pixel of the latter's interior.
+TEST_F(DrawTest, PenlessPolygonFillStaysInsideThePolygonWithItsPen) {
+  const std::vector<std::vector<gfx::Point>> polygons = {
+      {{5, 5}, {40, 12}, {14, 38}},                                               // triangle
+      {{20, 2}, {32, 38}, {2, 14}, {38, 14}, {8, 38}},                            // star
+      {{4, 20}, {30, 20}, {30, 10}, {50, 25}, {30, 40}, {30, 30}, {4, 30}},  // arrow
+      {{60, 3}, {45, 44}, {33, 7}}};
+  for (int winding = 1; winding <= 2; ++winding)
+    for (const auto& polygon : polygons) {
+      auto draw = [&](bool pen) {
+        use(64, 48);
+        device->setPolyFillMode(winding);
+        device->setLineColour(kGreen);
+        device->setFillColour(kRed);
+        if (pen) device->drawPolygon(polygon.data(), int(polygon.size()));
+        else device->fillPolygon(polygon.data(), int(polygon.size()));
+        return test_pixels::wordsOf(image.get());
+      };
+      std::vector<std::uint32_t> withPen = draw(true), fill = draw(false);
+      for (int i = 0; i < 64 * 48; ++i) {
+        ASSERT_FALSE(fill[i] != 0 && withPen[i] == 0)
+            << "fill paints (" << i % 64 << ", " << i / 64 << ") outside the outlined polygon starting at ("
+            << polygon[0].x << ", " << polygon[0].y << "), mode " << winding;
+        ASSERT_FALSE(withPen[i] == 0x00FF0000u && fill[i] == 0)
+            << "fill leaves out interior pixel (" << i % 64 << ", " << i / 64 << ") of the polygon starting at ("
+            << polygon[0].x << ", " << polygon[0].y << "), mode " << winding;
+      }
+    }
+}
+
 TEST_F(DrawTest, FloodFillByBorderAndBySurface) {
   device->setFillStyle(1, 0, nullptr);
   device->drawRectangle(5, 5, 15, 15);  // white frame
