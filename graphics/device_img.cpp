@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <limits>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,7 @@
 #include "graphics/graphics_state.h"
 #include "graphics/image.h"
 #include "graphics/raster/raster.h"
+#include "graphics/raster/round_box.h"
 #include "graphics/region.h"
 #include "graphics/text/font.h"
 
@@ -137,27 +140,36 @@ bool brushPaint(const DrawContext& c, raster::Paint& p) {
   return false;
 }
 
-// Paints a shape: the interior path with the brush (where the pen does not cover it),
-// then the outline with the pen.
-void renderShape(IMAGE* image, const Contour& path, bool closed, bool includeLast, bool filled, bool winding) {
+// Paints a shape: the interior with the brush (where the pen does not cover it), then the
+// outline with the pen. addOutline(pen, coverage) and addInterior(coverage) give the pixels.
+template <typename Outline, typename Interior>
+void paintShape(IMAGE* image, bool filled, Outline addOutline, Interior addInterior) {
   DrawContext* c = contextOf(image);
   raster::Surface surface = surfaceOf(image);
   if (!c || surface.left >= surface.right || surface.top >= surface.bottom) return;
   raster::Pen pen = penOf(*image, *c);
   raster::Coverage penCoverage(surface);
   if (pen.visible) {
-    raster::strokePath(path, closed, includeLast, pen, penCoverage);
+    addOutline(pen, penCoverage);
     penCoverage.normalise();
   }
   raster::Paint brush;
   if (filled && brushPaint(*c, brush)) {
     raster::Coverage inside(surface);
-    raster::fillContours({path}, winding, inside);
+    addInterior(inside);
     inside.normalise();
     if (pen.visible) inside.subtract(penCoverage);
     raster::paintCoverage(surface, inside, brush);
   }
   if (pen.visible) raster::paintCoverage(surface, penCoverage, penPaint(*c));
+}
+
+// A shape given by its path: stroked with the pen, filled by the fill rule.
+void renderShape(IMAGE* image, const Contour& path, bool closed, bool includeLast, bool filled, bool winding) {
+  paintShape(
+      image, filled,
+      [&](const raster::Pen& pen, raster::Coverage& out) { raster::strokePath(path, closed, includeLast, pen, out); },
+      [&](raster::Coverage& out) { raster::fillContours({path}, winding, out); });
 }
 
 // The continuous box a shape's path runs on: through the centres of the border pixels
@@ -197,30 +209,99 @@ double rayAngle(const Box& box, double x, double y) {
   return std::atan2(-(y - cy) / ry, (x - cx) / rx);
 }
 
-// The arc's parameter range, counter-clockwise from the start ray to the end ray.
-void arcRange(DrawOnImg& device, IMAGE* image, int left, int top, int right, int bottom, double startAngle,
-              double endAngle, const Box& box, double& a0, double& a1) {
+// What part of a box's ellipse a shape takes: all of it, an arc, or a pie wedge.
+enum class RoundPart { kWhole, kArc, kPie };
+
+// The rays of an arc or pie: the points arcEndPoints gives, as parameter angles of the
+// path's ellipse (a0 < a1 <= a0 + 2 pi, counter-clockwise) and as directions from the box
+// centre in quarter pixels with y up.
+struct ArcRays {
+  double a0, a1;
+  std::int64_t startX, startY, endX, endY;
+};
+
+ArcRays arcRays(DrawOnImg& device, IMAGE* image, int left, int top, int right, int bottom, double startAngle,
+                double endAngle, const Box& box) {
   int sx, sy, ex, ey;
   device.arcEndPoints(left, top, right, bottom, startAngle, endAngle, sx, sy, ex, ey);
   DevicePoint s = toDevice(*image, sx, sy), e = toDevice(*image, ex, ey);
-  a0 = rayAngle(box, s.x, s.y);
-  a1 = rayAngle(box, e.x, e.y);
-  while (a1 <= a0) a1 += 2 * kPi;
+  ArcRays rays;
+  rays.a0 = rayAngle(box, s.x, s.y);
+  rays.a1 = rayAngle(box, e.x, e.y);
+  while (rays.a1 <= rays.a0) rays.a1 += 2 * kPi;
+  double cx2 = box.x0 + box.x1, cy2 = box.y0 + box.y1;  // the centre in half pixels
+  rays.startX = static_cast<std::int64_t>(2 * (2 * s.x - cx2));
+  rays.startY = static_cast<std::int64_t>(2 * (cy2 - 2 * s.y));
+  rays.endX = static_cast<std::int64_t>(2 * (2 * e.x - cx2));
+  rays.endY = static_cast<std::int64_t>(2 * (cy2 - 2 * e.y));
+  return rays;
 }
 
-// The path of an arc of the box's ellipse, counter-clockwise from the start ray to the
-// end ray; a pie's path starts at the centre.
-Contour arcPath(DrawOnImg& device, IMAGE* image, int left, int top, int right, int bottom, double startAngle,
-                double endAngle, bool fromCentre) {
-  Box box = deviceBox(*image, left, top, right, bottom);
-  double a0, a1;
-  arcRange(device, image, left, top, right, bottom, startAngle, endAngle, box, a0, a1);
+// Where the ray from the centre of the ellipse in [l, r] x [t, b] along (dx, dy) (y up)
+// meets the ellipse.
+PointF rayOnEllipse(double l, double t, double r, double b, double dx, double dy) {
+  double cx = (l + r) / 2, cy = (t + b) / 2, rx = (r - l) / 2, ry = (b - t) / 2;
+  auto term = [](double d, double radius) {
+    if (d == 0) return 0.0;
+    return radius > 0 ? (d / radius) * (d / radius) : std::numeric_limits<double>::infinity();
+  };
+  double sum = term(dx, rx) + term(dy, ry);
+  if (sum == 0 || std::isinf(sum)) return PointF{cx, cy};
+  double k = 1 / std::sqrt(sum);
+  return PointF{cx + dx * k, cy - dy * k};
+}
+
+// Ellipses, round rects, arcs and pies. A solid one-pixel pen draws the symmetric outline
+// of the box's round shape (an arc or pie keeps the part between its rays, a pie adds its
+// two radii); wider or dashed pens stroke the flattened path. The interior is every pixel
+// whose centre lies inside the path (and in a pie's wedge).
+void renderRoundShape(IMAGE* image, const Box& box, bool ellipse, double cornerWidth, double cornerHeight,
+                      RoundPart part, const ArcRays* rays) {
   double l, t, r, b;
   pathBox(image, box, l, t, r, b);
-  Contour path;
-  if (fromCentre) path.push_back({(l + r) / 2, (t + b) / 2});
-  raster::appendEllipseArc(path, l, t, r, b, a0, a1);
-  return path;
+  raster::RoundBox round;
+  round.left2 = std::llround(2 * l);
+  round.top2 = std::llround(2 * t);
+  round.right2 = std::llround(2 * r);
+  round.bottom2 = std::llround(2 * b);
+  if (ellipse) {
+    round.cornerWidth2 = round.right2 - round.left2;
+    round.cornerHeight2 = round.bottom2 - round.top2;
+  } else {
+    round.cornerWidth2 = std::min<std::int64_t>(2 * std::llround(std::min(cornerWidth, kFar)), round.right2 - round.left2);
+    round.cornerHeight2 = std::min<std::int64_t>(2 * std::llround(std::min(cornerHeight, kFar)), round.bottom2 - round.top2);
+  }
+  double cw = static_cast<double>(round.cornerWidth2) / 2, ch = static_cast<double>(round.cornerHeight2) / 2;
+  std::unique_ptr<raster::Wedge> wedge;
+  if (rays)
+    wedge = std::make_unique<raster::Wedge>(round.left2 + round.right2, round.top2 + round.bottom2, rays->startX,
+                                            rays->startY, rays->endX, rays->endY);
+  auto flattened = [&] {
+    Contour path;
+    if (part == RoundPart::kPie) path.push_back({(l + r) / 2, (t + b) / 2});
+    if (rays) {
+      raster::appendEllipseArc(path, l, t, r, b, rays->a0, rays->a1);
+    } else {
+      raster::appendEllipseArc(path, r - cw, t, r, t + ch, 0, kPi / 2);
+      raster::appendEllipseArc(path, l, t, l + cw, t + ch, kPi / 2, kPi);
+      raster::appendEllipseArc(path, l, b - ch, l + cw, b, kPi, 1.5 * kPi);
+      raster::appendEllipseArc(path, r - cw, b - ch, r, b, 1.5 * kPi, 2 * kPi);
+    }
+    return path;
+  };
+  auto outline = [&](const raster::Pen& pen, raster::Coverage& out) {
+    if (pen.width > 1 || !pen.dashes.empty()) {
+      raster::strokePath(flattened(), part != RoundPart::kArc, part == RoundPart::kArc, pen, out);
+      return;
+    }
+    raster::outlineRoundBox(round, wedge.get(), out);
+    if (part != RoundPart::kPie) return;
+    PointF start = rayOnEllipse(l, t, r, b, static_cast<double>(rays->startX), static_cast<double>(rays->startY));
+    PointF end = rayOnEllipse(l, t, r, b, static_cast<double>(rays->endX), static_cast<double>(rays->endY));
+    raster::strokePath({start, {(l + r) / 2, (t + b) / 2}, end}, false, true, pen, out);
+  };
+  auto interior = [&](raster::Coverage& out) { raster::fillRoundBox(round, wedge.get(), out); };
+  paintShape(image, part != RoundPart::kArc, outline, interior);
 }
 
 text::Font* fontOf(DrawContext& c) {
@@ -652,12 +733,7 @@ void DrawOnImg::drawEllipseOutline(int left, int top, int right, int bottom) {
 void DrawOnImg::drawEllipse(int left, int top, int right, int bottom) {
   IMAGE* image = target();
   if (!contextOf(image)) return;
-  double l, t, r, b;
-  pathBox(image, deviceBox(*image, left, top, right, bottom), l, t, r, b);
-  Contour path;
-  raster::appendEllipseArc(path, l, t, r, b, 0, 2 * kPi);
-  path.pop_back();
-  renderShape(image, path, true, false, true, false);
+  renderRoundShape(image, deviceBox(*image, left, top, right, bottom), true, 0, 0, RoundPart::kWhole, nullptr);
 }
 
 void DrawOnImg::fillEllipse(int left, int top, int right, int bottom) {
@@ -675,16 +751,9 @@ void DrawOnImg::drawRoundRectOutline(int left, int top, int right, int bottom, i
 void DrawOnImg::drawRoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight) {
   IMAGE* image = target();
   if (!contextOf(image)) return;
-  double l, t, r, b;
-  pathBox(image, deviceBox(*image, left, top, right, bottom), l, t, r, b);
-  double cw = std::min(std::fabs(cornerWidth * static_cast<double>(image->transform[0])), r - l);
-  double ch = std::min(std::fabs(cornerHeight * static_cast<double>(image->transform[3])), b - t);
-  Contour path;
-  raster::appendEllipseArc(path, r - cw, t, r, t + ch, 0, kPi / 2);
-  raster::appendEllipseArc(path, l, t, l + cw, t + ch, kPi / 2, kPi);
-  raster::appendEllipseArc(path, l, b - ch, l + cw, b, kPi, 1.5 * kPi);
-  raster::appendEllipseArc(path, r - cw, b - ch, r, b, 1.5 * kPi, 2 * kPi);
-  renderShape(image, path, true, false, true, false);
+  double cw = std::fabs(cornerWidth * static_cast<double>(image->transform[0]));
+  double ch = std::fabs(cornerHeight * static_cast<double>(image->transform[3]));
+  renderRoundShape(image, deviceBox(*image, left, top, right, bottom), false, cw, ch, RoundPart::kWhole, nullptr);
 }
 
 void DrawOnImg::fillRoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight) {
@@ -698,8 +767,9 @@ void DrawOnImg::eraseRoundRect(int left, int top, int right, int bottom, int cor
 void DrawOnImg::drawArc(int left, int top, int right, int bottom, double startAngle, double endAngle) {
   IMAGE* image = target();
   if (!contextOf(image)) return;
-  Contour path = arcPath(*this, image, left, top, right, bottom, startAngle, endAngle, false);
-  renderShape(image, path, false, true, false, false);
+  Box box = deviceBox(*image, left, top, right, bottom);
+  ArcRays rays = arcRays(*this, image, left, top, right, bottom, startAngle, endAngle, box);
+  renderRoundShape(image, box, true, 0, 0, RoundPart::kArc, &rays);
 }
 
 void DrawOnImg::drawPieOutline(int left, int top, int right, int bottom, double startAngle, double endAngle) {
@@ -709,8 +779,9 @@ void DrawOnImg::drawPieOutline(int left, int top, int right, int bottom, double 
 void DrawOnImg::drawPie(int left, int top, int right, int bottom, double startAngle, double endAngle) {
   IMAGE* image = target();
   if (!contextOf(image)) return;
-  Contour path = arcPath(*this, image, left, top, right, bottom, startAngle, endAngle, true);
-  renderShape(image, path, true, false, true, false);
+  Box box = deviceBox(*image, left, top, right, bottom);
+  ArcRays rays = arcRays(*this, image, left, top, right, bottom, startAngle, endAngle, box);
+  renderRoundShape(image, box, true, 0, 0, RoundPart::kPie, &rays);
 }
 
 void DrawOnImg::fillPie(int left, int top, int right, int bottom, double startAngle, double endAngle) {

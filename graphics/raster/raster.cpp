@@ -45,28 +45,6 @@ void Surface::computeBounds() {
   if (bottom < top) bottom = top;
 }
 
-std::uint32_t mixWords(int mode, std::uint32_t p, std::uint32_t d) {
-  switch (mode) {
-    case 1: return 0;
-    case 2: return ~(d | p);
-    case 3: return d & ~p;
-    case 4: return ~p;
-    case 5: return p & ~d;
-    case 6: return ~d;
-    case 7: return d ^ p;
-    case 8: return ~(d & p);
-    case 9: return d & p;
-    case 10: return ~(d ^ p);
-    case 11: return d;
-    case 12: return d | ~p;
-    case 13: return p;
-    case 14: return p | ~d;
-    case 15: return p | d;
-    case 16: return 0xFFFFFFFFu;
-    default: return p;
-  }
-}
-
 // ---- Coverage ----
 
 void Coverage::add(std::int64_t y, std::int64_t l, std::int64_t r) {
@@ -78,8 +56,22 @@ void Coverage::add(std::int64_t y, std::int64_t l, std::int64_t r) {
 }
 
 void Coverage::normalise() {
-  std::sort(spans_.begin(), spans_.end(),
-            [](const Span& a, const Span& b) { return a.y != b.y ? a.y < b.y : a.left < b.left; });
+  auto before = [](const Span& a, const Span& b) { return a.y != b.y ? a.y < b.y : a.left < b.left; };
+  // Fills add their rows in order: those need no sort. Others are put in row order by
+  // counting (rows lie within the bounds), then each row's few spans by column.
+  if (!std::is_sorted(spans_.begin(), spans_.end(), before)) {
+    std::vector<std::size_t> start(static_cast<std::size_t>(bottom_ - top_) + 1, 0);
+    for (const Span& span : spans_) ++start[static_cast<std::size_t>(span.y - top_) + 1];
+    for (std::size_t row = 1; row < start.size(); ++row) start[row] += start[row - 1];
+    std::vector<Span> byRow(spans_.size());
+    std::vector<std::size_t> next(start.begin(), start.end() - 1);
+    for (const Span& span : spans_) byRow[next[static_cast<std::size_t>(span.y - top_)]++] = span;
+    for (std::size_t row = 0; row + 1 < start.size(); ++row)
+      if (start[row + 1] - start[row] > 1)
+        std::sort(byRow.begin() + static_cast<std::ptrdiff_t>(start[row]),
+                  byRow.begin() + static_cast<std::ptrdiff_t>(start[row + 1]), before);
+    spans_.swap(byRow);
+  }
   std::size_t out = 0;
   for (std::size_t i = 0; i < spans_.size(); ++i) {
     if (out > 0 && spans_[out - 1].y == spans_[i].y && spans_[i].left <= spans_[out - 1].right)
@@ -326,13 +318,24 @@ void addPiece(std::vector<Contour>& pieces, Contour c) {
   pieces.push_back(std::move(c));
 }
 
+// The n points of the unit circle that a disc of n points uses, made once per n and thread
+// (wide pens put a disc on every cap and round join).
+const Contour& unitCircle(int n) {
+  thread_local std::vector<Contour> circles(257);
+  Contour& circle = circles[static_cast<std::size_t>(n)];
+  if (circle.empty())
+    for (int i = 0; i < n; ++i) {
+      double a = 2 * kPi * i / n;
+      circle.push_back(PointF{std::cos(a), std::sin(a)});
+    }
+  return circle;
+}
+
 void addDisc(std::vector<Contour>& pieces, PointF centre, double radius) {
   int n = std::clamp(static_cast<int>(std::ceil(radius * 2)), 8, 256);
   Contour c;
-  for (int i = 0; i < n; ++i) {
-    double a = 2 * kPi * i / n;
-    c.push_back(PointF{centre.x + radius * std::cos(a), centre.y + radius * std::sin(a)});
-  }
+  c.reserve(static_cast<std::size_t>(n));
+  for (const PointF& p : unitCircle(n)) c.push_back(PointF{centre.x + radius * p.x, centre.y + radius * p.y});
   addPiece(pieces, std::move(c));
 }
 
@@ -456,13 +459,38 @@ void appendEllipseArc(Contour& out, double left, double top, double right, doubl
   double cx = (left + right) / 2, cy = (top + bottom) / 2;
   double rx = std::fabs(right - left) / 2, ry = std::fabs(bottom - top) / 2;
   double r = std::min(std::max(rx, ry), kFar);
-  // Chord error of at most a quarter pixel, capped so huge shapes stay cheap.
+  // Chord error of at most a quarter pixel, capped so huge shapes stay cheap. The points lie
+  // on a grid of whole divisions of a quarter turn, each taken from the first quadrant's
+  // cosines and sines, so a whole ellipse is symmetric about both axes.
   double step = r > 0.5 ? 2 * std::acos(std::max(-1.0, 1 - 0.25 / r)) : kPi / 2;
-  int n = std::clamp(static_cast<int>(std::ceil((a1 - a0) / step)), 1, 4096);
-  for (int i = 0; i <= n; ++i) {
-    double a = a0 + (a1 - a0) * i / n;
-    out.push_back(PointF{cx + rx * std::cos(a), cy - ry * std::sin(a)});
-  }
+  std::int64_t q = std::clamp<std::int64_t>(static_cast<std::int64_t>(std::ceil(kPi / 2 / step)), 1, 1024);
+  double unit = kPi / 2 / static_cast<double>(q);
+  auto firstQuadrant = [&](std::int64_t j, double& c, double& s) {
+    c = j == 0 ? 1 : j == q ? 0 : std::cos(static_cast<double>(j) * unit);
+    s = j == 0 ? 0 : j == q ? 1 : std::sin(static_cast<double>(j) * unit);
+  };
+  auto gridPoint = [&](std::int64_t k) {
+    std::int64_t quadrant = ((k / q) % 4 + 4) % 4, j = ((k % q) + q) % q;
+    double c, s, x, y;
+    firstQuadrant(quadrant % 2 == 0 ? j : q - j, c, s);
+    switch (quadrant) {
+      case 0: x = c; y = s; break;
+      case 1: x = -c; y = s; break;
+      case 2: x = -c; y = -s; break;
+      default: x = c; y = -s; break;
+    }
+    return PointF{cx + rx * x, cy - ry * y};
+  };
+  auto exactPoint = [&](double a) { return PointF{cx + rx * std::cos(a), cy - ry * std::sin(a)}; };
+  double from = a0 / unit, to = a1 / unit;
+  std::int64_t k0 = std::llround(from), k1 = std::llround(to);
+  bool startOnGrid = std::fabs(from - static_cast<double>(k0)) < 1e-9;
+  bool endOnGrid = std::fabs(to - static_cast<double>(k1)) < 1e-9;
+  if (!startOnGrid) k0 = static_cast<std::int64_t>(std::ceil(from));
+  if (!endOnGrid) k1 = static_cast<std::int64_t>(std::floor(to));
+  out.push_back(startOnGrid ? gridPoint(k0) : exactPoint(a0));
+  for (std::int64_t k = startOnGrid ? k0 + 1 : k0; k <= (endOnGrid ? k1 - 1 : k1); ++k) out.push_back(gridPoint(k));
+  if (a1 > a0) out.push_back(endOnGrid ? gridPoint(k1) : exactPoint(a1));
 }
 
 void appendBezier(Contour& out, PointF p0, PointF p1, PointF p2, PointF p3) {
@@ -547,7 +575,7 @@ void paintRun(std::uint32_t* row, std::int64_t y, std::int64_t l, std::int64_t r
         source = paint.colours[wrap(y, paint.patternHeight) * paint.patternWidth + wrap(x, paint.patternWidth)];
         break;
     }
-    row[x] = mixWords(paint.mixMode, source, row[x]);
+    row[x] = paint.mixMode == 13 ? source : mixWords(paint.mixMode, source, row[x]);
   }
 }
 

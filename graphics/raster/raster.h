@@ -24,8 +24,30 @@ struct Surface {
   void computeBounds();
 };
 
-// The 16 binary mix modes on whole pixel words; mode 13 copies the source.
-std::uint32_t mixWords(int mode, std::uint32_t source, std::uint32_t target);
+// The 16 binary mix modes on whole pixel words; mode 13 copies the source. Mode m gives
+// the bits whose (source, target) combination is set in m - 1: bit 3 for (1, 1), bit 2
+// for (1, 0), bit 1 for (0, 1), bit 0 for (0, 0).
+inline std::uint32_t mixWords(int mode, std::uint32_t p, std::uint32_t d) {
+  switch (mode) {
+    case 1: return 0;
+    case 2: return ~(d | p);
+    case 3: return d & ~p;
+    case 4: return ~p;
+    case 5: return p & ~d;
+    case 6: return ~d;
+    case 7: return d ^ p;
+    case 8: return ~(d & p);
+    case 9: return d & p;
+    case 10: return ~(d ^ p);
+    case 11: return d;
+    case 12: return d | ~p;
+    case 13: return p;
+    case 14: return p | ~d;
+    case 15: return p | d;
+    case 16: return 0xFFFFFFFFu;
+    default: return p;
+  }
+}
 
 struct Paint {
   enum Kind { kSolid, kHatch, kMono, kColourPattern };
