@@ -13,6 +13,7 @@
 #include "graphics/device.h"
 #include "graphics/draw_context.h"
 #include "graphics/graphics_state.h"
+#include "graphics/raster/raster.h"
 #include "graphics/window.h"
 
 using gfx::graphicsState;
@@ -86,29 +87,20 @@ void blendRows(std::uint32_t* dst, int dstStride, const std::uint32_t* src, int 
   }
 }
 
-// The raster operation index (bits 16-23 of the code) of a code that does not read the
-// brush: its high and low halves agree. Each of the low four bits says which of the
-// (source, destination) combinations ~S~D, ~SD, S~D, SD give a one bit.
+// Applies a raster operation that reads only the source and the target: the low four bits
+// of its index (bits 16-23 of the code) are the same truth table over (source, target) as
+// the mix mode one above them, so the rasteriser's mix rule gives each word. Copy moves
+// whole rows; the no-op leaves the target as it is.
 void applyRasterOperation(unsigned minterms, std::uint32_t* dst, int dstStride, const std::uint32_t* src,
                           int srcStride, int width, int rows) {
-  switch (minterms) {
-    case 0x0: blendRows(dst, dstStride, src, srcStride, width, rows, [](std::uint32_t, std::uint32_t) { return 0u; }); break;
-    case 0x1: blendRows(dst, dstStride, src, srcStride, width, rows, [](std::uint32_t s, std::uint32_t d) { return ~(s | d); }); break;
-    case 0x2: blendRows(dst, dstStride, src, srcStride, width, rows, [](std::uint32_t s, std::uint32_t d) { return ~s & d; }); break;
-    case 0x3: blendRows(dst, dstStride, src, srcStride, width, rows, [](std::uint32_t s, std::uint32_t) { return ~s; }); break;
-    case 0x4: blendRows(dst, dstStride, src, srcStride, width, rows, [](std::uint32_t s, std::uint32_t d) { return s & ~d; }); break;
-    case 0x5: blendRows(dst, dstStride, src, srcStride, width, rows, [](std::uint32_t, std::uint32_t d) { return ~d; }); break;
-    case 0x6: blendRows(dst, dstStride, src, srcStride, width, rows, [](std::uint32_t s, std::uint32_t d) { return s ^ d; }); break;
-    case 0x7: blendRows(dst, dstStride, src, srcStride, width, rows, [](std::uint32_t s, std::uint32_t d) { return ~(s & d); }); break;
-    case 0x8: blendRows(dst, dstStride, src, srcStride, width, rows, [](std::uint32_t s, std::uint32_t d) { return s & d; }); break;
-    case 0x9: blendRows(dst, dstStride, src, srcStride, width, rows, [](std::uint32_t s, std::uint32_t d) { return ~(s ^ d); }); break;
-    case 0xA: break;  // the destination unchanged
-    case 0xB: blendRows(dst, dstStride, src, srcStride, width, rows, [](std::uint32_t s, std::uint32_t d) { return ~s | d; }); break;
-    case 0xC: copyBlock(dst, dstStride, src, srcStride, width, rows); break;
-    case 0xD: blendRows(dst, dstStride, src, srcStride, width, rows, [](std::uint32_t s, std::uint32_t d) { return s | ~d; }); break;
-    case 0xE: blendRows(dst, dstStride, src, srcStride, width, rows, [](std::uint32_t s, std::uint32_t d) { return s | d; }); break;
-    case 0xF: blendRows(dst, dstStride, src, srcStride, width, rows, [](std::uint32_t, std::uint32_t) { return 0xFFFFFFFFu; }); break;
+  if (minterms == 0xA) return;
+  if (minterms == 0xC) {
+    copyBlock(dst, dstStride, src, srcStride, width, rows);
+    return;
   }
+  int mode = static_cast<int>(minterms) + 1;
+  blendRows(dst, dstStride, src, srcStride, width, rows,
+            [mode](std::uint32_t s, std::uint32_t d) { return gfx::raster::mixWords(mode, s, d); });
 }
 
 }  // namespace

@@ -107,6 +107,11 @@ TEST_F(BlockCopy, StandardRasterCodesActBitwiseOnWholeWords) {
       {"BLACKNESS", 0x00000042, [](std::uint32_t, std::uint32_t) { return 0u; }},
       {"WHITENESS", 0x00FF0062, [](std::uint32_t, std::uint32_t) { return 0xFFFFFFFFu; }},
       {"MERGEPAINT", 0x00BB0226, [](std::uint32_t s, std::uint32_t d) { return ~s | d; }},
+      {"DSna", 0x00220326, [](std::uint32_t s, std::uint32_t d) { return d & ~s; }},
+      {"DSan", 0x007700E6, [](std::uint32_t s, std::uint32_t d) { return ~(d & s); }},
+      {"DSxn", 0x00990066, [](std::uint32_t s, std::uint32_t d) { return ~(d ^ s); }},
+      {"SDno", 0x00DD0228, [](std::uint32_t s, std::uint32_t d) { return s | ~d; }},
+      {"D", 0x00AA0029, [](std::uint32_t, std::uint32_t d) { return d; }},
   };
   const std::uint32_t sourceWords[4] = {0xF0F0F0F0, 0x12345678, 0x00000000, 0xFFFFFFFF};
   const std::uint32_t targetWords[4] = {0xFF00FF00, 0x0F0F0F0F, 0xA5A5A5A5, 0x00FF00FF};
