@@ -6,6 +6,7 @@
 #include <png.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <mutex>
@@ -22,11 +23,6 @@ namespace gfx {
 
 namespace {
 
-// A picture larger than this on a side, or with more pixel bytes than the buffer limit,
-// is refused as no picture.
-constexpr std::uint32_t kMaxSide = 16384;
-constexpr std::uint64_t kMaxBufferBytes = 256ull << 20;
-
 // A decoded picture: PW x PH straight BGRA words, fully transparent pixels are 0.
 struct Picture {
   int width = 0;
@@ -34,9 +30,9 @@ struct Picture {
   std::vector<std::uint32_t> words;
 };
 
+// A picture of a size no image may have is refused as no picture.
 bool pictureSizeAllowed(std::uint64_t width, std::uint64_t height) {
-  if (width == 0 || height == 0 || width > kMaxSide || height > kMaxSide) return false;
-  return width * height * 4 <= kMaxBufferBytes;
+  return width <= INT32_MAX && height <= INT32_MAX && isPixelSizeAllowed(int(width), int(height));
 }
 
 // libpng's simplified reader scrambles the pixels of Adam7-interlaced 16-bit pictures when
