@@ -55,22 +55,35 @@ void Coverage::add(std::int64_t y, std::int64_t l, std::int64_t r) {
   spans_.push_back(Span{y, l, r});
 }
 
+namespace {
+
+bool spanBefore(const Span& a, const Span& b) { return a.y != b.y ? a.y < b.y : a.left < b.left; }
+
+// Puts spans whose rows lie in [top, bottom) in order: by counting rows, then each row's
+// few spans by column.
+void sortByRow(std::vector<Span>& spans, std::int64_t top, std::int64_t bottom) {
+  std::vector<std::size_t> start(static_cast<std::size_t>(bottom - top) + 1, 0);
+  for (const Span& span : spans) ++start[static_cast<std::size_t>(span.y - top) + 1];
+  for (std::size_t row = 1; row < start.size(); ++row) start[row] += start[row - 1];
+  std::vector<Span> byRow(spans.size());
+  std::vector<std::size_t> next(start.begin(), start.end() - 1);
+  for (const Span& span : spans) byRow[next[static_cast<std::size_t>(span.y - top)]++] = span;
+  for (std::size_t row = 0; row + 1 < start.size(); ++row)
+    if (start[row + 1] - start[row] > 1)
+      std::sort(byRow.begin() + static_cast<std::ptrdiff_t>(start[row]),
+                byRow.begin() + static_cast<std::ptrdiff_t>(start[row + 1]), spanBefore);
+  spans.swap(byRow);
+}
+
+}  // namespace
+
 void Coverage::normalise() {
-  auto before = [](const Span& a, const Span& b) { return a.y != b.y ? a.y < b.y : a.left < b.left; };
-  // Fills add their rows in order: those need no sort. Others are put in row order by
-  // counting (rows lie within the bounds), then each row's few spans by column.
-  if (!std::is_sorted(spans_.begin(), spans_.end(), before)) {
-    std::vector<std::size_t> start(static_cast<std::size_t>(bottom_ - top_) + 1, 0);
-    for (const Span& span : spans_) ++start[static_cast<std::size_t>(span.y - top_) + 1];
-    for (std::size_t row = 1; row < start.size(); ++row) start[row] += start[row - 1];
-    std::vector<Span> byRow(spans_.size());
-    std::vector<std::size_t> next(start.begin(), start.end() - 1);
-    for (const Span& span : spans_) byRow[next[static_cast<std::size_t>(span.y - top_)]++] = span;
-    for (std::size_t row = 0; row + 1 < start.size(); ++row)
-      if (start[row + 1] - start[row] > 1)
-        std::sort(byRow.begin() + static_cast<std::ptrdiff_t>(start[row]),
-                  byRow.begin() + static_cast<std::ptrdiff_t>(start[row + 1]), before);
-    spans_.swap(byRow);
+  // Fills add their rows in order and need no sort; many spans are sorted by row counts.
+  if (!std::is_sorted(spans_.begin(), spans_.end(), spanBefore)) {
+    if (spans_.size() < static_cast<std::size_t>(bottom_ - top_) / 4)
+      std::sort(spans_.begin(), spans_.end(), spanBefore);
+    else
+      sortByRow(spans_, top_, bottom_);
   }
   std::size_t out = 0;
   for (std::size_t i = 0; i < spans_.size(); ++i) {
@@ -158,6 +171,38 @@ void fillContours(const std::vector<Contour>& contours, bool winding, Coverage& 
       std::int64_t r = static_cast<std::int64_t>(std::ceil(xs[i + 1].x - 0.5));
       out.add(y, l, r);
     }
+  }
+}
+
+// A convex polygon, filled alone: on each row the span between its two crossings, with the
+// same centre rule as fillContours. The pieces of a wide stroke are all convex, and their
+// union, piece by piece, is the winding fill of all of them together.
+void fillConvex(const Contour& c, Coverage& out) {
+  std::size_t n = c.size();
+  if (n < 3) return;
+  double minY = kFar, maxY = -kFar;
+  for (const PointF& p : c) {
+    minY = std::min(minY, p.y);
+    maxY = std::max(maxY, p.y);
+  }
+  std::int64_t rowStart = std::max(out.top(), firstRowAtOrBelow(minY));
+  std::int64_t rowEnd = std::min(out.bottom(), firstRowAtOrBelow(maxY));
+  for (std::int64_t y = rowStart; y < rowEnd; ++y) {
+    double yc = static_cast<double>(y) + 0.5;
+    double left = kFar, right = -kFar;
+    for (std::size_t i = 0; i < n; ++i) {
+      const PointF& a = c[i];
+      const PointF& b = c[(i + 1) % n];
+      if (a.y == b.y) continue;
+      const PointF& lo = a.y < b.y ? a : b;
+      const PointF& hi = a.y < b.y ? b : a;
+      if (lo.y > yc || hi.y <= yc) continue;
+      double x = lo.x + (yc - lo.y) / (hi.y - lo.y) * (hi.x - lo.x);
+      left = std::min(left, x);
+      right = std::max(right, x);
+    }
+    if (left < right)
+      out.add(y, static_cast<std::int64_t>(std::ceil(left - 0.5)), static_cast<std::int64_t>(std::ceil(right - 0.5)));
   }
 }
 
@@ -440,7 +485,7 @@ void strokeWide(const Contour& path, bool closed, const Pen& pen, Coverage& out)
     }
     if (dash.size() > 1) strokeWideRun(dash, false, pen, pieces);
   }
-  fillContours(pieces, true, out);
+  for (const Contour& piece : pieces) fillConvex(piece, out);
 }
 
 }  // namespace

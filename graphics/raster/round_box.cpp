@@ -104,14 +104,57 @@ void addColumn(Coverage& out, const Wedge* wedge, std::int64_t x, std::int64_t y
     if (!wedge || wedge->containsPixel(x, y)) out.addPixel(x, y);
 }
 
-// Calls visit(t) for each t of first's parity in [first, last] that also lies in [lo, hi].
+// Calls visit(t), in increasing order and once each, for every t of first's parity in
+// [first, last] that lies in [lo1, hi1] or [lo2, hi2].
 template <typename Visit>
-void visitWindow(std::int64_t first, std::int64_t last, std::int64_t lo, std::int64_t hi, Visit visit) {
-  lo = std::max(lo, first);
-  hi = std::min(hi, last);
-  if (positiveMod(lo - first, 2) != 0) ++lo;
-  for (std::int64_t t = lo; t <= hi; t += 2) visit(t);
+void visitWindows(std::int64_t first, std::int64_t last, std::int64_t lo1, std::int64_t hi1, std::int64_t lo2,
+                  std::int64_t hi2, Visit visit) {
+  auto run = [&](std::int64_t lo, std::int64_t hi) {
+    lo = std::max(lo, first);
+    hi = std::min(hi, last);
+    if (positiveMod(lo - first, 2) != 0) ++lo;
+    for (std::int64_t t = lo; t <= hi; t += 2) visit(t);
+  };
+  if (lo2 < lo1) {
+    std::swap(lo1, lo2);
+    std::swap(hi1, hi2);
+  }
+  if (lo2 <= hi1 + 1) {
+    run(lo1, std::max(hi1, hi2));
+  } else {
+    run(lo1, hi1);
+    run(lo2, hi2);
+  }
 }
+
+// Collects the pixels of one quarter of an outline into runs along rows before adding
+// them, so a shallow curve gives one span per row instead of one per pixel.
+class RunCollector {
+ public:
+  explicit RunCollector(Coverage& out) : out_(out) {}
+  ~RunCollector() { flush(); }
+  void add(std::int64_t x, std::int64_t y) {
+    if (open_ && y == y_ && (x == right_ || x == left_ - 1)) {
+      left_ = std::min(left_, x);
+      right_ = std::max(right_, x + 1);
+      return;
+    }
+    flush();
+    open_ = true;
+    y_ = y;
+    left_ = x;
+    right_ = x + 1;
+  }
+  void flush() {
+    if (open_) out_.add(y_, left_, right_);
+    open_ = false;
+  }
+
+ private:
+  Coverage& out_;
+  bool open_ = false;
+  std::int64_t y_ = 0, left_ = 0, right_ = 0;
+};
 
 }  // namespace
 
@@ -122,6 +165,7 @@ Wedge::Wedge(std::int64_t apexX4, std::int64_t apexY4, std::int64_t startX, std:
   Wide dot = Wide(sx_) * ex_ + Wide(sy_) * ey_;
   bool zero = (sx_ == 0 && sy_ == 0) || (ex_ == 0 && ey_ == 0);
   whole_ = zero || (cross == 0 && dot > 0);
+  halfTurn_ = !whole_ && cross == 0;
   reflex_ = cross < 0;
 }
 
@@ -161,14 +205,13 @@ int Wedge::rowSpans(std::int64_t y, std::int64_t spans[4]) const {
   halfRow(Wide(sy_), Wide(sx_) * py + Wide(sy_) * apexX4_, startLo, startHi);
   // Before the end ray: (X - apexX) ey - py ex >= 0, that is -ey X <= -ey apexX - py ex.
   halfRow(-Wide(ey_), -Wide(ey_) * apexX4_ - py * ex_, endLo, endHi);
-  Wide cross = Wide(sx_) * ey_ - Wide(sy_) * ex_;
   int count = 0;
   auto push = [&](std::int64_t lo, std::int64_t hi) {
     if (lo > hi) return;
     spans[count++] = lo;
     spans[count++] = hi;
   };
-  if (cross == 0) {
+  if (halfTurn_) {
     push(startLo, startHi);
   } else if (!reflex_) {
     push(std::max(startLo, endLo), std::min(startHi, endHi));
@@ -193,8 +236,7 @@ bool Wedge::contains(std::int64_t x4, std::int64_t y4) const {
   std::int64_t px = x4 - apexX4_, py = apexY4_ - y4;
   bool afterStart = Wide(sx_) * py - Wide(sy_) * px >= 0;
   bool beforeEnd = Wide(px) * ey_ - Wide(py) * ex_ >= 0;
-  Wide cross = Wide(sx_) * ey_ - Wide(sy_) * ex_;
-  if (cross == 0) return afterStart;  // half a turn: the half plane left of the start ray
+  if (halfTurn_) return afterStart;  // the half plane left of the start ray
   return reflex_ ? (afterStart || beforeEnd) : (afterStart && beforeEnd);
 }
 
@@ -242,12 +284,15 @@ void outlineRoundBox(const RoundBox& box, const Wedge* wedge, Coverage& out) {
   addColumn(out, wedge, right, top + (h - v0) / 2, bottom - (h - v0) / 2);
 
   Quarter quarter(w, h);
+  RunCollector quarters[4] = {RunCollector(out), RunCollector(out), RunCollector(out), RunCollector(out)};
   auto plotMirrored = [&](std::int64_t u, std::int64_t v) {
     std::int64_t xs[2] = {right - (w - u) / 2, left + (w - u) / 2};
     std::int64_t ys[2] = {top + (h - v) / 2, bottom - (h - v) / 2};
-    for (std::int64_t y : ys)
-      for (std::int64_t x : xs)
-        if (!wedge || wedge->containsPixel(x, y)) out.addPixel(x, y);
+    for (int i = 0; i < 4; ++i) {
+      std::int64_t x = xs[i & 1], y = ys[i >> 1];
+      if (y < out.top() || y >= out.bottom() || x < out.left() || x >= out.right()) continue;
+      if (!wedge || wedge->containsPixel(x, y)) quarters[i].add(x, y);
+    }
   };
   // Shallow part: one pixel per column, from the top point while the curve falls by at
   // most one row per column. The last such column is found by bisection (the test turns
@@ -267,27 +312,39 @@ void outlineRoundBox(const RoundBox& box, const Wedge* wedge, Coverage& out) {
   // Each column runs from its own row up to the row below the previous column's, so the
   // curve stays 8-connected where it drops by more than a row (flat ellipses); the first
   // column reaches the top. Only columns inside the bounds on the right or the left side
-  // are visited.
+  // are visited, each once.
+  // Columns and rows are visited in order: a neighbour's pixel is kept, not found again.
+  std::int64_t previousU = -1, previousRow = 0;
+  auto rowBefore = [&](std::int64_t u) { return u - 2 == previousU ? previousRow : quarter.rowAt(u - 2); };
   auto visitColumn = [&](std::int64_t u) {
     std::int64_t v = quarter.rowAt(u);
-    std::int64_t above = u == u0 ? h : quarter.rowAt(u - 2) - 2;
+    std::int64_t above = u == u0 ? h : rowBefore(u) - 2;
+    previousU = u;
+    previousRow = v;
     for (std::int64_t t = v; t <= std::max(v, above); t += 2) plotMirrored(u, t);
   };
-  if (shallowColumns > 0) {
-    visitWindow(u0, lastShallow, w - 2 * (right - out.left()), w - 2 * (right - out.right() + 1), visitColumn);
-    visitWindow(u0, lastShallow, w - 2 * (out.right() - 1 - left), w - 2 * (out.left() - left), visitColumn);
-  }
+  if (shallowColumns > 0)
+    visitWindows(u0, lastShallow, w - 2 * (right - out.left()), w - 2 * (right - out.right() + 1),
+                 w - 2 * (out.right() - 1 - left), w - 2 * (out.left() - left), visitColumn);
   // Steep part: one run per row, from the row below the last shallow column's down to the
   // middle, each reaching back to the column after the previous row's.
   std::int64_t firstSteep = shallowColumns > 0 ? quarter.rowAt(lastShallow) - 2 : h;
   if (firstSteep < v0) return;
+  std::int64_t knownV = -1, knownColumn = 0;  // rows go up: the row above is the next one's own
+  auto columnOf = [&](std::int64_t v) {
+    if (v != knownV) {
+      knownV = v;
+      knownColumn = quarter.columnAt(v);
+    }
+    return knownColumn;
+  };
   auto visitRow = [&](std::int64_t v) {
-    std::int64_t u = quarter.columnAt(v);
-    std::int64_t before = v == firstSteep ? (shallowColumns > 0 ? lastShallow + 2 : u0) : quarter.columnAt(v + 2) + 2;
+    std::int64_t u = columnOf(v);
+    std::int64_t before = v == firstSteep ? (shallowColumns > 0 ? lastShallow + 2 : u0) : columnOf(v + 2) + 2;
     for (std::int64_t t = std::min(u, before); t <= u; t += 2) plotMirrored(t, v);
   };
-  visitWindow(v0, firstSteep, h - 2 * (out.bottom() - 1 - top), h - 2 * (out.top() - top), visitRow);
-  visitWindow(v0, firstSteep, h - 2 * (bottom - out.top()), h - 2 * (bottom - out.bottom() + 1), visitRow);
+  visitWindows(v0, firstSteep, h - 2 * (out.bottom() - 1 - top), h - 2 * (out.top() - top),
+               h - 2 * (bottom - out.top()), h - 2 * (bottom - out.bottom() + 1), visitRow);
 }
 
 }  // namespace gfx::raster

@@ -38,7 +38,8 @@ class Wedge {
   std::int64_t apexX4_, apexY4_;
   std::int64_t sx_, sy_, ex_, ey_;
   bool whole_;
-  bool reflex_;  // more than half a turn
+  bool halfTurn_;  // opposite rays: the half plane left of the start ray
+  bool reflex_;    // more than half a turn
 };
 
 // Adds the pixels whose centres lie strictly inside the box (and in the wedge, if given).
