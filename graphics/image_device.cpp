@@ -253,7 +253,8 @@ PointF rayOnEllipse(double l, double t, double r, double b, double dx, double dy
 
 // Ellipses, round rects, arcs and pies. A solid one-pixel pen draws the symmetric outline
 // of the box's round shape (an arc or pie keeps the part between its rays, a pie adds its
-// two radii); wider or dashed pens stroke the flattened path. The interior is every pixel
+// two radii); a solid wide pen on a whole shape paints a symmetric ring; other wide or
+// dashed pens stroke the flattened path. The interior is every pixel
 // whose centre lies inside the path (and in a pie's wedge).
 void renderRoundShape(IMAGE* image, const Box& box, bool ellipse, double cornerWidth, double cornerHeight,
                       RoundPart part, const ArcRays* rays) {
@@ -290,6 +291,26 @@ void renderRoundShape(IMAGE* image, const Box& box, bool ellipse, double cornerW
     return path;
   };
   auto outline = [&](const raster::Pen& pen, raster::Coverage& out) {
+    if (pen.width > 1 && pen.dashes.empty() && part == RoundPart::kWhole) {
+      // A solid wide pen paints the ring between the path grown and shrunk by half its width.
+      std::int64_t half2 = std::llround(pen.width);  // half the width, in half pixels
+      std::int64_t outerCorner2 = pen.join == 0 ? 2 * half2 : 0;
+      raster::RoundBox outer{round.left2 - half2, round.top2 - half2, round.right2 + half2, round.bottom2 + half2,
+                             round.cornerWidth2 > 0 ? round.cornerWidth2 + 2 * half2 : outerCorner2,
+                             round.cornerHeight2 > 0 ? round.cornerHeight2 + 2 * half2 : outerCorner2};
+      raster::RoundBox inner{round.left2 + half2, round.top2 + half2, round.right2 - half2, round.bottom2 - half2,
+                             std::max<std::int64_t>(0, round.cornerWidth2 - 2 * half2),
+                             std::max<std::int64_t>(0, round.cornerHeight2 - 2 * half2)};
+      raster::Coverage ring(out.left(), out.top(), out.right(), out.bottom());
+      raster::Coverage hole(out.left(), out.top(), out.right(), out.bottom());
+      raster::fillRoundBox(outer, nullptr, ring);
+      raster::fillRoundBox(inner, nullptr, hole);
+      ring.normalise();
+      hole.normalise();
+      ring.subtract(hole);
+      for (const raster::Span& span : ring.spans()) out.add(span.y, span.left, span.right);
+      return;
+    }
     if (pen.width > 1 || !pen.dashes.empty()) {
       raster::strokePath(flattened(), part != RoundPart::kArc, part == RoundPart::kArc, pen, out);
       return;

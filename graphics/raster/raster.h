@@ -75,6 +75,8 @@ class Coverage {
  public:
   explicit Coverage(const Surface& surface)
       : left_(surface.left), top_(surface.top), right_(surface.right), bottom_(surface.bottom) {}
+  Coverage(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom)
+      : left_(left), top_(top), right_(right), bottom_(bottom) {}
   void add(std::int64_t y, std::int64_t left, std::int64_t right);
   void addPixel(std::int64_t x, std::int64_t y) { add(y, x, x + 1); }
   // Sorts by row and column and merges overlapping spans.

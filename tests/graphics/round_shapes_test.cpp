@@ -189,6 +189,21 @@ TEST_F(RoundShapesTest, RoundRectsAreSymmetricAndTouchTheirBox) {
         }
 }
 
+TEST_F(RoundShapesTest, WidePensKeepEllipsesAndRoundRectsSymmetric) {
+  for (int width : {2, 3, 4, 5})
+    for (int w = 1; w <= 40; w += 3)
+      for (int h = 1; h <= 40; h += 4)
+        for (int corner : {-1, 0, 9}) {  // -1: the ellipse
+          fresh(Style::kPenAndBrush);
+          device->setLineStyle(0, width, nullptr, 0);
+          int l = 20, t = 20, r = l + w - 1, b = t + h - 1;
+          if (corner < 0) device->drawEllipse(l, t, r, b);
+          else device->drawRoundRect(l, t, r, b, corner, corner);
+          ASSERT_TRUE(mirrorSymmetric(l, t, r, b)) << "pen width " << width << ", " << boxName(l, t, r, b)
+                                                   << (corner < 0 ? ", ellipse" : ", round rect");
+        }
+}
+
 TEST_F(RoundShapesTest, RoundRectWithCornersAsLargeAsTheBoxIsTheEllipse) {
   for (Style style : {Style::kPen, Style::kBrush, Style::kPenAndBrush})
     for (auto [w, h] : {std::pair<int, int>{9, 14}, {20, 7}, {33, 33}, {2, 11}}) {
