@@ -24,6 +24,9 @@ struct ReplayStats {
   std::uint64_t deaths = 0;
   std::vector<std::int64_t> roundScores;
   bool playing = false;
+  // How often the player went into each state (strikes, dashes, shots, meals).
+  std::uint64_t entered[Eating + 1] = {};
+  PlayerState state = Free;
   std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
 };
 
@@ -44,6 +47,8 @@ void afterPass() {
     stats.roundScores.push_back(scoreValue());
   }
   stats.playing = playing;
+  if (player.state != stats.state && player.state >= 0 && player.state <= Eating) ++stats.entered[player.state];
+  stats.state = player.state;
 }
 
 void printSummary(const char* ending) {
@@ -59,6 +64,9 @@ void printSummary(const char* ending) {
   std::printf("rounds: %llu\n", static_cast<unsigned long long>(stats.rounds));
   std::printf("deaths: %llu\n", static_cast<unsigned long long>(stats.deaths));
   std::printf("scores: %s\n", scores.empty() ? "none" : scores.c_str());
+  auto times = [](PlayerState s) { return static_cast<unsigned long long>(stats.entered[s]); };
+  std::printf("actions: %llu strikes, %llu dashes, %llu shots, %llu meals, %llu knock-backs\n", times(Striking),
+              times(Dashing), times(Shooting), times(Eating), times(KnockedBack));
   std::printf("frames: %s\n", composeFrames ? "composed, frame digests checked" : "not composed");
   const double played = double(platform::replay::replayedMilliseconds()) / 1000.0;
   std::printf("time: %.1f s of play replayed in %.2f s (%.0f times real time)\n", played, seconds,
