@@ -1,0 +1,59 @@
+// Copies a replay file with one recorded answer altered, for the test that a replay stops
+// where its file was changed: the first query for the strike key J after pass 1000 that was
+// answered "not pressed" now says "pressed". Prints the pass it altered.
+//   replay_alter IN OUT
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "platform/replay/replay_codec.h"
+
+namespace {
+
+std::vector<std::uint8_t> readAll(const char* path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: replay_alter IN OUT\n");
+    return 2;
+  }
+  const std::vector<std::uint8_t> in = readAll(argv[1]);
+  platform::ReplayHeader header;
+  if (platform::parseReplayHeader(in.data(), in.size(), header) != platform::ReplayHeaderStatus::kOk) {
+    std::fprintf(stderr, "replay_alter: %s is no replay this build reads\n", argv[1]);
+    return 1;
+  }
+  std::uint32_t outCheck = 0;
+  std::vector<std::uint8_t> out = platform::encodeReplayHeader(header.gameVersion, outCheck);
+  platform::ReplayModel reading, writing;
+  platform::startReplayModel(reading, header.check);
+  platform::startReplayModel(writing, outCheck);
+  std::vector<platform::ReplayEvent> pass;
+  std::uint64_t number = 0, altered = 0;
+  for (std::size_t at = header.size; at < in.size();) {
+    const platform::ReplayPassResult result = platform::decodeReplayPass(reading, in.data(), in.size(), at, pass);
+    if (result.status != platform::ReplayPassStatus::kWhole) break;
+    at = result.end;
+    ++number;
+    for (platform::ReplayEvent& e : pass) {
+      if (altered == 0 && number > 1000 && e.kind == platform::ReplayEventKind::kKey && e.id == 'J' && e.value == 0) {
+        e.value = 1;
+        altered = number;
+      }
+    }
+    platform::encodeReplayPass(writing, pass, out);
+  }
+  if (altered == 0) {
+    std::fprintf(stderr, "replay_alter: no J key answered 'not pressed' after pass 1000 in %s\n", argv[1]);
+    return 1;
+  }
+  std::ofstream(argv[2], std::ios::binary).write(reinterpret_cast<const char*>(out.data()), std::streamsize(out.size()));
+  std::printf("%llu\n", static_cast<unsigned long long>(altered));
+  return 0;
+}
