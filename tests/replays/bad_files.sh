@@ -43,6 +43,8 @@ patched "$work/header.replay" "b[:12]"
 refused "cut in its header" "$work/header.replay" "is cut short in its header"
 patched "$work/damaged.replay" "b[:len(b) // 2] + bytes([b[len(b) // 2] ^ 0x5A]) + b[len(b) // 2 + 1:]"
 refused damaged "$work/damaged.replay" "is damaged at pass"
+cp "$good" "$work/large.replay" && truncate -s $(((1 << 30) + 1)) "$work/large.replay"
+refused "too large" "$work/large.replay" "is too large: 1073741825 bytes (at most 1073741824)"
 
 # Cut in the middle of a pass: every whole pass plays, and the end says where it stopped.
 patched "$work/cut.replay" "b[:len(b) // 2]"
