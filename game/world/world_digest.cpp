@@ -10,11 +10,9 @@ namespace {
 
 class Digest {
  public:
-  template <typename Value>
-  void add(const Value& value) {
-    unsigned char bytes[sizeof(Value)];
-    std::memcpy(bytes, &value, sizeof(Value));
-    for (unsigned char b : bytes) hash_ = (hash_ ^ b) * 0x100000001B3ull;
+  template <typename... Values>
+  void add(const Values&... values) {
+    (addBytes(values), ...);
   }
   // A picture by its place in the catalogue's list of picture files (-1 for none or another).
   void addPicture(const IMAGE* picture) {
@@ -27,31 +25,40 @@ class Digest {
   std::uint64_t value() const { return hash_; }
 
  private:
+  template <typename Value>
+  void addBytes(const Value& value) {
+    unsigned char bytes[sizeof(Value)];
+    std::memcpy(bytes, &value, sizeof(Value));
+    for (unsigned char b : bytes) hash_ = (hash_ ^ b) * 0x100000001B3ull;
+  }
+
   std::uint64_t hash_ = 0xCBF29CE484222325ull;
 };
 
 void addPlayer(Digest& d, const Player& p) {
-  d.add(p.hitPoints), d.add(p.damage), d.add(p.energy), d.add(p.x), d.add(p.y), d.add(p.targetX), d.add(p.targetY);
-  d.add(p.heading), d.add(p.speed), d.add(p.stepSpeed), d.add(p.ammo), d.add(p.state), d.add(p.invulnerable);
-  d.add(p.facingRight), d.add(p.specialCooldown), d.add(p.lastAttackTime), d.add(p.aimX), d.add(p.aimY);
+  d.add(p.hitPoints, p.damage, p.energy, p.x, p.y, p.targetX, p.targetY);
+  d.add(p.heading, p.speed, p.stepSpeed, p.ammo, p.state, p.invulnerable);
+  d.add(p.facingRight, p.specialCooldown, p.lastAttackTime, p.aimX, p.aimY);
 }
 
 void addRun(Digest& d, const MonsterAnimation& run) {
   d.addPicture(run.images);
-  d.add(run.frame), d.add(run.frameCount);
+  d.add(run.frame, run.frameCount);
 }
 
 void addMonster(Digest& d, const Monster& m) {
-  d.add(m.hitPoints), d.add(m.alive), d.add(m.damage), d.add(m.x), d.add(m.y), d.add(m.targetX), d.add(m.targetY);
-  d.add(m.heading), d.add(m.speed), d.add(m.stepSpeed), d.add(m.state), d.add(m.hurt), d.add(m.actionTime);
-  d.add(m.frameTime), d.add(m.kind);
-  addRun(d, m.moveFrames), addRun(d, m.attackFrames), addRun(d, m.hurtFrames);
+  d.add(m.hitPoints, m.alive, m.damage, m.x, m.y, m.targetX, m.targetY);
+  d.add(m.heading, m.speed, m.stepSpeed, m.state, m.hurt, m.actionTime);
+  d.add(m.frameTime, m.kind);
+  addRun(d, m.moveFrames);
+  addRun(d, m.attackFrames);
+  addRun(d, m.hurtFrames);
 }
 
 template <typename Shot>
 void addShots(Digest& d, const Shot* head) {
   for (const Shot* s = head; s; s = s->next) {
-    d.add(s->x), d.add(s->y), d.add(s->speed), d.add(s->damage), d.add(s->heading);
+    d.add(s->x, s->y, s->speed, s->damage, s->heading);
     d.addPicture(s->image);
   }
   d.add(std::uint8_t(0xFF));  // the end of the list
@@ -59,9 +66,9 @@ void addShots(Digest& d, const Shot* head) {
 
 void addBombs(Digest& d) {
   for (const Boom* b = booms; b; b = b->next) {
-    d.add(b->x), d.add(b->y), d.add(b->speed), d.add(b->damage), d.add(b->fuse), d.add(b->targetX), d.add(b->targetY);
-    d.add(b->heading), d.add(b->moving), d.add(b->blastSoundPlayed), d.add(b->blastFrame), d.add(b->blastSize);
-    d.add(b->blastFrameTime), d.add(b->kicked), d.add(b->kickX), d.add(b->kickY), d.add(b->kickFlown);
+    d.add(b->x, b->y, b->speed, b->damage, b->fuse, b->targetX, b->targetY);
+    d.add(b->heading, b->moving, b->blastSoundPlayed, b->blastFrame, b->blastSize);
+    d.add(b->blastFrameTime, b->kicked, b->kickX, b->kickY, b->kickFlown);
     d.addPicture(b->image);
   }
   d.add(std::uint8_t(0xFF));
@@ -72,12 +79,12 @@ void addBombs(Digest& d) {
 std::uint64_t worldDigest() {
   Digest d;
   addPlayer(d, player);
-  for (const MonsterKind& k : monsterKinds) d.add(k.hitPoints), d.add(k.damage), d.add(k.speed), d.add(k.kind);
+  for (const MonsterKind& k : monsterKinds) d.add(k.hitPoints, k.damage, k.speed, k.kind);
   for (const Monster& m : monsters) addMonster(d, m);
   addShots(d, playerShots);
   addShots(d, enemyShots);
   addBombs(d);
-  for (const Meat* m = meats; m; m = m->next) d.add(m->x), d.add(m->y), d.add(m->frame), d.add(m->frameTime), d.add(m->lifetime);
+  for (const Meat* m = meats; m; m = m->next) d.add(m->x, m->y, m->frame, m->frameTime, m->lifetime);
   d.add(std::uint8_t(0xFF));
   for (const ScoreDigit* s = scoreHead; s; s = s->next) d.add(s->digit);
   return d.value();
