@@ -10,15 +10,14 @@
 #include <X11/Xlib.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/frame_copy.h"
-#include "platform/input.h"
 #include "platform/input_feed.h"
+#include "platform/sdl/sdl_keys.h"
+#include "platform/sdl/surface_frames.h"
 #include "platform/sdl/x11_shared_frames.h"
 
 namespace platform {
@@ -28,7 +27,7 @@ struct NativeWindow {
   int width;
   int height;
   SharedFrames* shared;           // the frame buffers in X shared memory, or null
-  std::uint32_t* ownFrames[2];    // else plain frame buffers, copied to the window surface
+  SurfaceFrames* surface;         // else plain frame buffers, copied to the window surface
   int shownIndex;                 // the buffer last presented, or -1
   bool pointerOutside;            // the cursor left the client area: follow it by querying
   std::uint64_t lastPointerQuery;
@@ -37,29 +36,6 @@ struct NativeWindow {
 namespace {
 
 constexpr std::uint64_t kPointerQueryIntervalMs = 10;
-
-// Virtual-key code of a layout key, or 0 for keys the game's code table does not have.
-int virtualKeyOf(SDL_Keycode key) {
-  if (key >= SDLK_a && key <= SDLK_z) return 'A' + (key - SDLK_a);
-  if (key >= SDLK_0 && key <= SDLK_9) return '0' + (key - SDLK_0);
-  switch (key) {
-    case SDLK_RETURN:
-    case SDLK_KP_ENTER: return kVkReturn;
-    case SDLK_LEFT: return kVkLeft;
-    case SDLK_UP: return kVkUp;
-    case SDLK_RIGHT: return kVkRight;
-    case SDLK_DOWN: return kVkDown;
-    default: return 0;
-  }
-}
-
-int virtualButtonOf(Uint8 button) {
-  switch (button) {
-    case SDL_BUTTON_LEFT: return kVkLButton;
-    case SDL_BUTTON_RIGHT: return kVkRButton;
-    default: return 0;
-  }
-}
 
 // Xlib calls this when the display connection breaks and exits if it returns. Nothing can
 // be shown any more: a fatal failure, one line on standard output and status 1. It is not
@@ -86,57 +62,6 @@ SharedFrames* watchDisplay(SDL_Window* window, int width, int height) {
   if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return nullptr;
   XSetIOErrorHandler(onDisplayLost);
   return createSharedFrames(info.info.x11.display, info.info.x11.window, width, height);
-}
-
-void freeOwnFrames(NativeWindow& native) {
-  for (std::uint32_t*& frame : native.ownFrames) {
-    std::free(frame);
-    frame = nullptr;
-  }
-}
-
-// Plain frame buffers for windows whose display cannot share memory, and SDL's window
-// surface to copy them into. False with a reason when either cannot be made.
-bool makeOwnFrames(NativeWindow& native, std::string& error) {
-  if (!SDL_GetWindowSurface(native.window)) {
-    error = std::string("SDL gave the window no surface (") + SDL_GetError() + ")";
-    return false;
-  }
-  const std::size_t bytes = std::size_t(native.width) * std::size_t(native.height) * 4;
-  for (std::uint32_t*& frame : native.ownFrames) {
-    frame = static_cast<std::uint32_t*>(std::aligned_alloc(64, (bytes + 63) / 64 * 64));
-    if (!frame) {
-      freeOwnFrames(native);
-      error = "no frame of " + std::to_string(native.width) + " x " + std::to_string(native.height) +
-              " pixels can be made";
-      return false;
-    }
-    std::memset(frame, 0, bytes);
-  }
-  return true;
-}
-
-// Copies a plain frame buffer into SDL's window surface and shows it.
-void presentThroughSurface(NativeWindow& native, const std::uint32_t* pixels) {
-  SDL_Surface* surface = SDL_GetWindowSurface(native.window);
-  if (!surface) return;
-  const int columns = std::min(native.width, surface->w);
-  const int rows = std::min(native.height, surface->h);
-  const int sourcePitch = native.width * 4;
-  auto* target = static_cast<std::uint8_t*>(surface->pixels);
-  if (surface->format->format == SDL_PIXELFORMAT_RGB888) {
-    if (surface->pitch == sourcePitch && columns == native.width && rows == native.height) {
-      streamFrameWords(reinterpret_cast<std::uint32_t*>(target), pixels, std::size_t(native.width) * native.height);
-    } else {
-      for (int y = 0; y < rows; ++y)
-        std::memcpy(target + std::size_t(y) * surface->pitch, pixels + std::size_t(y) * native.width,
-                    std::size_t(columns) * 4);
-    }
-  } else {
-    SDL_ConvertPixels(columns, rows, SDL_PIXELFORMAT_RGB888, pixels, sourcePitch, surface->format->format, target,
-                      surface->pitch);
-  }
-  SDL_UpdateWindowSurface(native.window);
 }
 
 // While the cursor is outside the client area no motion events come: read its place.
@@ -187,9 +112,8 @@ NativeWindow* createNativeWindow(int width, int height, const std::string& title
     endSdl();
     return nullptr;
   }
-  auto* native = new NativeWindow{window, width, height, watchDisplay(window, width, height), {nullptr, nullptr},
-                                  -1, false, 0};
-  if (!native->shared && !makeOwnFrames(*native, error)) {
+  auto* native = new NativeWindow{window, width, height, watchDisplay(window, width, height), nullptr, -1, false, 0};
+  if (!native->shared && !(native->surface = createSurfaceFrames(window, width, height, error))) {
     SDL_DestroyWindow(window);
     delete native;
     endSdl();
@@ -201,7 +125,7 @@ NativeWindow* createNativeWindow(int width, int height, const std::string& title
 void destroyNativeWindow(NativeWindow* native) {
   if (!native) return;
   destroySharedFrames(native->shared);
-  freeOwnFrames(*native);
+  destroySurfaceFrames(native->surface);
   SDL_DestroyWindow(native->window);
   delete native;
   endSdl();
@@ -239,14 +163,14 @@ bool pumpNativeEvents(NativeWindow* native) {
 }
 
 std::uint32_t* nativeFrameBuffer(NativeWindow* native, int index) {
-  return native->shared ? sharedFramePixels(native->shared, index) : native->ownFrames[index];
+  return native->shared ? sharedFramePixels(native->shared, index) : surfaceFramePixels(native->surface, index);
 }
 
 void presentNativeBuffer(NativeWindow* native, int index) {
   if (native->shared)
     putSharedFrame(native->shared, index);
   else
-    presentThroughSurface(*native, native->ownFrames[index]);
+    putSurfaceFrame(native->surface, index);
   native->shownIndex = index;
 }
 
