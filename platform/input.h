@@ -33,7 +33,8 @@ bool keyDown(int virtualKey);
 // the buttons it offers when it starts, so that only presses made while it is shown count.
 void forgetPresses(int virtualKey);
 
-// The cursor in window client coordinates (may lie outside 0..width-1 / 0..height-1).
+// The cursor in the coordinates of the window's frame (the working image), whatever size
+// the window is shown at: 0..width-1 / 0..height-1 over the picture, beyond outside it.
 void cursorInClient(int& x, int& y);
 
 }  // namespace platform

@@ -7,7 +7,7 @@ namespace platform {
 // Records a key or mouse button going down or up (virtual-key code, see input.h).
 void recordKey(int virtualKey, bool down);
 
-// Records the cursor position in window client coordinates.
+// Records the cursor position in frame coordinates (see cursorInClient).
 void recordCursor(int x, int y);
 
 // Releases every key and clears every latch (a fresh process, or a test's fresh start).

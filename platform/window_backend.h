@@ -11,16 +11,20 @@ namespace platform {
 struct NativeWindow;
 
 // Creates and shows a window whose client area is width x height, not resizable, with
-// the given title, and its two frame buffers. On failure returns null and sets error to
-// a one-line reason (the game prints "cannot open window: <reason>").
+// the given title, and its two frame buffers of that size. Where the desktop's usable area
+// cannot hold such a window with its window-manager frame, the client area is the largest
+// of the same shape that fits, and frames are shown scaled. On failure returns null and
+// sets error to a one-line reason (the game prints "cannot open window: <reason>").
 NativeWindow* createNativeWindow(int width, int height, const std::string& title, std::string& error);
 
 // Hides and destroys the window.
 void destroyNativeWindow(NativeWindow* window);
 
 // Handles every pending event: keys, buttons and cursor go to the input latch
-// (input_feed.h). Returns true when the user (or the window manager) asked to close the
-// window. A lost connection to the display ends the process at once: "display connection
+// (input_feed.h), the cursor in frame coordinates whatever the window's size. F11 and
+// Alt+Enter toggle fullscreen (the frame scaled to the screen with its shape kept,
+// centred between black bars) and never reach the latch. Returns true when the user (or
+// the window manager) asked to close the window. A lost connection to the display ends the process at once: "display connection
 // lost" on standard output, exit status 1, no static destructors.
 bool pumpNativeEvents(NativeWindow* window);
 
@@ -29,7 +33,8 @@ bool pumpNativeEvents(NativeWindow* window);
 // as the window. Any thread may write a buffer that is not being presented.
 std::uint32_t* nativeFrameBuffer(NativeWindow* window, int index);
 
-// Puts frame buffer index on screen; when it returns, the buffer may be written again.
+// Puts frame buffer index on screen, scaled where the window is not the frame's size;
+// when it returns, the buffer may be written again.
 // When the window is uncovered it shows the last buffer it put again by itself, as a
 // compositing desktop keeps a window's picture: nothing new is copied for it.
 void presentNativeBuffer(NativeWindow* window, int index);

@@ -7,13 +7,14 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  libsdl2-dev libx11-dev libxext-dev libsfml-dev libmpg123-dev libpng-dev
+  libsdl2-dev libx11-dev libxext-dev libxrender-dev libsfml-dev libmpg123-dev libpng-dev
   libfreetype-dev libfontconfig-dev fonts-dejavu-core
   libcairo2-dev libvorbis-dev libmp3lame-dev
   libpixman-1-dev
   zlib1g-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool x11-utils imagemagick python3
+  xvfb xauth xdotool x11-utils imagemagick python3 openbox
+  desktop-file-utils appstream dpkg-dev
   libopenal1
 )
 

@@ -2,7 +2,10 @@
 // frame buffers, and the event pump that feeds keys, buttons and the cursor to the input
 // latch. Window thread only. On a local X display the frame buffers are X shared memory
 // the server reads directly; elsewhere they are plain memory copied into SDL's window
-// surface (no OpenGL) when presented. Depends on SDL2's video subsystem and on Xlib.
+// surface (no OpenGL) when presented. A desktop too small for the window gets a smaller
+// one of the same shape, and F11 or Alt+Enter toggles fullscreen: the frame is then shown
+// scaled, and the cursor is read back in frame coordinates. Depends on SDL2's video
+// subsystem and on Xlib.
 #include "platform/window_backend.h"
 
 #include <SDL.h>
@@ -15,27 +18,36 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/input.h"
 #include "platform/input_feed.h"
+#include "platform/picture_fit.h"
 #include "platform/sdl/sdl_keys.h"
 #include "platform/sdl/surface_frames.h"
+#include "platform/sdl/x11_frame_extents.h"
 #include "platform/sdl/x11_shared_frames.h"
 
 namespace platform {
 
 struct NativeWindow {
   SDL_Window* window;
-  int width;
+  int width;                      // the frame buffers' size
   int height;
   SharedFrames* shared;           // the frame buffers in X shared memory, or null
   SurfaceFrames* surface;         // else plain frame buffers, copied to the window surface
   int shownIndex;                 // the buffer last presented, or -1
   bool pointerOutside;            // the cursor left the client area: follow it by querying
   std::uint64_t lastPointerQuery;
+  int clientWidth;                // the client area now
+  int clientHeight;
+  PictureRect picture;            // where the frame is shown in it
+  bool fullscreen;
+  SDL_Keycode takenEnter;         // the Enter key of an Alt+Enter until it is released, else 0
 };
 
 namespace {
 
 constexpr std::uint64_t kPointerQueryIntervalMs = 10;
+constexpr int kFrameExtentsWaitMs = 300;
 
 // Xlib calls this when the display connection breaks and exits if it returns. Nothing can
 // be shown any more: a fatal failure, one line on standard output and status 1. It is not
@@ -54,14 +66,87 @@ void endSdl() {
   SDL_TLSCleanup();
 }
 
+// The X display and window behind an SDL window; false when SDL does not run on X11.
+bool x11Window(SDL_Window* window, Display*& display, Window& xwindow) {
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return false;
+  display = info.info.x11.display;
+  xwindow = info.info.x11.window;
+  return true;
+}
+
 // On X11: ends the process when the display is lost, and returns the window's frame
 // buffers in shared memory when the display can read them there.
 SharedFrames* watchDisplay(SDL_Window* window, int width, int height) {
-  SDL_SysWMinfo info;
-  SDL_VERSION(&info.version);
-  if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return nullptr;
+  Display* display = nullptr;
+  Window xwindow = 0;
+  if (!x11Window(window, display, xwindow)) return nullptr;
   XSetIOErrorHandler(onDisplayLost);
-  return createSharedFrames(info.info.x11.display, info.info.x11.window, width, height);
+  return createSharedFrames(display, xwindow, width, height);
+}
+
+// Before the window is first shown: where the desktop's usable area cannot hold it with
+// the window manager's frame, makes it the largest of its shape that fits, centred there.
+void fitDesktop(SDL_Window* window, int width, int height) {
+  const int displayIndex = SDL_GetWindowDisplayIndex(window);
+  SDL_Rect usable{};
+  if (displayIndex < 0 || SDL_GetDisplayUsableBounds(displayIndex, &usable) != 0) return;
+  FrameExtents frame;
+  Display* display = nullptr;
+  Window xwindow = 0;
+  if (x11Window(window, display, xwindow)) frame = askFrameExtents(display, xwindow, kFrameExtentsWaitMs);
+  const int borderWidth = frame.left + frame.right, borderHeight = frame.top + frame.bottom;
+  int clientWidth = width, clientHeight = height;
+  fitWindow(width, height, usable.w, usable.h, borderWidth, borderHeight, clientWidth, clientHeight);
+  if (clientWidth == width && clientHeight == height) return;
+  SDL_SetWindowSize(window, clientWidth, clientHeight);
+  // The window manager places the frame's corner where the window is put.
+  SDL_SetWindowPosition(window, usable.x + (usable.w - clientWidth - borderWidth) / 2,
+                        usable.y + (usable.h - clientHeight - borderHeight) / 2);
+}
+
+// The client area's size now and the frame's picture in it.
+void layOut(NativeWindow& native) {
+  SDL_GetWindowSize(native.window, &native.clientWidth, &native.clientHeight);
+  native.picture = fitPicture(native.width, native.height, native.clientWidth, native.clientHeight);
+}
+
+void toggleFullscreen(NativeWindow& native) {
+  const bool fullscreen = !native.fullscreen;
+  if (SDL_SetWindowFullscreen(native.window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) return;
+  native.fullscreen = fullscreen;
+  layOut(native);
+}
+
+// The cursor at window position (x, y), recorded in frame coordinates.
+void recordWindowCursor(const NativeWindow& native, int x, int y) {
+  int frameX = 0, frameY = 0;
+  windowToFrame(native.picture, native.width, native.height, x, y, frameX, frameY);
+  recordCursor(frameX, frameY);
+}
+
+// F11 and Alt+Enter toggle fullscreen and never reach the game: the Enter of an Alt+Enter
+// stays away from the input latch until it is released, even if Alt is let go first.
+// Every other key the game knows goes to the latch.
+void handleKey(NativeWindow& native, const SDL_KeyboardEvent& event) {
+  const SDL_Keycode key = event.keysym.sym;
+  const bool down = event.type == SDL_KEYDOWN;
+  const int virtualKey = virtualKeyOf(key);
+  if (key == native.takenEnter) {
+    if (!down) native.takenEnter = 0;
+    return;
+  }
+  if (down && virtualKey == kVkReturn && (event.keysym.mod & KMOD_ALT)) {
+    native.takenEnter = key;
+    toggleFullscreen(native);
+    return;
+  }
+  if (key == SDLK_F11) {
+    if (down && !event.repeat) toggleFullscreen(native);
+    return;
+  }
+  if (virtualKey) recordKey(virtualKey, down);
 }
 
 // While the cursor is outside the client area no motion events come: read its place.
@@ -72,7 +157,7 @@ void followPointerOutside(NativeWindow* native) {
   int globalX = 0, globalY = 0, windowX = 0, windowY = 0;
   SDL_GetGlobalMouseState(&globalX, &globalY);
   SDL_GetWindowPosition(native->window, &windowX, &windowY);
-  recordCursor(globalX - windowX, globalY - windowY);
+  recordWindowCursor(*native, globalX - windowX, globalY - windowY);
 }
 
 }  // namespace
@@ -106,19 +191,23 @@ NativeWindow* createNativeWindow(int width, int height, const std::string& title
     return nullptr;
   }
   SDL_Window* window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, width,
-                                        height, SDL_WINDOW_SHOWN);
+                                        height, SDL_WINDOW_HIDDEN);
   if (!window) {
     error = std::string("SDL could not create the window (") + SDL_GetError() + ")";
     endSdl();
     return nullptr;
   }
-  auto* native = new NativeWindow{window, width, height, watchDisplay(window, width, height), nullptr, -1, false, 0};
+  fitDesktop(window, width, height);
+  SDL_ShowWindow(window);
+  auto* native = new NativeWindow{window, width, height, watchDisplay(window, width, height), nullptr, -1, false, 0,
+                                  width, height, PictureRect{0, 0, width, height}, false, 0};
   if (!native->shared && !(native->surface = createSurfaceFrames(window, width, height, error))) {
     SDL_DestroyWindow(window);
     delete native;
     endSdl();
     return nullptr;
   }
+  layOut(*native);
   return native;
 }
 
@@ -141,20 +230,20 @@ bool pumpNativeEvents(NativeWindow* native) {
         if (event.window.event == SDL_WINDOWEVENT_CLOSE) closeRequested = true;
         if (event.window.event == SDL_WINDOWEVENT_LEAVE) native->pointerOutside = true;
         if (event.window.event == SDL_WINDOWEVENT_ENTER) native->pointerOutside = false;
-        if (event.window.event == SDL_WINDOWEVENT_EXPOSED && native->shownIndex >= 0)
+        if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) layOut(*native);
+        if ((event.window.event == SDL_WINDOWEVENT_EXPOSED || event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) &&
+            native->shownIndex >= 0)
           presentNativeBuffer(native, native->shownIndex);
         break;
       case SDL_KEYDOWN:
-      case SDL_KEYUP:
-        if (int key = virtualKeyOf(event.key.keysym.sym)) recordKey(key, event.type == SDL_KEYDOWN);
-        break;
+      case SDL_KEYUP: handleKey(*native, event.key); break;
       case SDL_MOUSEBUTTONDOWN:
       case SDL_MOUSEBUTTONUP:
-        recordCursor(event.button.x, event.button.y);
+        recordWindowCursor(*native, event.button.x, event.button.y);
         if (int button = virtualButtonOf(event.button.button))
           recordKey(button, event.type == SDL_MOUSEBUTTONDOWN);
         break;
-      case SDL_MOUSEMOTION: recordCursor(event.motion.x, event.motion.y); break;
+      case SDL_MOUSEMOTION: recordWindowCursor(*native, event.motion.x, event.motion.y); break;
       default: break;
     }
   }
@@ -167,10 +256,11 @@ std::uint32_t* nativeFrameBuffer(NativeWindow* native, int index) {
 }
 
 void presentNativeBuffer(NativeWindow* native, int index) {
-  if (native->shared)
-    putSharedFrame(native->shared, index);
+  const bool ownSize = native->picture.width == native->width && native->picture.height == native->height;
+  if (native->shared && (ownSize || sharedFramesScale(native->shared)))
+    putSharedFrame(native->shared, index, native->picture, native->clientWidth, native->clientHeight);
   else
-    putSurfaceFrame(native->surface, index);
+    putOnSurface(native->window, nativeFrameBuffer(native, index), native->width, native->height, native->picture);
   native->shownIndex = index;
 }
 

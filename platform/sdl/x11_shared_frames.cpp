@@ -1,6 +1,7 @@
 // X shared-memory frames (see x11_shared_frames.h) on the MIT-SHM extension: XShmPutImage
-// on the window, then a round trip so the server is done reading before the frame is
-// handed back. Written on Xlib directly because SDL's window surface is a single buffer.
+// on the window (or a scaled put), then a round trip so the server is done reading before
+// the frame is handed back. Written on Xlib directly because SDL's window surface is a
+// single buffer.
 #include "platform/sdl/x11_shared_frames.h"
 
 #include <X11/Xutil.h>
@@ -9,6 +10,8 @@
 #include <sys/shm.h>
 
 #include <cstring>
+
+#include "platform/sdl/x11_scaled_put.h"
 
 namespace platform {
 
@@ -21,6 +24,7 @@ struct SharedFrames {
   XImage* images[2];
   XShmSegmentInfo segments[2];
   bool attached[2];
+  ScaledPut* scaled;  // null where the server cannot scale
 };
 
 namespace {
@@ -86,7 +90,8 @@ SharedFrames* createSharedFrames(Display* display, Window window, int width, int
     return nullptr;
   XWindowAttributes attributes{};
   if (!XGetWindowAttributes(display, window, &attributes) || !hasWorkingImageLayout(attributes)) return nullptr;
-  auto* frames = new SharedFrames{display, window, nullptr, width, height, {nullptr, nullptr}, {}, {false, false}};
+  auto* frames =
+      new SharedFrames{display, window, nullptr, width, height, {nullptr, nullptr}, {}, {false, false}, nullptr};
   for (int index = 0; index < 2; ++index) {
     if (!makeFrame(*frames, index, attributes.visual, attributes.depth)) {
       destroySharedFrames(frames);
@@ -94,6 +99,9 @@ SharedFrames* createSharedFrames(Display* display, Window window, int width, int
     }
   }
   frames->gc = XCreateGC(display, window, 0, nullptr);
+  XSetForeground(display, frames->gc, 0);  // the bars beside a picture are black
+  frames->scaled = createScaledPut(display, window, attributes, frames->images, frames->segments, width, height,
+                                   serverSharesPixmaps(display));
   return frames;
 }
 
@@ -101,14 +109,29 @@ std::uint32_t* sharedFramePixels(SharedFrames* frames, int index) {
   return reinterpret_cast<std::uint32_t*>(frames->segments[index].shmaddr);
 }
 
-void putSharedFrame(SharedFrames* frames, int index) {
-  XShmPutImage(frames->display, frames->window, frames->gc, frames->images[index], 0, 0, 0, 0,
-               unsigned(frames->width), unsigned(frames->height), False);
+bool sharedFramesScale(SharedFrames* frames) { return frames->scaled != nullptr; }
+
+void putSharedFrame(SharedFrames* frames, int index, const PictureRect& picture, int clientWidth, int clientHeight) {
+  if (picture.width == frames->width && picture.height == frames->height)
+    XShmPutImage(frames->display, frames->window, frames->gc, frames->images[index], 0, 0, picture.x, picture.y,
+                 unsigned(frames->width), unsigned(frames->height), False);
+  else
+    putScaled(frames->scaled, index, picture);
+  PictureRect bars[4];
+  const int count = barsAround(picture, clientWidth, clientHeight, bars);
+  if (count > 0) {
+    XRectangle rectangles[4];
+    for (int i = 0; i < count; ++i)
+      rectangles[i] = XRectangle{short(bars[i].x), short(bars[i].y), static_cast<unsigned short>(bars[i].width),
+                                 static_cast<unsigned short>(bars[i].height)};
+    XFillRectangles(frames->display, frames->window, frames->gc, rectangles, count);
+  }
   XSync(frames->display, False);
 }
 
 void destroySharedFrames(SharedFrames* frames) {
   if (!frames) return;
+  destroyScaledPut(frames->scaled);
   for (int index = 0; index < 2; ++index) {
     XShmSegmentInfo& segment = frames->segments[index];
     if (frames->attached[index]) XShmDetach(frames->display, &segment);
