@@ -10,13 +10,19 @@ E2E_WORK=""
 # This folder: the screen helpers import the shared PPM reader from it.
 export E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 E2E_XVFB_PID=""
+E2E_WM_PID=""
 E2E_GAME_PID=""
 E2E_WID=""
 E2E_WX=0
 E2E_WY=0
+# The client area's size; e2e_locate fails unless it is E2E_SIZE (empty: any size).
+E2E_WW=0
+E2E_WH=0
+E2E_SIZE=1600x960
 
 e2e_cleanup() {
   if [[ -n $E2E_GAME_PID ]] && kill -0 "$E2E_GAME_PID" 2>/dev/null; then kill "$E2E_GAME_PID" 2>/dev/null || true; fi
+  if [[ -n $E2E_WM_PID ]] && kill -0 "$E2E_WM_PID" 2>/dev/null; then kill "$E2E_WM_PID" 2>/dev/null || true; fi
   if [[ -n $E2E_XVFB_PID ]] && kill -0 "$E2E_XVFB_PID" 2>/dev/null; then kill "$E2E_XVFB_PID" 2>/dev/null || true; fi
   if [[ -n $E2E_WORK ]]; then rm -rf "$E2E_WORK"; fi
 }
@@ -70,12 +76,13 @@ e2e_stage_workdir() {
 # e2e_write_table <text>: the working directory's monsterData.txt.
 e2e_write_table() { printf '%s' "$1" >"$E2E_WORK/monsterData.txt"; }
 
-# e2e_start_xvfb: a private X server on a free display; exports DISPLAY.
+# e2e_start_xvfb [<width>x<height>]: a private X server on a free display, its screen
+# 1920x1080 unless given; exports DISPLAY.
 e2e_start_xvfb() {
-  local d n
+  local d n size=${1:-1920x1080}
   for ((d = 100 + RANDOM % 300; ; ++d)); do
     [[ -e /tmp/.X$d-lock || -e /tmp/.X11-unix/X$d ]] && continue
-    Xvfb ":$d" -screen 0 1920x1080x24 -nolisten tcp >"$E2E_WORK/xvfb.log" 2>&1 &
+    Xvfb ":$d" -screen 0 "${size}x24" -nolisten tcp >"$E2E_WORK/xvfb.log" 2>&1 &
     E2E_XVFB_PID=$!
     for ((n = 0; n < 100; ++n)); do
       [[ -e /tmp/.X11-unix/X$d ]] && break
@@ -89,6 +96,34 @@ e2e_start_xvfb() {
     kill "$E2E_XVFB_PID" 2>/dev/null || true
     ((d < 1000)) || e2e_fail "Xvfb did not start: $(cat "$E2E_WORK/xvfb.log")"
   done
+}
+
+# e2e_start_openbox: the openbox window manager on the private server, as on a player's
+# desktop; returns once it manages windows.
+e2e_start_openbox() {
+  local n
+  openbox >"$E2E_WORK/openbox.log" 2>&1 &
+  E2E_WM_PID=$!
+  for ((n = 0; n < 100; ++n)); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && return 0
+    kill -0 "$E2E_WM_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  e2e_fail "openbox did not start: $(cat "$E2E_WORK/openbox.log")"
+}
+
+# e2e_stop_display: stops the game, the window manager and the server (for a script that
+# starts the game on several screens).
+e2e_stop_display() {
+  local pid
+  for pid in "$E2E_GAME_PID" "$E2E_WM_PID" "$E2E_XVFB_PID"; do
+    [[ -n $pid ]] || continue
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+  E2E_GAME_PID=""
+  E2E_WM_PID=""
+  E2E_XVFB_PID=""
 }
 
 # e2e_start_game: starts the game in the working directory and waits for its window;
@@ -108,16 +143,17 @@ e2e_start_game() {
   e2e_locate
 }
 
-# e2e_locate: reads the window's client origin on the screen again (the window may be
-# placed after it first shows) and checks its size.
+# e2e_locate: reads the window's client origin and size on the screen again (the window
+# may be placed after it first shows) and checks the size against E2E_SIZE.
 e2e_locate() {
-  local info w h
+  local info
   info=$(xwininfo -id "$E2E_WID") || e2e_fail "the game window is gone"
   E2E_WX=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
   E2E_WY=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
-  w=$(awk '/^ *Width:/ {print $2}' <<<"$info")
-  h=$(awk '/^ *Height:/ {print $2}' <<<"$info")
-  [[ $w == 1600 && $h == 960 ]] || e2e_fail "window client area is ${w}x${h}, not 1600x960"
+  E2E_WW=$(awk '/^ *Width:/ {print $2}' <<<"$info")
+  E2E_WH=$(awk '/^ *Height:/ {print $2}' <<<"$info")
+  [[ -z $E2E_SIZE || ${E2E_WW}x$E2E_WH == "$E2E_SIZE" ]] ||
+    e2e_fail "window client area is ${E2E_WW}x$E2E_WH, not $E2E_SIZE"
 }
 
 # e2e_wait_exit <seconds>: waits for the game to end and sets E2E_EXIT_STATUS to its exit
