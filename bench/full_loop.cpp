@@ -7,7 +7,12 @@
 // compares the loop's passes (each composes a whole frame and hands it to showFrame) with
 // the bare presents. A bare present copies a frame from memory into a frame buffer of the
 // window and puts it on screen: the same two steps a game frame takes after drawFrame.
+// On a screen too small for a 1600 x 960 window (xvfb-run -a -s "-screen 0 1366x768x24")
+// both windows open at the same smaller size and every present is scaled: the same ratios
+// then set the scaled loop against a bare scaled present. "client_width" and
+// "client_height" say which it was.
 // Without a display it says so and exits 0 without measuring.
+#include <X11/Xlib.h>
 #include <benchmark/benchmark.h>
 
 #include <atomic>
@@ -22,6 +27,7 @@
 #include "game/shell/screens.h"
 #include "platform/frame_copy.h"
 #include "platform/window_backend.h"
+#include "tests/window/x11_probe.h"
 
 namespace {
 
@@ -81,9 +87,23 @@ double barePresentFps(std::string& why, double& presentMs) {
   return fps;
 }
 
+// The game window's client size, read from the X server.
+void gameClientSize(int& width, int& height) {
+  width = height = 0;
+  ::Display* display = x11probe::display();
+  if (!display) return;
+  const Window window = x11probe::findWindowByTitle(display, platform::programTitle());
+  XWindowAttributes attributes{};
+  if (window && XGetWindowAttributes(display, window, &attributes)) {
+    width = attributes.width;
+    height = attributes.height;
+  }
+}
+
 void BM_FullLoopInWindow(benchmark::State& state) {
   std::string why;
   double bareFps = 0, passesPerSecond = 0, screenFps = 0, barePresentMs = 0, loopPresentMs = 0;
+  int clientWidth = 0, clientHeight = 0;
   for (auto _ : state) {
     bareFps = barePresentFps(why, barePresentMs);
     if (bareFps == 0) {
@@ -97,6 +117,7 @@ void BM_FullLoopInWindow(benchmark::State& state) {
     bench_scene::buildBusyScene();
     RoundTimer timer;
     for (int i = 0; i < 20; ++i) playingPass(timer);
+    gameClientSize(clientWidth, clientHeight);
     const std::uint64_t presentsBefore = presents.load(), nsBefore = presentNs.load();
     std::uint64_t passes = 0;
     const auto start = Clock::now();
@@ -124,6 +145,8 @@ void BM_FullLoopInWindow(benchmark::State& state) {
   state.counters["loop_ratio_to_bare_present"] = passesPerSecond / bareFps;
   state.counters["present_ms_bare"] = barePresentMs;
   state.counters["present_ms_in_loop"] = loopPresentMs;
+  state.counters["client_width"] = clientWidth;
+  state.counters["client_height"] = clientHeight;
 }
 
 BENCHMARK(BM_FullLoopInWindow)->Unit(benchmark::kMillisecond)->Iterations(1);
