@@ -23,6 +23,12 @@ void drawItemPictures(Pictures& out);    // meat, white background
 // the meat away, 3 leaves only the bone.
 void drawDrumstick(cairo_t* cr, double cx, double cy, double scale, double angle, int bites);
 
+// The player standing, eyes open, in its 64 x 84 sprite box facing left: the icon's figure.
+void drawPlayerPortrait(cairo_t* cr);
+
+// The game's icon on a size x size canvas, any cairo surface (the PNG and the SVG).
+void drawIcon(cairo_t* cr, double size);
+
 // Parts of the pillow creature shared by the player and the sleeping figure.
 // pillowPath adds the outline of a pillow centred at (cx, cy); bow is how far its edges
 // curve inward. nightcap draws the cap on a body of width w whose top edge is at top.

@@ -593,6 +593,13 @@ void drawDie(Pictures& out) {
 
 }  // namespace
 
+void drawPlayerPortrait(cairo_t* cr) {
+  Pose p;
+  p.eyes = Eyes::Open;
+  p.cheeks = 0.3;
+  drawPillow(cr, p);
+}
+
 void drawPlayerPictures(Pictures& out) {
   drawWalk(out);
   drawDie(out);

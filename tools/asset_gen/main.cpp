@@ -1,11 +1,15 @@
 // asset_gen: draws every picture and synthesises every sound of the game, writes them
-// under <out>/resources/..., then reads them back and checks them.
+// under <out>/resources/..., then reads them back and checks them; or draws the game's
+// icon, a 256 x 256 PNG and an SVG of the same drawing.
 //
 //   asset_gen <out-dir> [--contact-sheet <file.png> [--zoom Z] [--only TEXT]]
 //   asset_gen --check <dir>
+//   asset_gen --icon <dir>        writes <dir>/dream-arena.png and <dir>/dream-arena.svg
 //
 // Exit status 0 when every file is written and passes the checks, 1 otherwise (each
 // problem on its own line on standard error), 2 on a bad command line.
+#include <cairo-svg.h>
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -29,7 +33,8 @@ namespace {
 int usage() {
   std::fprintf(stderr,
                "usage: asset_gen <out-dir> [--contact-sheet <file.png> [--zoom Z] [--only TEXT]]\n"
-               "       asset_gen --check <dir>\n");
+               "       asset_gen --check <dir>\n"
+               "       asset_gen --icon <dir>\n");
   return 2;
 }
 
@@ -96,9 +101,42 @@ int generate(const std::string& root) {
   return status;
 }
 
+constexpr int kIconSize = 256;
+
+// The icon as a PNG, read back and checked, and as an SVG.
+int writeIcons(const std::string& dir) {
+  std::vector<std::string> problems;
+  std::error_code ec;
+  fs::create_directories(dir, ec);
+  if (ec) return report({dir + ": " + ec.message()}, dir);
+  const std::string png = dir + "/dream-arena.png", svg = dir + "/dream-arena.svg";
+  Canvas canvas(kIconSize, kIconSize);
+  drawIcon(canvas.cr(), kIconSize);
+  std::string error;
+  PngInfo info;
+  if (!writePng(png, canvas.surface(), error) || !readPng(png, info, error))
+    problems.push_back(error);
+  else if (info.width != kIconSize || info.height != kIconSize || info.opaquePixels == 0)
+    problems.push_back(png + ": " + std::to_string(info.width) + " x " + std::to_string(info.height) +
+                       ", expected a drawn " + std::to_string(kIconSize) + " x " + std::to_string(kIconSize));
+  cairo_surface_t* surface = cairo_svg_surface_create(svg.c_str(), kIconSize, kIconSize);
+  cairo_svg_surface_set_document_unit(surface, CAIRO_SVG_UNIT_PX);  // icon themes size in pixels
+  cairo_t* cr = cairo_create(surface);
+  drawIcon(cr, kIconSize);
+  cairo_destroy(cr);
+  cairo_surface_finish(surface);
+  if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS)
+    problems.push_back(svg + ": " + cairo_status_to_string(cairo_surface_status(surface)));
+  cairo_surface_destroy(surface);
+  const int status = report(problems, dir);
+  if (status == 0) std::printf("asset_gen: icon written to %s and %s\n", png.c_str(), svg.c_str());
+  return status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 3 && std::string(argv[1]) == "--icon") return writeIcons(argv[2]);
   if (argc == 3 && std::string(argv[1]) == "--check") {
     const int status = report(verifyOutput(argv[2]), argv[2]);
     if (status == 0) std::printf("asset_gen: %s/resources is complete\n", argv[2]);
