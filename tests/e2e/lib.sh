@@ -126,10 +126,11 @@ e2e_stop_display() {
   E2E_XVFB_PID=""
 }
 
-# e2e_start_game: starts the game in the working directory and waits for its window;
-# sets E2E_WID and the window's client origin E2E_WX, E2E_WY on the screen.
+# e2e_start_game [directory]: starts the game in the working directory (or the one given)
+# and waits for its window; sets E2E_WID and the window's client origin E2E_WX, E2E_WY on
+# the screen.
 e2e_start_game() {
-  (cd "$E2E_WORK" && exec "$E2E_GAME") >"$E2E_WORK/out.txt" 2>&1 &
+  (cd "${1:-$E2E_WORK}" && exec "$E2E_GAME") >"$E2E_WORK/out.txt" 2>&1 &
   E2E_GAME_PID=$!
   local n
   for ((n = 0; n < 200; ++n)); do
