@@ -24,6 +24,7 @@
 #include "graphics/image.h"
 #include "graphics/window.h"
 #include "platform/fake/fake_platform.h"
+#include "tools/dream_sim/frame_png.h"
 #include "tools/dream_sim/replay_run.h"
 #include "tools/dream_sim/sim_player.h"
 #include "tools/dream_sim/world_check.h"
@@ -42,6 +43,7 @@ struct Options {
   bool check = false;
   bool frameHash = false;
   std::string replay;
+  std::string png;  // where to write the last composed frame, or empty
 };
 
 void printHelp() {
@@ -67,6 +69,7 @@ void printHelp() {
       "                     real game instead of the simulated player; with --no-frames nothing\n"
       "                     is composed and frame digests go unchecked. Exit status 1 when the\n"
       "                     replay departs from its file, with the pass and what differed\n"
+      "  --png FILE         write the last composed frame (after --ticks ticks) as a PNG file\n"
       "  --help             this text\n"
       "\n"
       "Prints ticks, frames, rounds, deaths, kills, score, peak list lengths, start-up time,\n"
@@ -109,6 +112,9 @@ int parseOptions(int argc, char** argv, Options& options) {
       options.frameHash = true;
     } else if (arg == "--replay" && next && *next) {
       options.replay = next;
+      ++i;
+    } else if (arg == "--png" && next && *next) {
+      options.png = next;
       ++i;
     } else {
       std::fprintf(stderr, "dream-sim: bad option or value: %s%s%s (see --help)\n", arg.c_str(), next ? " " : "",
@@ -162,6 +168,8 @@ class Simulation {
   bool playRound(RoundTimer& timer, bool& countdownPending);
   void gameOver(RoundTimer& timer, bool& countdownPending, bool& anotherRound);
   void printSummary() const;
+  // With --png: writes the working image, the last composed frame. False on failure.
+  bool writePicture() const;
 
   Options options_;
   SimPlayer player_;
@@ -305,12 +313,27 @@ int Simulation::run() {
     if (!anotherRound) break;
   }
   if (roundScores_.size() < rounds_) roundScores_.push_back(scoreValue());
+  const bool pictureWritten = writePicture();
 
   gfx::endDeferredShow();
   setDrawTarget(nullptr);
   gfx::closeGraphics();
   printSummary();
-  return violated_ ? 1 : 0;
+  return violated_ || !pictureWritten ? 1 : 0;
+}
+
+bool Simulation::writePicture() const {
+  if (options_.png.empty()) return true;
+  std::string error;
+  const std::uint32_t* words = pixelBuffer(nullptr);
+  if (!options_.frames || !words) {
+    error = "no frame was composed (--no-frames)";
+  } else if (writeFramePng(options_.png, words, targetWidth(), targetHeight(), error)) {
+    std::printf("picture: %s\n", options_.png.c_str());
+    return true;
+  }
+  std::fprintf(stderr, "dream-sim: %s\n", error.c_str());
+  return false;
 }
 
 void Simulation::printSummary() const {
