@@ -42,6 +42,8 @@ struct NativeWindow {
   PictureRect picture;            // where the frame is shown in it
   bool fullscreen;
   SDL_Keycode takenEnter;         // the Enter key of an Alt+Enter until it is released, else 0
+  Display* display;               // the X display and window, or null and 0 off X11
+  Window xwindow;
 };
 
 namespace {
@@ -106,17 +108,49 @@ void fitDesktop(SDL_Window* window, int width, int height) {
                         usable.y + (usable.h - clientHeight - borderHeight) / 2);
 }
 
-// The client area's size now and the frame's picture in it.
-void layOut(NativeWindow& native) {
-  SDL_GetWindowSize(native.window, &native.clientWidth, &native.clientHeight);
-  native.picture = fitPicture(native.width, native.height, native.clientWidth, native.clientHeight);
+// The client area's size and the frame's picture in it.
+void layOut(NativeWindow& native, int clientWidth, int clientHeight) {
+  native.clientWidth = clientWidth;
+  native.clientHeight = clientHeight;
+  native.picture = fitPicture(native.width, native.height, clientWidth, clientHeight);
 }
 
+// The client area's size as the display has it. SDL's own idea runs ahead of the window
+// manager while fullscreen is toggled, and stays wrong where none acts on the request.
+void layOutAsShown(NativeWindow& native) {
+  XWindowAttributes attributes{};
+  if (native.display && XGetWindowAttributes(native.display, native.xwindow, &attributes)) {
+    layOut(native, attributes.width, attributes.height);
+    return;
+  }
+  int width = 0, height = 0;
+  SDL_GetWindowSize(native.window, &width, &height);
+  layOut(native, width, height);
+}
+
+// Asks the window manager; the picture follows once the window has its new size.
 void toggleFullscreen(NativeWindow& native) {
   const bool fullscreen = !native.fullscreen;
   if (SDL_SetWindowFullscreen(native.window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) return;
   native.fullscreen = fullscreen;
-  layOut(native);
+}
+
+// A new client size from the display: on X11 its ConfigureNotify (SDL's own resize events
+// may come before the window has changed, or without it changing), elsewhere SDL's event.
+bool resizedBy(const NativeWindow& native, const SDL_Event& event, int& width, int& height) {
+  if (native.display && event.type == SDL_SYSWMEVENT && event.syswm.msg->subsystem == SDL_SYSWM_X11) {
+    const XEvent& x = event.syswm.msg->msg.x11.event;
+    if (x.type != ConfigureNotify || x.xconfigure.window != native.xwindow) return false;
+    width = x.xconfigure.width;
+    height = x.xconfigure.height;
+    return width != native.clientWidth || height != native.clientHeight;
+  }
+  if (!native.display && event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+    width = event.window.data1;
+    height = event.window.data2;
+    return true;
+  }
+  return false;
 }
 
 // The cursor at window position (x, y), recorded in frame coordinates.
@@ -200,14 +234,16 @@ NativeWindow* createNativeWindow(int width, int height, const std::string& title
   fitDesktop(window, width, height);
   SDL_ShowWindow(window);
   auto* native = new NativeWindow{window, width, height, watchDisplay(window, width, height), nullptr, -1, false, 0,
-                                  width, height, PictureRect{0, 0, width, height}, false, 0};
+                                  width, height, PictureRect{0, 0, width, height}, false, 0, nullptr, 0};
   if (!native->shared && !(native->surface = createSurfaceFrames(window, width, height, error))) {
     SDL_DestroyWindow(window);
     delete native;
     endSdl();
     return nullptr;
   }
-  layOut(*native);
+  // The window's own X events carry its real size.
+  if (x11Window(window, native->display, native->xwindow)) SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
+  layOutAsShown(*native);
   return native;
 }
 
@@ -224,15 +260,18 @@ bool pumpNativeEvents(NativeWindow* native) {
   bool closeRequested = false;
   SDL_Event event;
   while (SDL_PollEvent(&event)) {
+    int clientWidth = 0, clientHeight = 0;
+    if (resizedBy(*native, event, clientWidth, clientHeight)) {
+      layOut(*native, clientWidth, clientHeight);
+      if (native->shownIndex >= 0) presentNativeBuffer(native, native->shownIndex);
+    }
     switch (event.type) {
       case SDL_QUIT: closeRequested = true; break;
       case SDL_WINDOWEVENT:
         if (event.window.event == SDL_WINDOWEVENT_CLOSE) closeRequested = true;
         if (event.window.event == SDL_WINDOWEVENT_LEAVE) native->pointerOutside = true;
         if (event.window.event == SDL_WINDOWEVENT_ENTER) native->pointerOutside = false;
-        if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) layOut(*native);
-        if ((event.window.event == SDL_WINDOWEVENT_EXPOSED || event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) &&
-            native->shownIndex >= 0)
+        if (event.window.event == SDL_WINDOWEVENT_EXPOSED && native->shownIndex >= 0)
           presentNativeBuffer(native, native->shownIndex);
         break;
       case SDL_KEYDOWN:

@@ -23,6 +23,7 @@
 #include "graphics/graphics_state.h"
 #include "graphics/image.h"
 #include "graphics/window.h"
+#include "helpers/pixel_words.h"
 #include "platform/input.h"
 #include "platform/input_feed.h"
 #include "platform/window_backend.h"
@@ -39,8 +40,8 @@ constexpr int kHeight = 960;
     return ::testing::AssertionFailure() << "read " << screen.size() << " pixels";
   for (std::size_t i = 0; i < screen.size(); ++i)
     if (screen[i] != rgb)
-      return ::testing::AssertionFailure() << "pixel (" << i % kWidth << ", " << i / kWidth << ") is 0x" << std::hex
-                                           << screen[i] << ", expected 0x" << rgb;
+      return ::testing::AssertionFailure() << "pixel (" << i % kWidth << ", " << i / kWidth << ") is "
+                                           << test_pixels::hex(screen[i]) << ", expected " << test_pixels::hex(rgb);
   return ::testing::AssertionSuccess();
 }
 
@@ -173,6 +174,23 @@ TEST_F(OpenWindow, AnUncoveredWindowShowsItsLastFrameAgain) {
   XClearArea(display_, window_, 0, 0, 0, 0, True);  // an Expose event, as when uncovered
   XSync(display_, False);
   EXPECT_TRUE(screenIs(waitForScreen(0x123456, 2000), 0x123456)) << "the last frame is put back, with no showFrame";
+}
+
+// With no window manager to act on it, F11 changes nothing on the screen: the picture
+// stays whole at 1:1 (the backend goes by the window's real size, not by the request).
+TEST_F(OpenWindow, F11WithoutAWindowManagerLeavesThePictureAsItWas) {
+  gfx::beginDeferredShow();
+  ASSERT_TRUE(xdotool("windowfocus --sync " + std::to_string(window_)) || xdotool("windowfocus " + std::to_string(window_)));
+  ASSERT_TRUE(xdotool("key F11"));
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  fillWorkingImage(0x00345678);
+  gfx::showFrame();
+  EXPECT_TRUE(screenIs(waitForScreen(0x345678, 2000), 0x345678));
+  ASSERT_TRUE(xdotool("key F11"));
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  fillWorkingImage(0x00876543);
+  gfx::showFrame();
+  EXPECT_TRUE(screenIs(waitForScreen(0x876543, 2000), 0x876543));
 }
 
 // Where the display shares memory with us, the two frame buffers are shared segments of
