@@ -23,6 +23,7 @@
 #include "graphics/draw.h"
 #include "graphics/image.h"
 #include "graphics/window.h"
+#include "helpers/pixel_words.h"
 #include "platform/input.h"
 #include "platform/input_feed.h"
 #include "platform/window_backend.h"
@@ -70,8 +71,9 @@ void drawCells() {
         expected = cellColour(int(frameX) / 200, int(frameY) / 192);
       }
       if (got != expected)
-        return ::testing::AssertionFailure() << "window pixel (" << x << ", " << y << ") is 0x" << std::hex << got
-                                             << ", expected 0x" << expected << (inside ? "" : " (a black bar)");
+        return ::testing::AssertionFailure() << "window pixel (" << x << ", " << y << ") is " << test_pixels::hex(got)
+                                             << ", expected " << test_pixels::hex(expected)
+                                             << (inside ? "" : " (a black bar)");
     }
   }
   return ::testing::AssertionSuccess();
