@@ -14,7 +14,8 @@ struct FrameExtents {
 
 // Asks the window manager for the frame it will give window (_NET_REQUEST_FRAME_EXTENTS)
 // and waits up to timeoutMs for the answer. All zero when no window manager runs, when it
-// cannot answer such a request, or when it does not answer in time.
+// cannot answer such a request, or when it does not answer in time. Called by the window
+// backend once, after making the window and before showing it.
 FrameExtents askFrameExtents(Display* display, Window window, int timeoutMs);
 
 }  // namespace platform

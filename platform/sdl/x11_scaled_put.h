@@ -15,16 +15,20 @@ struct ScaledPut;
 // attributes are given). The server reads the segments as pixmaps when sharedPixmaps is
 // true; otherwise each put first copies the frame into one pixmap of the server's own.
 // Null when the server has no Render extension or no picture format for the window.
+// Called by the shared frames once they are made.
 ScaledPut* createScaledPut(Display* display, Window window, const XWindowAttributes& attributes, XImage* images[2],
                            XShmSegmentInfo segments[2], int width, int height, bool sharedPixmaps);
 
-// Whether the server can read the frames' segments as pixmaps (MIT-SHM shared pixmaps).
+// Whether the server can read the frames' segments as pixmaps (MIT-SHM shared pixmaps);
+// asked by the shared frames before createScaledPut.
 bool serverSharesPixmaps(Display* display);
 
-// Draws frame index scaled into the window's rectangle picture. Returns at once; the
-// caller syncs with the server before the frame is written again.
+// Draws frame index scaled into the window's rectangle picture; called by the shared
+// frames' put for every frame shown at another size. Returns at once; the caller syncs
+// with the server before the frame is written again.
 void putScaled(ScaledPut* put, int index, const PictureRect& picture);
 
+// Called by the shared frames before their segments go.
 void destroyScaledPut(ScaledPut* put);
 
 }  // namespace platform

@@ -22,13 +22,14 @@ SharedFrames* createSharedFrames(Display* display, Window window, int width, int
 // Frame index (0 or 1): width x height words, rows top to bottom, no gaps; zero at first.
 std::uint32_t* sharedFramePixels(SharedFrames* frames, int index);
 
-// Whether the server can put the frames on screen at another size than their own.
+// Whether the server can put the frames on screen at another size than their own; asked
+// by the window backend's present.
 bool sharedFramesScale(SharedFrames* frames);
 
 // Puts frame index on screen as picture, a rectangle of the client area of clientWidth x
 // clientHeight whose rest turns black, and returns once the server has read the frame, so
 // it may be written again. A picture of another size than the frame's needs
-// sharedFramesScale.
+// sharedFramesScale. Called by the window backend's present.
 void putSharedFrame(SharedFrames* frames, int index, const PictureRect& picture, int clientWidth, int clientHeight);
 
 void destroySharedFrames(SharedFrames* frames);
