@@ -14,7 +14,7 @@ PACKAGES=(
   zlib1g-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool x11-utils imagemagick python3 openbox
-  desktop-file-utils appstream dpkg-dev
+  desktop-file-utils appstream dpkg-dev file
   libopenal1
 )
 
