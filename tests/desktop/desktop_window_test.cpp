@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "game/player/attacks.h"
-#include "game/player/world.h"
-#include "game/shell/game_state.h"
+#include "game/world/game_state.h"
+#include "game/world/world_pass.h"
 #include "graphics/draw.h"
 #include "graphics/image.h"
 #include "graphics/window.h"
