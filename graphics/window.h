@@ -10,8 +10,9 @@
 // Outside deferred mode the window thread makes such a copy by itself at most every 17 ms.
 // The window thread presents the newest frame shown as soon as its last present is done;
 // frames shown in between are never put on screen.
-// The native window keeps the client size it was opened with; a resized working image
-// shows the part that fits.
+// The native window's frame buffers keep the size the window was opened with (the platform
+// may show them scaled, on a small screen or in fullscreen); a resized working image shows
+// the part that fits.
 #pragma once
 #include <atomic>
 #include <condition_variable>
