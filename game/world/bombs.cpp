@@ -27,10 +27,6 @@ int targetJitter() {
   return sign == 1 ? magnitude : -magnitude;
 }
 
-void appendBomb(Boom* bomb) {
-  appendAtTail(booms, bomb);
-}
-
 void explode(Boom& bomb, sf::Sound& voice) {
   const int cx = bomb.x + bomb.image->width() / 2;
   const int cy = bomb.y + bomb.image->height() / 2;
@@ -99,7 +95,7 @@ void dropBomb(const Monster& plane) {
   const int offsetY = targetJitter();
   bomb->targetY = truncToInt(static_cast<float>(offsetY) + player.y + static_cast<float>(playerH / 2) -
                              static_cast<float>(bombH / 2));
-  appendBomb(bomb);
+  appendAtTail(booms, bomb);
 }
 
 void kickBomb(Boom& bomb) {

@@ -32,13 +32,14 @@ struct ReplayStats {
 
 ReplayStats stats;
 bool composeFrames = true;
-IMAGE* sink = nullptr;
+bool drawingIntoSink = false;
 
 void afterPass() {
   // Without frames everything is drawn into a 1 x 1 image from the second pass on.
-  if (!composeFrames && sink == nullptr) {
-    sink = new IMAGE(1, 1);
-    setDrawTarget(sink);
+  if (!composeFrames && !drawingIntoSink) {
+    static IMAGE sink(1, 1);
+    setDrawTarget(&sink);
+    drawingIntoSink = true;
   }
   const bool playing = player.hitPoints > 0;
   if (playing && !stats.playing) ++stats.rounds;
