@@ -16,13 +16,6 @@ namespace {
 
 MonsterAnimation run(IMAGE* first, std::int8_t count) { return MonsterAnimation{first, 0, count}; }
 
-// A random offset of up to limit - 1 pixels with a random sign: sign first, then magnitude.
-int signedOffset(int limit) {
-  int sign = std::rand() % 2;
-  int magnitude = std::rand() % limit;
-  return sign == 1 ? magnitude : -magnitude;
-}
-
 }  // namespace
 
 bool setUpMonsterKind(Monster& monster, std::int8_t kind) {
@@ -92,7 +85,7 @@ void spawnMonsters() {
 void chooseWanderTarget(std::int32_t slot) {
   Monster& m = monsters[slot];
   m.state = kMonsterMoving;
-  const int jitter = signedOffset(12);
+  const int jitter = randomOffset(12);
   const double width = m.moveFrames.images ? m.moveFrames.images[0].width() : 0;
   switch (m.kind) {
     case kShark:
@@ -111,8 +104,8 @@ void chooseWanderTarget(std::int32_t slot) {
     case kPlane:
     case kKing: {
       const int limit = m.kind == kPlane ? 200 : 100;
-      m.targetX = m.x + static_cast<float>(signedOffset(limit));
-      m.targetY = m.y + static_cast<float>(signedOffset(limit));
+      m.targetX = m.x + static_cast<float>(randomOffset(limit));
+      m.targetY = m.y + static_cast<float>(randomOffset(limit));
       break;
     }
     default:

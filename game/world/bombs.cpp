@@ -20,13 +20,6 @@ namespace {
 
 constexpr int kKickDistance = 300;
 
-// A signed offset of up to 19 pixels: sign first, then magnitude.
-int targetJitter() {
-  const int sign = std::rand() % 2;
-  const int magnitude = std::rand() % 20;
-  return sign == 1 ? magnitude : -magnitude;
-}
-
 void explode(Boom& bomb, sf::Sound& voice) {
   const int cx = bomb.x + bomb.image->width() / 2;
   const int cy = bomb.y + bomb.image->height() / 2;
@@ -89,10 +82,10 @@ void dropBomb(const Monster& plane) {
   const int playerH = assets.norImages[0].height();
   const int bombW = assets.boomImage.width();
   const int bombH = assets.boomImage.height();
-  const int offsetX = targetJitter();
+  const int offsetX = randomOffset(20);
   bomb->targetX = truncToInt(static_cast<float>(offsetX) + player.x + static_cast<float>(playerW / 2) -
                              static_cast<float>(bombW / 2));
-  const int offsetY = targetJitter();
+  const int offsetY = randomOffset(20);
   bomb->targetY = truncToInt(static_cast<float>(offsetY) + player.y + static_cast<float>(playerH / 2) -
                              static_cast<float>(bombH / 2));
   appendAtTail(booms, bomb);

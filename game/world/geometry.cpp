@@ -1,7 +1,8 @@
-// The field box test, headings of slopes and truncation to integers.
+// The field box test, random offsets, headings of slopes and truncation to integers.
 #include "game/world/geometry.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 namespace {
@@ -13,6 +14,12 @@ bool within(std::int64_t value, std::int64_t low, std::int64_t high) { return lo
 bool wholeInField(std::int64_t left, std::int64_t top, std::int64_t width, std::int64_t height) {
   return within(left, kField.left, kField.right) && within(top, kField.top, kField.bottom) &&
          within(left + width, kField.left, kField.right) && within(top + height, kField.top, kField.bottom);
+}
+
+int randomOffset(int limit) {
+  const int sign = std::rand() % 2;
+  const int magnitude = std::rand() % limit;
+  return sign == 1 ? magnitude : -magnitude;
 }
 
 double headingOfSlope(float dy, float dx, bool turnAround) {

@@ -19,6 +19,10 @@ bool wholeInField(std::int64_t left, std::int64_t top, std::int64_t width, std::
 // turnAround. Two coinciding points (dx and dy both 0) give 0, never NaN.
 double headingOfSlope(float dy, float dx, bool turnAround);
 
+// A random offset of up to limit - 1 pixels either way: rand() % 2 draws the sign first (1 is
+// positive), then rand() % limit the size. Wander targets and a dropped bomb's aim use it.
+int randomOffset(int limit);
+
 // A float position truncated toward zero to 32 bits; values beyond the 32-bit range
 // saturate and NaN gives 0 (never the undefined conversion).
 std::int32_t truncToInt(float value);
