@@ -325,6 +325,15 @@ go_to() {
 # on success; a hit that cuts the meal short or a missed piece leaves it unset.
 MEAL=""
 MEAL_TRIES=0
+# meat_near <x,y>: the last frame shows a piece of meat there (its frames move the centre a
+# little).
+meat_near() {
+  local piece mx=${1%,*} my=${1#*,}
+  for piece in $MEAT_ALL; do
+    (((${piece%,*} - mx) ** 2 + (${piece#*,} - my) ** 2 <= 400)) && return 0
+  done
+  return 1
+}
 try_meal() {
   local mx=${1%,*} my=${1#*,} hp_before energy_before deadline
   MEAL_TRIES=$((MEAL_TRIES + 1))
@@ -335,13 +344,23 @@ try_meal() {
   sleep 0.3
   frame
   hp_before=$HP energy_before=$ENERGY
+  # Meat lasts 15 s: a piece that is gone before E, or that goes later than the first look
+  # after E, ran out its time rather than being eaten.
+  if ! meat_near "$1"; then
+    e2e_key_up h
+    say "meal $MEAL_TRIES: the meat at $1 ran out its time on the way"
+    return 0
+  fi
   xdotool key e
   e2e_key_up h
+  local looks=0 gone_at_first=0
   deadline=$((SECONDS + 5))
   while ((SECONDS < deadline)); do
     sleep 0.3
     frame
     dead && return 0
+    looks=$((looks + 1))
+    ((looks == 1)) && ! meat_near "$1" && gone_at_first=1
     if ((HP < hp_before)); then say "meal $MEAL_TRIES: hit while eating"; return 0; fi
     # Only a meal raises the hit points; it sets them to 50, though a hit may follow at once.
     if ((HP > hp_before)); then
@@ -356,14 +375,14 @@ try_meal() {
       return 0
     fi
   done
-  # The piece still lies there (its frames move the centre a little): E missed it.
-  local piece
-  for piece in $MEAT_ALL; do
-    if (((${piece%,*} - mx) ** 2 + (${piece#*,} - my) ** 2 <= 400)); then
-      say "meal $MEAL_TRIES: the meat at $1 is still there (E missed it)"
-      return 0
-    fi
-  done
+  if meat_near "$1"; then
+    say "meal $MEAL_TRIES: the meat at $1 is still there (E missed it)"
+    return 0
+  fi
+  if ((!gone_at_first)); then
+    say "meal $MEAL_TRIES: E missed the meat at $1, which then ran out its time"
+    return 0
+  fi
   fail "the meal at $1 did not restore the bars: hit points $hp_before -> $HP, energy $energy_before -> $ENERGY"
 }
 

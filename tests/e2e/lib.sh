@@ -76,26 +76,29 @@ e2e_stage_workdir() {
 # e2e_write_table <text>: the working directory's monsterData.txt.
 e2e_write_table() { printf '%s' "$1" >"$E2E_WORK/monsterData.txt"; }
 
-# e2e_start_xvfb [<width>x<height>]: a private X server on a free display, its screen
-# 1920x1080 unless given; exports DISPLAY.
+# e2e_start_xvfb [<width>x<height>]: a private X server, its screen 1920x1080 unless given;
+# exports DISPLAY once the server answers. The server picks a free display itself and names
+# it only when every socket of it listens (-displayfd): a display chosen here could be taken
+# meanwhile, or half-taken by a server this machine cannot see. -noreset keeps the server up
+# between clients, so a client that connects just as the previous one leaves is not refused.
 e2e_start_xvfb() {
-  local d n size=${1:-1920x1080}
-  for ((d = 100 + RANDOM % 300; ; ++d)); do
-    [[ -e /tmp/.X$d-lock || -e /tmp/.X11-unix/X$d ]] && continue
-    Xvfb ":$d" -screen 0 "${size}x24" -nolisten tcp >"$E2E_WORK/xvfb.log" 2>&1 &
-    E2E_XVFB_PID=$!
-    for ((n = 0; n < 100; ++n)); do
-      [[ -e /tmp/.X11-unix/X$d ]] && break
-      kill -0 "$E2E_XVFB_PID" 2>/dev/null || break
-      sleep 0.1
-    done
-    if [[ -e /tmp/.X11-unix/X$d ]] && kill -0 "$E2E_XVFB_PID" 2>/dev/null; then
-      export DISPLAY=":$d"
-      return 0
-    fi
-    kill "$E2E_XVFB_PID" 2>/dev/null || true
-    ((d < 1000)) || e2e_fail "Xvfb did not start: $(cat "$E2E_WORK/xvfb.log")"
+  local n size=${1:-1920x1080}
+  # Emptied here: the background job opens the file only some time after it starts.
+  : >"$E2E_WORK/display"
+  Xvfb -displayfd 3 -noreset -screen 0 "${size}x24" -nolisten tcp 3>"$E2E_WORK/display" >"$E2E_WORK/xvfb.log" 2>&1 &
+  E2E_XVFB_PID=$!
+  for ((n = 0; n < 100; ++n)); do
+    [[ -s $E2E_WORK/display ]] && break
+    kill -0 "$E2E_XVFB_PID" 2>/dev/null || break
+    sleep 0.1
   done
+  [[ -s $E2E_WORK/display ]] || e2e_fail "Xvfb did not start: $(cat "$E2E_WORK/xvfb.log")"
+  export DISPLAY=":$(head -n1 "$E2E_WORK/display")"
+  for ((n = 0; n < 50; ++n)); do
+    xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  e2e_fail "Xvfb on $DISPLAY does not answer: $(cat "$E2E_WORK/xvfb.log")"
 }
 
 # e2e_start_openbox: the openbox window manager on the private server, as on a player's

@@ -25,7 +25,7 @@ cleanup() {
 trap cleanup EXIT
 
 # -displayfd: the server picks a free display and writes its number once it listens.
-Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp "${server_options[@]}" 3>"$work/display" 2>"$work/xvfb.log" &
+Xvfb -displayfd 3 -noreset -screen 0 "${size}x24" -nolisten tcp "${server_options[@]}" 3>"$work/display" 2>"$work/xvfb.log" &
 server=$!
 for ((n = 0; n < 100; ++n)); do
   [[ -s $work/display ]] && break
