@@ -325,12 +325,13 @@ go_to() {
 # on success; a hit that cuts the meal short or a missed piece leaves it unset.
 MEAL=""
 MEAL_TRIES=0
-# meat_near <x,y>: the last frame shows a piece of meat there (its frames move the centre a
-# little).
+# meat_near <x,y>: the last frame shows that piece of meat still there. Its frames move the
+# centre a little, and the piece turns to face the player, which moves it 28 px sideways.
 meat_near() {
-  local piece mx=${1%,*} my=${1#*,}
+  local piece dx dy mx=${1%,*} my=${1#*,}
   for piece in $MEAT_ALL; do
-    (((${piece%,*} - mx) ** 2 + (${piece#*,} - my) ** 2 <= 400)) && return 0
+    dx=$((${piece%,*} - mx)) dy=$((${piece#*,} - my))
+    ((dx >= -48 && dx <= 48 && dy >= -20 && dy <= 20)) && return 0
   done
   return 1
 }
