@@ -325,6 +325,14 @@ void renderRoundShape(IMAGE* image, const Box& box, bool ellipse, double cornerW
   paintShape(image, part != RoundPart::kArc, outline, interior);
 }
 
+// An arc or a pie: the box's ellipse between the rays to the two angle points.
+void renderBetweenRays(DrawOnImg& device, IMAGE* image, int left, int top, int right, int bottom,
+                       double startAngle, double endAngle, RoundPart part) {
+  Box box = deviceBox(*image, left, top, right, bottom);
+  ArcRays rays = arcRays(device, image, left, top, right, bottom, startAngle, endAngle, box);
+  renderRoundShape(image, box, true, 0, 0, part, &rays);
+}
+
 text::Font* fontOf(DrawContext& c) {
   if (!c.fontFace) c.fontFace = text::fontFor(c.font);
   return c.fontFace;
@@ -788,9 +796,7 @@ void DrawOnImg::eraseRoundRect(int left, int top, int right, int bottom, int cor
 void DrawOnImg::drawArc(int left, int top, int right, int bottom, double startAngle, double endAngle) {
   IMAGE* image = target();
   if (!contextOf(image)) return;
-  Box box = deviceBox(*image, left, top, right, bottom);
-  ArcRays rays = arcRays(*this, image, left, top, right, bottom, startAngle, endAngle, box);
-  renderRoundShape(image, box, true, 0, 0, RoundPart::kArc, &rays);
+  renderBetweenRays(*this, image, left, top, right, bottom, startAngle, endAngle, RoundPart::kArc);
 }
 
 void DrawOnImg::drawPieOutline(int left, int top, int right, int bottom, double startAngle, double endAngle) {
@@ -800,9 +806,7 @@ void DrawOnImg::drawPieOutline(int left, int top, int right, int bottom, double 
 void DrawOnImg::drawPie(int left, int top, int right, int bottom, double startAngle, double endAngle) {
   IMAGE* image = target();
   if (!contextOf(image)) return;
-  Box box = deviceBox(*image, left, top, right, bottom);
-  ArcRays rays = arcRays(*this, image, left, top, right, bottom, startAngle, endAngle, box);
-  renderRoundShape(image, box, true, 0, 0, RoundPart::kPie, &rays);
+  renderBetweenRays(*this, image, left, top, right, bottom, startAngle, endAngle, RoundPart::kPie);
 }
 
 void DrawOnImg::fillPie(int left, int top, int right, int bottom, double startAngle, double endAngle) {
