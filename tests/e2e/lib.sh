@@ -9,6 +9,8 @@ E2E_GAME=""
 E2E_WORK=""
 # This folder: the screen helpers import the shared PPM reader from it.
 export E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# shellcheck source=../helpers/private_display.sh
+source "$E2E_DIR/../helpers/private_display.sh"
 E2E_XVFB_PID=""
 E2E_WM_PID=""
 E2E_GAME_PID=""
@@ -77,42 +79,21 @@ e2e_stage_workdir() {
 e2e_write_table() { printf '%s' "$1" >"$E2E_WORK/monsterData.txt"; }
 
 # e2e_start_xvfb [<width>x<height>]: a private X server, its screen 1920x1080 unless given;
-# exports DISPLAY once the server answers. The server picks a free display itself and names
-# it only when every socket of it listens (-displayfd): a display chosen here could be taken
-# meanwhile, or half-taken by a server this machine cannot see. -noreset keeps the server up
-# between clients, so a client that connects just as the previous one leaves is not refused.
+# exports DISPLAY once the server answers.
 e2e_start_xvfb() {
-  local n size=${1:-1920x1080}
-  # Emptied here: the background job opens the file only some time after it starts.
-  : >"$E2E_WORK/display"
-  Xvfb -displayfd 3 -noreset -screen 0 "${size}x24" -nolisten tcp 3>"$E2E_WORK/display" >"$E2E_WORK/xvfb.log" 2>&1 &
-  E2E_XVFB_PID=$!
-  for ((n = 0; n < 100; ++n)); do
-    [[ -s $E2E_WORK/display ]] && break
-    kill -0 "$E2E_XVFB_PID" 2>/dev/null || break
-    sleep 0.1
-  done
-  [[ -s $E2E_WORK/display ]] || e2e_fail "Xvfb did not start: $(cat "$E2E_WORK/xvfb.log")"
-  export DISPLAY=":$(head -n1 "$E2E_WORK/display")"
-  for ((n = 0; n < 50; ++n)); do
-    xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
-    sleep 0.1
-  done
-  e2e_fail "Xvfb on $DISPLAY does not answer: $(cat "$E2E_WORK/xvfb.log")"
+  local started=0
+  private_xvfb "$E2E_WORK" "${1:-1920x1080}" && started=1
+  E2E_XVFB_PID=$PRIVATE_XVFB_PID
+  ((started)) || e2e_fail "Xvfb did not start or does not answer: $(cat "$E2E_WORK/xvfb.log")"
 }
 
 # e2e_start_openbox: the openbox window manager on the private server, as on a player's
 # desktop; returns once it manages windows.
 e2e_start_openbox() {
-  local n
-  openbox >"$E2E_WORK/openbox.log" 2>&1 &
-  E2E_WM_PID=$!
-  for ((n = 0; n < 100; ++n)); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && return 0
-    kill -0 "$E2E_WM_PID" 2>/dev/null || break
-    sleep 0.1
-  done
-  e2e_fail "openbox did not start: $(cat "$E2E_WORK/openbox.log")"
+  local started=0
+  private_openbox "$E2E_WORK" && started=1
+  E2E_WM_PID=$PRIVATE_WM_PID
+  ((started)) || e2e_fail "openbox did not start: $(cat "$E2E_WORK/openbox.log")"
 }
 
 # e2e_stop_display: stops the game, the window manager and the server (for a script that

@@ -24,25 +24,15 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# -displayfd: the server picks a free display and writes its number once it listens.
-Xvfb -displayfd 3 -noreset -screen 0 "${size}x24" -nolisten tcp "${server_options[@]}" 3>"$work/display" 2>"$work/xvfb.log" &
-server=$!
-for ((n = 0; n < 100; ++n)); do
-  [[ -s $work/display ]] && break
-  kill -0 "$server" 2>/dev/null || { cat "$work/xvfb.log" >&2; exit 1; }
-  sleep 0.1
-done
-export DISPLAY=":$(head -n1 "$work/display")"
-
-openbox >"$work/openbox.log" 2>&1 &
-manager=$!
-# The window manager is ready once it has claimed the screen and announced itself.
-for ((n = 0; n < 100; ++n)); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
-  kill -0 "$manager" 2>/dev/null || { cat "$work/openbox.log" >&2; exit 1; }
-  sleep 0.1
-done
-xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" || { echo "openbox did not start" >&2; exit 1; }
+source "$(dirname "$0")/private_display.sh"
+started=0
+private_xvfb "$work" "$size" "${server_options[@]}" && started=1
+server=$PRIVATE_XVFB_PID
+((started)) || { cat "$work/xvfb.log" >&2; exit 1; }
+started=0
+private_openbox "$work" && started=1
+manager=$PRIVATE_WM_PID
+((started)) || { echo "openbox did not start: $(cat "$work/openbox.log")" >&2; exit 1; }
 
 status=0
 "$@" || status=$?
