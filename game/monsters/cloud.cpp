@@ -9,11 +9,11 @@
 #include "game/monsters/behaviours.h"
 #include "game/monsters/spawner.h"
 #include "game/world/enemy_shots.h"
+#include "game/world/game_clock.h"
 #include "game/world/game_state.h"
 #include "game/world/geometry.h"
 #include "game/world/lists.h"
 #include "game/world/movement.h"
-#include "platform/clock.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ void fireWaterShot(Monster& cloud) {
 void cloudBehaviour(std::int32_t slot) {
   static sf::Sound voice(assets.waterShootSound);
   Monster& m = monsters[slot];
-  const std::uint64_t now = platform::tickCount();
+  const std::uint64_t now = gameTickCount();
   if (m.state == kMonsterIdle) {
     if (now - m.actionTime <= 6000) return;
     if (std::rand() % 10 >= 4) {

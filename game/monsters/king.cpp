@@ -8,15 +8,15 @@
 #include "game/assets/voice.h"
 #include "game/monsters/behaviours.h"
 #include "game/monsters/spawner.h"
+#include "game/world/game_clock.h"
 #include "game/world/game_state.h"
 #include "game/world/movement.h"
-#include "platform/clock.h"
 
 void kingBehaviour(std::int32_t slot) {
   static sf::Sound voice(assets.kingAtkSound);
   Monster& m = monsters[slot];
   if (m.state != kMonsterIdle) return;
-  const std::uint64_t now = platform::tickCount();
+  const std::uint64_t now = gameTickCount();
   if (now - m.actionTime <= 3000) return;
   if (std::rand() % 10 <= 5) {
     chooseWanderTarget(slot);

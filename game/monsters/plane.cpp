@@ -9,11 +9,11 @@
 #include "game/monsters/spawner.h"
 #include "game/world/bombs.h"
 #include "game/world/enemy_shots.h"
+#include "game/world/game_clock.h"
 #include "game/world/game_state.h"
 #include "game/world/geometry.h"
 #include "game/world/lists.h"
 #include "game/world/movement.h"
-#include "platform/clock.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ void planeBehaviour(std::int32_t slot) {
   static sf::Sound planeVoice(assets.planeSound);
   Monster& m = monsters[slot];
   if (m.state != kMonsterIdle) return;
-  const std::uint64_t now = platform::tickCount();
+  const std::uint64_t now = gameTickCount();
   if (now - m.actionTime <= 4000) return;
   const int r = std::rand() % 10;
   if (r < 3) {

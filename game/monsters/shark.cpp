@@ -8,10 +8,10 @@
 #include "game/monsters/behaviours.h"
 #include "game/monsters/spawner.h"
 #include "game/world/collision.h"
+#include "game/world/game_clock.h"
 #include "game/world/game_state.h"
 #include "game/world/geometry.h"
 #include "game/world/movement.h"
-#include "platform/clock.h"
 
 void sharkBehaviour(std::int32_t slot) {
   static sf::Sound voice(assets.sharkRollSound);
@@ -23,7 +23,7 @@ void sharkBehaviour(std::int32_t slot) {
   const bool playerNear = rectsOverlap(truncToInt(player.x), truncToInt(player.y), assets.norImages[0],
                                        truncToInt(m.x - w), truncToInt(m.x + 2 * w), truncToInt(m.y - h),
                                        truncToInt(m.y + 2 * h));
-  const std::uint64_t now = platform::tickCount();
+  const std::uint64_t now = gameTickCount();
   if (playerNear && now - m.actionTime > 3000) {
     m.state = kMonsterAttacking;
     m.stepSpeed = 3 * m.speed;

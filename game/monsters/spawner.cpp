@@ -8,9 +8,9 @@
 
 #include "game/assets/catalogue.h"
 #include "game/monsters/behaviours.h"
+#include "game/world/game_clock.h"
 #include "game/world/game_state.h"
 #include "game/world/geometry.h"
-#include "platform/clock.h"
 
 namespace {
 
@@ -73,7 +73,7 @@ void spawnMonsters() {
     m.moveFrames.frame = 0;
     m.attackFrames.frame = 0;
     m.hurtFrames.frame = 0;
-    m.actionTime = platform::tickCount();
+    m.actionTime = gameTickCount();
     m.frameTime = 0;
     m.kind = code;
     m.speed = kind.speed;

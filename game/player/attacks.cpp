@@ -9,11 +9,11 @@
 #include "game/assets/voice.h"
 #include "game/player/key_reader.h"
 #include "game/world/damage.h"
+#include "game/world/game_clock.h"
 #include "game/world/game_state.h"
 #include "game/world/geometry.h"
 #include "game/world/lists.h"
 #include "game/world/movement.h"
-#include "platform/clock.h"
 #include "platform/input.h"
 
 void playerStrike(KeyReader& keys) {
@@ -58,7 +58,7 @@ void playerSpecial(KeyReader& keys) {
 void fireShot() {
   const int w = assets.norImages[0].width();
   const int h = assets.norImages[0].height();
-  player.lastAttackTime = platform::tickCount();
+  player.lastAttackTime = gameTickCount();
   platform::cursorInClient(player.aimX, player.aimY);
   auto* shot = newListElement<PlayerShot>("enquene malloc fail\n");
   player.ammo -= 1;

@@ -10,10 +10,10 @@
 #include "game/player/attacks.h"
 #include "game/player/key_reader.h"
 #include "game/world/collision.h"
+#include "game/world/game_clock.h"
 #include "game/world/game_state.h"
 #include "game/world/geometry.h"
 #include "game/world/lists.h"
-#include "platform/clock.h"
 #include "platform/input.h"
 
 namespace {
@@ -80,7 +80,7 @@ void updatePlayer() {
     s = 2 * s;
     player.energy -= 1;
   }
-  const std::uint64_t now = platform::tickCount();
+  const std::uint64_t now = gameTickCount();
   if (keys.either('J', '1') && player.energy > 0) {
     if (now - player.lastAttackTime > 400) {
       player.lastAttackTime = now;

@@ -3,11 +3,11 @@
 #pragma once
 #include <cstdint>
 
-#include "platform/clock.h"
+#include "game/world/game_clock.h"
 
 template <typename Counter>
 void stepAfter(std::uint64_t& stamp, std::uint64_t interval, Counter& counter) {
-  const std::uint64_t now = platform::tickCount();
+  const std::uint64_t now = gameTickCount();
   if (now - stamp > interval) {
     counter += 1;
     stamp = now;

@@ -8,7 +8,6 @@
 #include "game/world/game_state.h"
 #include "game/world/geometry.h"
 #include "graphics/image.h"
-#include "platform/clock.h"
 
 namespace {
 

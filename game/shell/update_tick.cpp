@@ -3,10 +3,10 @@
 
 #include "game/monsters/spawner.h"
 #include "game/player/controls.h"
+#include "game/world/game_clock.h"
 #include "game/world/game_state.h"
 #include "game/world/shot_hits.h"
 #include "game/world/world_pass.h"
-#include "platform/clock.h"
 
 namespace {
 
@@ -25,8 +25,8 @@ void updateTick(bool withPlayer) {
 }
 
 bool updateIfDue(RoundTimer& timer, bool withPlayer) {
-  if (platform::tickCount() - timer.lastUpdateTick <= kUpdateIntervalMs) return false;
+  if (gameTickCount() - timer.lastUpdateTick <= kUpdateIntervalMs) return false;
   updateTick(withPlayer);
-  timer.lastUpdateTick = platform::tickCount();
+  timer.lastUpdateTick = gameTickCount();
   return true;
 }

@@ -1,6 +1,8 @@
 // Putting the whole game state back to its program-start values.
 #include "game/world/game_state.h"
 
+#include "game/world/game_clock.h"
+
 void clearGameState() {
   freeScore();
   freeBooms();
@@ -13,4 +15,5 @@ void clearGameState() {
   for (Monster& slot : monsters) slot = Monster{};
   sleepX = 0;
   sleepY = 0;
+  resetGameClock();
 }

@@ -5,6 +5,6 @@
 #include "game/world/run_state.h"
 
 // Puts the whole game state back as it is at program start (tests and the headless driver):
-// the player's specialCooldown 60, every other number 0, every list freed and empty. The
-// window handle is kept.
+// the player's specialCooldown 60, every other number 0, every list freed and empty, the
+// game clock running with no time stood still. The window handle is kept.
 void clearGameState();

@@ -4,10 +4,10 @@
 
 #include <cstdlib>
 
+#include "game/world/game_clock.h"
 #include "game/world/game_state.h"
 #include "game/world/geometry.h"
 #include "game/world/lists.h"
-#include "platform/clock.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ void onMonsterKilled(std::int32_t slot) {
   piece->x = truncToInt(monsters[slot].x);
   piece->y = truncToInt(monsters[slot].y);
   piece->frame = 0;
-  piece->frameTime = platform::tickCount();
+  piece->frameTime = gameTickCount();
   piece->lifetime = 1500;
   appendAtTail(meats, piece);
 }

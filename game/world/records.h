@@ -1,7 +1,7 @@
 // The game's records: the player, the monster kinds and slots, and the elements of the
 // five lists (player shots, enemy shots, bombs, meat, score digits). Positions are window
 // pixels of the top-left corner (y downward); headings are radians from +x toward +y;
-// tick counts are milliseconds of platform::tickCount().
+// tick counts are milliseconds of the game clock (game_clock.h).
 #pragma once
 #include <cstdint>
 
