@@ -1,6 +1,6 @@
 // The shared collision, movement and damage rules: corner hit test, arena push, move steps,
-// hits on the player and area hits on monsters and bombs, and their guards (no NaN, no
-// hit-point wrap).
+// hits on the player, area hits on monsters and bombs, a kicked bomb's flight, and their
+// guards (no NaN, no hit-point wrap).
 #include <cmath>
 #include <cstdlib>
 
@@ -334,6 +334,44 @@ TEST_F(RulesTest, AKickedBombFliesItsThreeHundredPixelsStraight) {
     }
     EXPECT_EQ(bomb->x, truncToInt(300 + std::cos(heading) * 300)) << "kick from (" << kick.playerX << ", " << kick.playerY << ")";
     EXPECT_EQ(bomb->y, truncToInt(300 + std::sin(heading) * 300)) << "kick from (" << kick.playerX << ", " << kick.playerY << ")";
+  }
+}
+
+TEST_F(RulesTest, ABombKickedAgainFliesAFreshThreeHundredPixelsFromWhereTheKickFoundIt) {
+  // The second kick comes while the first flight is under way, or after it has ended.
+  for (int firstPasses : {20, 100}) {
+    clearGameState();
+    freshPlayerAt(100, 300);
+    Boom* bomb = addBomb(300, 300);
+    bomb->fuse = 10000;
+    kickBomb(*bomb);
+    for (int pass = 1; pass < firstPasses; ++pass) moveBooms();
+    const char* when = firstPasses == 20 ? "kicked again in flight" : "kicked again after its flight";
+    ASSERT_EQ(bomb->moving, firstPasses == 20 ? 1 : 0) << when;
+
+    const int fromX = bomb->x, fromY = bomb->y;
+    freshPlayerAt(fromX - 200.0f, fromY - 150.0f);
+    kickBomb(*bomb);
+    const double heading = bomb->heading;
+    int lastX = bomb->x, lastY = bomb->y, passes = 0;
+    bool jumped = false;
+    for (; bomb->moving && passes < 100 && !jumped; ++passes) {
+      moveBooms();
+      jumped = std::hypot(bomb->x - lastX, bomb->y - lastY) > 8.0;
+      EXPECT_FALSE(jumped) << when << " at (" << fromX << ", " << fromY << "): pass " << passes + 1
+                           << " of the new flight jumped from (" << lastX << ", " << lastY << ") to (" << bomb->x << ", "
+                           << bomb->y << "), kickFlown " << bomb->kickFlown;
+      lastX = bomb->x;
+      lastY = bomb->y;
+    }
+    if (jumped) continue;
+    EXPECT_EQ(bomb->moving, 0) << when << ": still flying after 100 passes";
+    EXPECT_EQ(bomb->x, truncToInt(fromX + std::cos(heading) * 300))
+        << when << ": a fresh 300 px from (" << fromX << ", " << fromY << "), but it stopped at (" << bomb->x << ", "
+        << bomb->y << ") after " << passes << " passes, kickFlown " << bomb->kickFlown;
+    EXPECT_EQ(bomb->y, truncToInt(fromY + std::sin(heading) * 300))
+        << when << ": a fresh 300 px from (" << fromX << ", " << fromY << "), but it stopped at (" << bomb->x << ", "
+        << bomb->y << ") after " << passes << " passes, kickFlown " << bomb->kickFlown;
   }
 }
 
