@@ -3,6 +3,7 @@
 // guards (no NaN, no hit-point wrap).
 #include <cmath>
 #include <cstdlib>
+#include <string>
 
 #include "game/player/attacks.h"
 #include "game/player/key_reader.h"
@@ -38,6 +39,15 @@ Boom* addBomb(int x, int y) {
 }
 
 bool finite(float v) { return std::isfinite(v); }
+
+// The player's move state and invulnerability, as one line a failure can print.
+std::string moveOutcome() {
+  const char* state = player.state == Free      ? "Free"
+                      : player.state == Dashing ? "Dashing"
+                      : player.state == KnockedBack ? "KnockedBack"
+                                                    : "another state";
+  return std::string(state) + ", invulnerable " + std::to_string(int(player.invulnerable));
+}
 
 }  // namespace
 
@@ -187,6 +197,54 @@ TEST_F(RulesTest, ADashOrKnockBackFromJustPastAnEdgeCarriesOnWhenItHeadsBackIn) 
   freshPlayerAt(-3, 300);
   hitPlayer(-20, 100, 200, 400, -3, 200, 4, 1);
   EXPECT_EQ(player.state, Free) << "along the edge it ends as outside the field";
+}
+
+TEST_F(RulesTest, ADashOrKnockBackFromJustPastTheRightOrTopEdgeCarriesOnOnlyWhenItHeadsBackIn) {
+  struct Case {
+    const char* where;
+    float x, y;
+    double heading;
+    bool carriesOn;
+  };
+  const float pastRight = 1600 - kPlayerW + 3, pastTop = -3;
+  const Case cases[] = {
+      {"past the right edge, heading left", pastRight, 300, kPi, true},
+      {"past the right edge, heading up and left", pastRight, 300, -3 * kPi / 4, true},
+      {"past the right edge, heading right", pastRight, 300, 0, false},
+      {"past the right edge, heading down along it", pastRight, 300, kPi / 2, false},
+      {"past the top edge, heading down", 700, pastTop, kPi / 2, true},
+      {"past the top edge, heading down and right", 700, pastTop, kPi / 4, true},
+      {"past the top edge, heading up", 700, pastTop, -kPi / 2, false},
+      {"past the top edge, heading right along it", 700, pastTop, 0, false},
+  };
+  for (const Case& c : cases) {
+    for (PlayerState move : {Dashing, KnockedBack}) {
+      freshPlayerAt(c.x, c.y);
+      player.state = move;
+      player.invulnerable = move == Dashing;
+      player.heading = c.heading;
+      player.stepSpeed = 15;
+      player.targetX = c.x + static_cast<float>(std::cos(c.heading) * 150);
+      player.targetY = c.y + static_cast<float>(std::sin(c.heading) * 150);
+      playerStep();
+      const std::string what = std::string("a ") + (move == Dashing ? "dash " : "knock-back ") + c.where + " from (" +
+                               std::to_string(int(c.x)) + ", " + std::to_string(int(c.y)) + ")";
+      const std::string expected = !c.carriesOn        ? "Free, invulnerable 0"
+                                   : move == Dashing ? "Dashing, invulnerable 1"
+                                                     : "KnockedBack, invulnerable 0";
+      const std::string outcome = moveOutcome();
+      EXPECT_EQ(outcome, expected) << what << (c.carriesOn ? " carries on" : " ends") << "; now at (" << player.x << ", "
+                                   << player.y << ")";
+      if (outcome != expected) continue;
+      if (c.carriesOn) {
+        EXPECT_EQ(player.x, static_cast<float>(c.x + std::cos(c.heading) * 15)) << what << " takes its step";
+        EXPECT_EQ(player.y, static_cast<float>(c.y + std::sin(c.heading) * 15)) << what << " takes its step";
+      } else {
+        EXPECT_LT(std::hypot(player.x - 800.0, player.y - 380.0), std::hypot(c.x - 800.0, c.y - 380.0))
+            << what << " ends pushed toward the centre, but is at (" << player.x << ", " << player.y << ")";
+      }
+    }
+  }
 }
 
 TEST_F(RulesTest, TwoContactHitsAddUpTheirKnockBack) {
