@@ -1,13 +1,15 @@
 // The replay file keeps every seam answer exactly, pass by pass, in little room: varied and
-// game-shaped traffic written and read back, the size of typical passes, and a writer whose
-// process dies mid-pass.
+// game-shaped traffic written and read back, every step of the clock the coder may meet, the
+// size of typical passes, and a writer whose process dies mid-pass.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <climits>
 #include <cstdint>
+#include <cstdio>
 
+#include "platform/replay/replay_codec.h"
 #include "tests/platform/replay_files.h"
 
 namespace {
@@ -55,6 +57,57 @@ TEST(ReplayRoundTrip, VariedTrafficComesBackExactly) {
   EXPECT_FALSE(reader.cutShort());
   EXPECT_EQ(replayAgainst(reader, passes), "");
   ::unlink(path.c_str());
+}
+
+// What the coder makes of a step of the clock between two passes, decoded again: "" when
+// the stepped reading and the key query after it come back exactly.
+std::string clockStepRoundTrip(std::uint64_t from, std::uint64_t to) {
+  const Passes passes{{clockRead(from)}, {clockRead(to), keyQuery('W', true)}, {clockRead(to)}};
+  platform::ReplayModel writing, reading;
+  platform::startReplayModel(writing, 0x1234);
+  platform::startReplayModel(reading, 0x1234);
+  std::vector<std::uint8_t> bytes;
+  for (const Pass& pass : passes) platform::encodeReplayPass(writing, pass, bytes);
+  std::string hex;
+  for (std::uint8_t b : bytes) {
+    char two[4];
+    std::snprintf(two, sizeof two, " %02x", b);
+    hex += two;
+  }
+  std::size_t at = 0;
+  for (std::size_t p = 0; p < passes.size(); ++p) {
+    Pass got;
+    const platform::ReplayPassResult r = platform::decodeReplayPass(reading, bytes.data(), bytes.size(), at, got);
+    if (r.status != platform::ReplayPassStatus::kWhole)
+      return "pass " + std::to_string(p + 1) + " does not decode (" + (r.fault ? r.fault : "cut short") + "); bytes" + hex;
+    if (got != passes[p]) {
+      std::string read;
+      for (const auto& e : got) read += " [" + platform::describeReplayEvent(e) + "]";
+      return "pass " + std::to_string(p + 1) + " reads back as" + read + "; bytes" + hex;
+    }
+    at = r.end;
+  }
+  return at == bytes.size() ? "" : "bytes left over after the last pass;" + hex;
+}
+
+TEST(ReplayRoundTrip, EveryClockStepComesBackExactly) {
+  // A step that fits the code byte is below its escape value (31); longer ones follow the
+  // code. Every step around that border, and long steps forward and back.
+  std::vector<std::int64_t> steps;
+  for (std::int64_t ms = 0; ms <= 80; ++ms) steps.push_back(ms);
+  for (std::int64_t ms : {127ll, 128ll, 1000ll, 16383ll, 16384ll, 65536ll, 3'600'000ll, 86'400'000ll,
+                          1ll << 32, 1ll << 40, 1ll << 62})
+    steps.push_back(ms);
+  for (std::int64_t ms : {1ll, 29ll, 30ll, 31ll, 32ll, 33ll, 1000ll, 3'600'000ll, 5'000'000'000ll})
+    steps.push_back(-ms);
+  for (std::int64_t step : steps) {
+    const std::uint64_t from = 5'000'000'000ull;
+    EXPECT_EQ(clockStepRoundTrip(from, from + std::uint64_t(step)), "")
+        << "every clock step reads back as recorded: a step of " << step << " ms, from " << from << " to "
+        << from + std::uint64_t(step);
+  }
+  EXPECT_EQ(clockStepRoundTrip(0, UINT64_MAX), "") << "every clock step reads back as recorded: one back across 0";
+  EXPECT_EQ(clockStepRoundTrip(UINT64_MAX, 0), "") << "every clock step reads back as recorded: one on across the top";
 }
 
 TEST(ReplayRoundTrip, GameShapedMinuteComesBackExactlyInUnderAMegabyte) {

@@ -1,10 +1,11 @@
-// The round loop's timing against the fake clock, the screens' input rules, the round reset
-// and the program-start state.
+// The round loop's timing against the fake clock, the order of one world update, the
+// screens' input rules, the round reset and the program-start state.
 #include <cstdlib>
 
 #include "game/render/drawing_counters.h"
 #include "game/shell/screens.h"
 #include "game/shell/startup.h"
+#include "game/shell/update_tick.h"
 #include "platform/clock.h"
 #include "platform/input.h"
 #include "tests/helpers/game_fixture.h"
@@ -44,6 +45,30 @@ TEST_F(RoundTest, UpdateRunsAfterMoreThanTenMillisecondsAtMostOncePerPass) {
   fake::advanceTicks(11);
   playingPass(timer);
   EXPECT_EQ(player.energy, 4);
+}
+
+TEST_F(RoundTest, AShotThatThisUpdatesMoveCarriesOntoAMonsterHitsItInTheSameUpdate) {
+  freshPlayerAt(100, 600);
+  // Four living monsters, so the spawner adds none; only slot 0 stands in the shot's path.
+  placeMonster(0, 800, 300, 100);
+  placeMonster(1, 1300, 100, 100);
+  placeMonster(2, 1300, 600, 100);
+  placeMonster(3, 300, 100, 100);
+  auto* shot = static_cast<PlayerShot*>(std::calloc(1, sizeof(PlayerShot)));
+  shot->x = 775;  // 10 px wide: its right edge 15 px short of the monster, one 20 px step away
+  shot->y = 320;
+  shot->speed = 20;
+  shot->damage = 3;
+  shot->heading = 0;
+  shot->image = &assets.plrBulletImage;
+  appendAtTail(playerShots, shot);
+  updateTick(true);
+  EXPECT_EQ(monsters[0].hitPoints, 97) << "the update's move carried the shot from x 775 onto the monster at x 800: "
+                                          "the hit belongs to the same update";
+  EXPECT_EQ(playerShots, nullptr) << "the shot that hit is used up in the same update; one is left at ("
+                                  << (playerShots ? playerShots->x : 0.0f) << ", " << (playerShots ? playerShots->y : 0.0f)
+                                  << ")";
+  for (int slot = 1; slot < 4; ++slot) EXPECT_EQ(monsters[slot].hitPoints, 100) << "slot " << slot << " is out of the way";
 }
 
 TEST_F(RoundTest, CountdownFreezesTheWorldForFourSeconds) {

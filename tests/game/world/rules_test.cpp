@@ -1,8 +1,9 @@
 // The shared collision, movement and damage rules: corner hit test, arena push, move steps,
-// hits on the player and area hits on monsters and bombs, and their guards (no NaN, no
-// hit-point wrap).
+// hits on the player, area hits on monsters and bombs, a kicked bomb's flight, and their
+// guards (no NaN, no hit-point wrap).
 #include <cmath>
 #include <cstdlib>
+#include <string>
 
 #include "game/player/attacks.h"
 #include "game/player/key_reader.h"
@@ -38,6 +39,15 @@ Boom* addBomb(int x, int y) {
 }
 
 bool finite(float v) { return std::isfinite(v); }
+
+// The player's move state and invulnerability, as one line a failure can print.
+std::string moveOutcome() {
+  const char* state = player.state == Free      ? "Free"
+                      : player.state == Dashing ? "Dashing"
+                      : player.state == KnockedBack ? "KnockedBack"
+                                                    : "another state";
+  return std::string(state) + ", invulnerable " + std::to_string(int(player.invulnerable));
+}
 
 }  // namespace
 
@@ -189,6 +199,54 @@ TEST_F(RulesTest, ADashOrKnockBackFromJustPastAnEdgeCarriesOnWhenItHeadsBackIn) 
   EXPECT_EQ(player.state, Free) << "along the edge it ends as outside the field";
 }
 
+TEST_F(RulesTest, ADashOrKnockBackFromJustPastTheRightOrTopEdgeCarriesOnOnlyWhenItHeadsBackIn) {
+  struct Case {
+    const char* where;
+    float x, y;
+    double heading;
+    bool carriesOn;
+  };
+  const float pastRight = 1600 - kPlayerW + 3, pastTop = -3;
+  const Case cases[] = {
+      {"past the right edge, heading left", pastRight, 300, kPi, true},
+      {"past the right edge, heading up and left", pastRight, 300, -3 * kPi / 4, true},
+      {"past the right edge, heading right", pastRight, 300, 0, false},
+      {"past the right edge, heading down along it", pastRight, 300, kPi / 2, false},
+      {"past the top edge, heading down", 700, pastTop, kPi / 2, true},
+      {"past the top edge, heading down and right", 700, pastTop, kPi / 4, true},
+      {"past the top edge, heading up", 700, pastTop, -kPi / 2, false},
+      {"past the top edge, heading right along it", 700, pastTop, 0, false},
+  };
+  for (const Case& c : cases) {
+    for (PlayerState move : {Dashing, KnockedBack}) {
+      freshPlayerAt(c.x, c.y);
+      player.state = move;
+      player.invulnerable = move == Dashing;
+      player.heading = c.heading;
+      player.stepSpeed = 15;
+      player.targetX = c.x + static_cast<float>(std::cos(c.heading) * 150);
+      player.targetY = c.y + static_cast<float>(std::sin(c.heading) * 150);
+      playerStep();
+      const std::string what = std::string("a ") + (move == Dashing ? "dash " : "knock-back ") + c.where + " from (" +
+                               std::to_string(int(c.x)) + ", " + std::to_string(int(c.y)) + ")";
+      const std::string expected = !c.carriesOn        ? "Free, invulnerable 0"
+                                   : move == Dashing ? "Dashing, invulnerable 1"
+                                                     : "KnockedBack, invulnerable 0";
+      const std::string outcome = moveOutcome();
+      EXPECT_EQ(outcome, expected) << what << (c.carriesOn ? " carries on" : " ends") << "; now at (" << player.x << ", "
+                                   << player.y << ")";
+      if (outcome != expected) continue;
+      if (c.carriesOn) {
+        EXPECT_EQ(player.x, static_cast<float>(c.x + std::cos(c.heading) * 15)) << what << " takes its step";
+        EXPECT_EQ(player.y, static_cast<float>(c.y + std::sin(c.heading) * 15)) << what << " takes its step";
+      } else {
+        EXPECT_LT(std::hypot(player.x - 800.0, player.y - 380.0), std::hypot(c.x - 800.0, c.y - 380.0))
+            << what << " ends pushed toward the centre, but is at (" << player.x << ", " << player.y << ")";
+      }
+    }
+  }
+}
+
 TEST_F(RulesTest, TwoContactHitsAddUpTheirKnockBack) {
   freshPlayerAt(500, 300);
   hitPlayer(400, 700, 200, 500, 450, 300, 4, 1);
@@ -334,6 +392,44 @@ TEST_F(RulesTest, AKickedBombFliesItsThreeHundredPixelsStraight) {
     }
     EXPECT_EQ(bomb->x, truncToInt(300 + std::cos(heading) * 300)) << "kick from (" << kick.playerX << ", " << kick.playerY << ")";
     EXPECT_EQ(bomb->y, truncToInt(300 + std::sin(heading) * 300)) << "kick from (" << kick.playerX << ", " << kick.playerY << ")";
+  }
+}
+
+TEST_F(RulesTest, ABombKickedAgainFliesAFreshThreeHundredPixelsFromWhereTheKickFoundIt) {
+  // The second kick comes while the first flight is under way, or after it has ended.
+  for (int firstPasses : {20, 100}) {
+    clearGameState();
+    freshPlayerAt(100, 300);
+    Boom* bomb = addBomb(300, 300);
+    bomb->fuse = 10000;
+    kickBomb(*bomb);
+    for (int pass = 1; pass < firstPasses; ++pass) moveBooms();
+    const char* when = firstPasses == 20 ? "kicked again in flight" : "kicked again after its flight";
+    ASSERT_EQ(bomb->moving, firstPasses == 20 ? 1 : 0) << when;
+
+    const int fromX = bomb->x, fromY = bomb->y;
+    freshPlayerAt(fromX - 200.0f, fromY - 150.0f);
+    kickBomb(*bomb);
+    const double heading = bomb->heading;
+    int lastX = bomb->x, lastY = bomb->y, passes = 0;
+    bool jumped = false;
+    for (; bomb->moving && passes < 100 && !jumped; ++passes) {
+      moveBooms();
+      jumped = std::hypot(bomb->x - lastX, bomb->y - lastY) > 8.0;
+      EXPECT_FALSE(jumped) << when << " at (" << fromX << ", " << fromY << "): pass " << passes + 1
+                           << " of the new flight jumped from (" << lastX << ", " << lastY << ") to (" << bomb->x << ", "
+                           << bomb->y << "), kickFlown " << bomb->kickFlown;
+      lastX = bomb->x;
+      lastY = bomb->y;
+    }
+    if (jumped) continue;
+    EXPECT_EQ(bomb->moving, 0) << when << ": still flying after 100 passes";
+    EXPECT_EQ(bomb->x, truncToInt(fromX + std::cos(heading) * 300))
+        << when << ": a fresh 300 px from (" << fromX << ", " << fromY << "), but it stopped at (" << bomb->x << ", "
+        << bomb->y << ") after " << passes << " passes, kickFlown " << bomb->kickFlown;
+    EXPECT_EQ(bomb->y, truncToInt(fromY + std::sin(heading) * 300))
+        << when << ": a fresh 300 px from (" << fromX << ", " << fromY << "), but it stopped at (" << bomb->x << ", "
+        << bomb->y << ") after " << passes << " passes, kickFlown " << bomb->kickFlown;
   }
 }
 
