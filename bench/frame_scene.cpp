@@ -10,6 +10,7 @@
 #include "bench/scene.h"
 #include "bench/timing.h"
 #include "game/render/frame.h"
+#include "game/shell/frame.h"
 #include "game/shell/screens.h"
 #include "platform/fake/fake_platform.h"
 

@@ -24,6 +24,7 @@
 
 #include "bench/scene.h"
 #include "game/render/frame.h"
+#include "game/shell/frame.h"
 #include "game/shell/screens.h"
 #include "platform/frame_copy.h"
 #include "platform/window_backend.h"

@@ -1,17 +1,15 @@
-// Frame composition: everything of the playing and game-over screens, back to front, with
-// the clock-driven animations that run while drawing.
+// Frame composition: everything of the playing and game-over screens, back to front, from
+// the world and what the animation step chose.
 #include "game/render/frame.h"
 
 #include "game/assets/catalogue.h"
 #include "game/assets/sprites.h"
-#include "game/render/animation_step.h"
-#include "game/render/bombs.h"
-#include "game/render/drawing_counters.h"
-#include "game/render/monsters.h"
-#include "game/render/player_pose.h"
+#include "game/render/figures.h"
 #include "game/render/status_bars.h"
+#include "game/world/drawing_counters.h"
 #include "game/world/game_state.h"
 #include "game/world/geometry.h"
+#include "game/world/shown_pictures.h"
 #include "graphics/draw.h"
 #include "graphics/graphics_state.h"
 #include "graphics/image.h"
@@ -23,12 +21,7 @@ constexpr std::uint32_t kPlainCopy = 0x00CC0020;
 constexpr std::uint32_t kScoreColour = 0x0A0A0A;
 constexpr std::uint32_t kScreenTextColour = 0xFF9600;
 
-void drawSleepingFigure() {
-  DrawingCounters& c = drawingCounters;
-  stepAfter(c.sleepFrameTime, 120, c.sleepFrame);
-  c.sleepFrame %= 4;
-  drawSprite(sleepX, sleepY, assets.sleepImages[c.sleepFrame]);
-}
+void drawSleepingFigure() { drawSprite(sleepX, sleepY, assets.sleepImages[drawingCounters.sleepFrame]); }
 
 template <typename Shot>
 void drawShots(const Shot* head) {
@@ -37,13 +30,14 @@ void drawShots(const Shot* head) {
   }
 }
 
+// Each piece faces the player, in the picture the step chose for it.
 void drawMeat() {
-  for (Meat* piece = meats; piece; piece = piece->next) {
-    stepAfter(piece->frameTime, 120, piece->frame);
-    const IMAGE& image = assets.meatImages[piece->frame];
+  const std::vector<std::int8_t>& frames = shownPictures.meatFrames;
+  std::size_t i = 0;
+  for (const Meat* piece = meats; piece && i < frames.size(); piece = piece->next, ++i) {
+    const IMAGE& image = assets.meatImages[frames[i]];
     if (player.x > static_cast<float>(piece->x)) drawSprite(piece->x, piece->y, image);
     else drawSpriteMirrored(piece->x, piece->y, image);
-    if (piece->frame == 3) piece->frame = 0;
   }
 }
 
@@ -60,7 +54,7 @@ void drawScore() {
 
 }  // namespace
 
-void drawFrame() {
+void drawPicture() {
   drawImage(0, 0, &assets.backgroundImage, kPlainCopy);
   drawSleepingFigure();
   drawStatusBars();

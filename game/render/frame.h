@@ -1,10 +1,11 @@
 // Frame composition: background, sleeping figure, status bars, player, monsters, shots,
-// bombs, meat and score, with the clock-driven animations that run while drawing.
+// bombs, meat and score, as the animation step chose them. It reads the world and writes
+// only pixels, so a picture may be drawn twice or not at all.
 #pragma once
 #include <cstdint>
 
-// Composes one whole frame into the working image (which must be the draw target).
-void drawFrame();
+// Composes one whole picture into the working image (which must be the draw target).
+void drawPicture();
 
 constexpr std::uint64_t kFrameDigestStart = 0xCBF29CE484222325ull;
 

@@ -5,6 +5,7 @@
 
 #include "game/world/game_state.h"
 #include "game/world/geometry.h"
+#include "game/world/shown_pictures.h"
 #include "graphics/draw.h"
 
 namespace {
@@ -27,8 +28,9 @@ int barRightEdge(int left, std::int64_t value, int maximum) {
 }
 
 void drawStatusBars() {
-  drawBar(0x0000FF, 100, 810, 840, player.hitPoints, 50);
-  drawBar(0x41DDFF, 100, 860, 890, player.ammo, 30);
-  drawBar(0x61E350, 100, 910, 940, player.energy, 150);
-  drawBar(0xD6AC81, 1000, 910, 940, player.specialCooldown, 60);
+  const ShownPictures& shown = shownPictures;
+  drawBar(0x0000FF, 100, 810, 840, shown.hitPoints, 50);
+  drawBar(0x41DDFF, 100, 860, 890, shown.ammo, 30);
+  drawBar(0x61E350, 100, 910, 940, shown.energy, 150);
+  drawBar(0xD6AC81, 1000, 910, 940, shown.specialCooldown, 60);
 }

@@ -6,5 +6,5 @@
 // double, truncated toward zero.
 int barRightEdge(int left, std::int64_t value, int maximum);
 
-// Draws the four bars with their fill colours.
+// Draws the four bars with their fill colours, at the values the animation step recorded.
 void drawStatusBars();

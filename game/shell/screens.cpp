@@ -4,8 +4,9 @@
 
 #include "game/assets/catalogue.h"
 #include "game/assets/sprites.h"
-#include "game/render/animation_step.h"
+#include "game/world/animation_clock.h"
 #include "game/render/frame.h"
+#include "game/shell/frame.h"
 #include "game/world/run_state.h"
 #include "game/world/world_digest.h"
 #include "graphics/draw.h"

@@ -1,8 +1,8 @@
 // The plane's bombs. A bomb flies 6 pixels per pass until it leaves the field, or (dropped)
 // comes level with its target on either axis, or (kicked) has flown 300 pixels straight away
 // from the player. It explodes when its 200-pass fuse runs out and then hits everything in
-// its blast square once per update until the drawing has shown the blast. Depends on the
-// shared damage rules, the catalogue and the game state.
+// its blast square once per update until the animation step has chosen the blast's last
+// picture. Depends on the shared damage rules, the catalogue and the game state.
 #include "game/world/bombs.h"
 
 #include <SFML/Audio/Sound.hpp>
@@ -11,14 +11,17 @@
 
 #include "game/assets/catalogue.h"
 #include "game/assets/voice.h"
+#include "game/world/animation_clock.h"
 #include "game/world/damage.h"
 #include "game/world/game_state.h"
 #include "game/world/geometry.h"
 #include "game/world/lists.h"
+#include "game/world/shown_pictures.h"
 
 namespace {
 
 constexpr int kKickDistance = 300;
+constexpr int kBlastImageCount = 27;
 
 void explode(Boom& bomb, sf::Sound& voice) {
   const int cx = bomb.x + bomb.image->width() / 2;
@@ -117,5 +120,25 @@ void updateBooms() {
 void moveBooms() {
   for (Boom* bomb = booms; bomb; bomb = bomb->next) {
     if (bomb->blastFrame == 0) flyAndBurn(*bomb);
+  }
+}
+
+void stepBlasts() {
+  std::vector<ShownSprite>& shown = shownPictures.bombs;
+  shown.clear();
+  const IMAGE& sizing = assets.blastImages[0];
+  Boom* bomb = booms;
+  while (bomb) {
+    Boom* next = bomb->next;
+    if (bomb->blastFrame == 0) {
+      shown.push_back({bomb->x, bomb->y, bomb->image, 0});
+    } else {
+      stepAfter(bomb->blastFrameTime, 120, bomb->blastFrame);
+      const int frame = bomb->blastFrame < kBlastImageCount ? bomb->blastFrame : kBlastImageCount;
+      shown.push_back({bomb->x + bomb->image->width() / 2 - sizing.width() / 2,
+                       bomb->y + bomb->image->height() / 2 - sizing.height() / 2, &assets.blastImages[frame - 1], 0});
+      if (bomb->blastFrame >= kBlastImageCount) removeBomb(bomb);
+    }
+    bomb = next;
   }
 }

@@ -24,5 +24,11 @@ void moveBooms();
 // pixels straight away from the player; a resting bomb is set moving and starts a moveBooms.
 void kickBomb(Boom& bomb);
 
-// Unlinks a bomb from booms and frees it (the drawing frees a bomb whose blast was shown).
+// Unlinks a bomb from booms and frees it.
 void removeBomb(Boom* bomb);
+
+// The animation step's part for bombs, in list order: a resting or flying bomb shows its
+// picture; a blast steps through its 27 pictures by the clock (more than 120 ms), centred on
+// the bomb, and the bomb is freed once its last picture has been chosen. Fills
+// shownPictures.bombs.
+void stepBlasts();

@@ -4,6 +4,7 @@
 // tick counts are milliseconds of the game clock (game_clock.h).
 #pragma once
 #include <cstdint>
+#include <vector>
 
 class IMAGE;
 
@@ -130,3 +131,22 @@ enum MonsterState : std::int8_t { kMonsterIdle = 0, kMonsterAttacking = 1, kMons
 
 constexpr int kSlotCount = 7;
 constexpr int kKindCount = 4;
+
+// A picture placed for this pass's drawing; mirrored: drawn left-right mirrored.
+struct ShownSprite {
+  std::int32_t x, y;
+  const IMAGE* image;
+  std::uint8_t mirrored;
+};
+
+// What the animation step chose to show in this pass, for the drawing to read: the bar values
+// as the bars show them (before a meal that ends in this pass), the player's picture, each
+// slot's picture (null: none), the bombs and blasts in list order (a blast shown for the last
+// time, whose bomb is gone, included) and each piece of meat's picture index in list order.
+struct ShownPictures {
+  std::int32_t hitPoints, ammo, energy, specialCooldown;
+  ShownSprite player;
+  const IMAGE* monsters[kSlotCount];
+  std::vector<ShownSprite> bombs;
+  std::vector<std::int8_t> meatFrames;
+};

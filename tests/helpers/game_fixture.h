@@ -9,7 +9,7 @@
 #include <string>
 
 #include "game/assets/catalogue.h"
-#include "game/render/drawing_counters.h"
+#include "game/world/drawing_counters.h"
 #include "game/world/game_state.h"
 #include "game/world/lists.h"
 #include "graphics/graphics_state.h"

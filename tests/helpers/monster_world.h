@@ -10,7 +10,7 @@
 
 #include "game/assets/catalogue.h"
 #include "game/monsters/spawner.h"
-#include "game/render/drawing_counters.h"
+#include "game/world/drawing_counters.h"
 #include "game/world/game_state.h"
 #include "game/world/lists.h"
 #include "graphics/image.h"

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "game/render/frame.h"
+#include "game/shell/frame.h"
 #include "game/shell/screens.h"
 #include "game/shell/startup.h"
 #include "game/world/game_state.h"
@@ -58,8 +59,8 @@ void printHelp() {
       "  --player KIND      random (default): changing intents, fires at monsters, strikes,\n"
       "                     dashes, eats meat that is near; scripted: eats, shoots the nearest\n"
       "                     monster, strikes it when close, dashes every 900 ticks\n"
-      "  --no-frames        compose nothing: the frame rules still run (ends of animations,\n"
-      "                     spent bombs) but draw into a 1 x 1 image\n"
+      "  --no-frames        compose nothing: the animation step still runs (ends of animations,\n"
+      "                     spent bombs); the pictures are not drawn\n"
       "  --check            after every pass, check that every list is consistent (each element\n"
       "                     reachable from its head, links both ways, no cycle) and that no\n"
       "                     position is NaN; the first violation is printed and exits with 1\n"

@@ -1,8 +1,9 @@
 // The king's roar waking the others, and the drawing rules of the monsters: facing,
 // the 120 ms frame steps, the hurt pictures, and the end of the roar and the volley.
 #include "game/assets/voice.h"
+#include "game/monsters/animation.h"
 #include "game/monsters/behaviours.h"
-#include "game/render/monsters.h"
+#include "game/render/figures.h"
 #include "tests/helpers/monster_world.h"
 
 using namespace monster_test;
@@ -64,6 +65,7 @@ TEST_F(King, TwoKingsKeepEachOtherBusy) {
   int steps = 0;
   while (first.state == kMonsterAttacking && steps < 20) {
     advance(121);
+    stepMonsterAnimations();
     drawMonsters();
     ++steps;
   }
@@ -87,6 +89,7 @@ TEST_F(MonsterDrawing, TheKingsHurtPictureIsKingatk1AndThePlaneShowsPlanePngInEv
   king.state = kMonsterMoving;
   king.hurt = 1;
   king.moveFrames.frame = 4;
+  stepMonsterAnimations();
   drawMonsters();
   EXPECT_EQ(screenAt(150, 150), colourOf(assets.kingAtkImages[1]));
   EXPECT_EQ(king.moveFrames.frame, 0);
@@ -96,6 +99,7 @@ TEST_F(MonsterDrawing, TheKingsHurtPictureIsKingatk1AndThePlaneShowsPlanePngInEv
     plane.state = state;
     plane.hurt = state == kMonsterMoving;
     advance(121);
+    stepMonsterAnimations();
     drawMonsters();
     EXPECT_EQ(screenAt(450, 150), colourOf(assets.planeImage)) << "state " << int(state);
   }
@@ -107,9 +111,11 @@ TEST_F(MonsterDrawing, AMonsterFacesThePlayerMirroredWhenThePlayerIsNotToItsRigh
   markLeftColumn(idle, 0x00ABCD);
   placeMonster(0, kShark, 200, 100);
   player.x = 201;
+  stepMonsterAnimations();
   drawMonsters();
   EXPECT_EQ(screenAt(200, 110), 0x00ABCDu) << "drawn as stored";
   player.x = 200;
+  stepMonsterAnimations();
   drawMonsters();
   EXPECT_EQ(screenAt(200 + kSharkW - 1, 110), 0x00ABCDu) << "mirrored";
   paint(idle, kSharkW, kSharkH, 0x112233);
@@ -118,18 +124,22 @@ TEST_F(MonsterDrawing, AMonsterFacesThePlayerMirroredWhenThePlayerIsNotToItsRigh
 TEST_F(MonsterDrawing, MovingMonstersStepEvery120MsAndWrapAfterTheLastPicture) {
   Monster& king = placeMonster(0, kKing, 100, 100);
   king.state = kMonsterMoving;
+  stepMonsterAnimations();
   drawMonsters();
   EXPECT_EQ(king.moveFrames.frame, 1) << "frameTime 0 at spawn: the first drawing steps";
   EXPECT_EQ(screenAt(150, 150), colourOf(assets.kingImages[1]));
   advance(120);
+  stepMonsterAnimations();
   drawMonsters();
   EXPECT_EQ(king.moveFrames.frame, 1);
   for (int frame = 2; frame <= 8; ++frame) {
     advance(121);
+    stepMonsterAnimations();
     drawMonsters();
     ASSERT_EQ(king.moveFrames.frame, frame);
   }
   advance(121);
+  stepMonsterAnimations();
   drawMonsters();
   EXPECT_EQ(screenAt(150, 150), colourOf(assets.kingImages[9]));
   EXPECT_EQ(king.moveFrames.frame, 0) << "king10.png shows for one drawing";
@@ -137,6 +147,7 @@ TEST_F(MonsterDrawing, MovingMonstersStepEvery120MsAndWrapAfterTheLastPicture) {
   Monster& cloud = placeMonster(1, kBlackCloud, 500, 100);
   cloud.state = kMonsterMoving;
   advance(500);
+  stepMonsterAnimations();
   drawMonsters();
   EXPECT_EQ(cloud.moveFrames.frame, 0) << "a single move picture never steps";
 }
@@ -147,11 +158,13 @@ TEST_F(MonsterDrawing, TheCloudsVolleyCyclesFivePicturesAndEndsAfter24Steps) {
   cloud.moveFrames.frame = 0;
   for (int step = 1; step <= 23; ++step) {
     advance(121);
+    stepMonsterAnimations();
     drawMonsters();
     ASSERT_EQ(cloud.state, kMonsterAttacking) << "step " << step;
     ASSERT_EQ(screenAt(150, 150), colourOf(assets.bcAtkImages[step % 5])) << "step " << step;
   }
   advance(121);
+  stepMonsterAnimations();
   drawMonsters();
   EXPECT_EQ(cloud.state, kMonsterIdle);
   EXPECT_EQ(cloud.attackFrames.frame, 0);
@@ -167,6 +180,7 @@ TEST_F(MonsterDrawing, FreeSlotsAndOddStatesDrawNothing) {
   std::uint32_t* screen = pixelBuffer(nullptr);
   screen[150 * 1600 + 150] = 0x00123456;
   screen[150 * 1600 + 450] = 0x00123456;
+  stepMonsterAnimations();
   drawMonsters();
   EXPECT_EQ(screenAt(150, 150), 0x123456u);
   EXPECT_EQ(screenAt(450, 150), 0x123456u);

@@ -6,7 +6,7 @@
 
 #include "game/assets/voice.h"
 #include "game/monsters/behaviours.h"
-#include "game/render/bombs.h"
+#include "game/render/figures.h"
 #include "game/world/bombs.h"
 #include "game/world/damage.h"
 #include "game/world/geometry.h"
@@ -186,6 +186,7 @@ TEST_F(Bombs, TheBlastShowsFramesTwoToTwentySevenCentredAndThenTheBombIsFreed) {
   Boom* bomb = addBomb(400, 300, 0, 0, 0.0, 200);
   addBomb(900, 300, 990, 390, 0.0, 200);
   bomb->blastFrame = 1;
+  stepBlasts();
   drawBooms();
   EXPECT_EQ(bomb->blastFrame, 2) << "the first drawing of a blast steps at once";
   const std::uint32_t* screen = pixelBuffer(nullptr);
@@ -194,13 +195,16 @@ TEST_F(Bombs, TheBlastShowsFramesTwoToTwentySevenCentredAndThenTheBombIsFreed) {
   EXPECT_EQ(screen[cy * 1600 + cx] & 0xFFFFFF, frame2) << "blast2.png centred on the bomb";
   for (int frame = 3; frame < 27; ++frame) {
     advance(121);
+    stepBlasts();
     drawBooms();
     ASSERT_EQ(bomb->blastFrame, frame);
   }
   advance(120);
+  stepBlasts();
   drawBooms();
   EXPECT_EQ(bomb->blastFrame, 26) << "120 ms are not more than 120";
   advance(1);
+  stepBlasts();
   drawBooms();
   ASSERT_EQ(listLength(booms), 1) << "freed after showing blast27.png";
   EXPECT_EQ(booms->x, 900);

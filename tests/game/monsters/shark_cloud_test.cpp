@@ -4,8 +4,9 @@
 #include <cmath>
 
 #include "game/assets/voice.h"
+#include "game/monsters/animation.h"
 #include "game/monsters/behaviours.h"
-#include "game/render/monsters.h"
+#include "game/render/figures.h"
 #include "game/world/collision.h"
 #include "game/world/enemy_shots.h"
 #include "game/world/geometry.h"
@@ -141,6 +142,7 @@ TEST_F(BlackCloud, AVolleyCutShortKeepsItsFrameIndexAndTheNextOneEndsSooner) {
   int steps = 0;
   while (cloud.state == kMonsterAttacking && steps < 40) {
     advance(121);
+    stepMonsterAnimations();
     drawMonsters();
     ++steps;
   }

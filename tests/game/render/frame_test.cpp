@@ -6,10 +6,11 @@
 #include <vector>
 
 #include "game/assets/sprites.h"
-#include "game/render/drawing_counters.h"
 #include "game/render/frame.h"
 #include "game/render/status_bars.h"
+#include "game/shell/frame.h"
 #include "game/world/damage.h"
+#include "game/world/drawing_counters.h"
 #include "game/world/geometry.h"
 #include "graphics/colour.h"
 #include "graphics/draw.h"

@@ -2,7 +2,7 @@
 // screens' input rules, the round reset and the program-start state.
 #include <cstdlib>
 
-#include "game/render/drawing_counters.h"
+#include "game/world/drawing_counters.h"
 #include "game/shell/screens.h"
 #include "game/shell/startup.h"
 #include "game/shell/update_tick.h"

@@ -1,4 +1,4 @@
-// The animation counters of the frame composition: frames of the sleeping figure and of the
+// The animation counters of the animation step: frames of the sleeping figure and of the
 // player's walk, run, strike, shot pose and meal. Zero at program start; a round does not
 // reset them.
 #pragma once

@@ -1,12 +1,9 @@
-// Drawing of the living monsters, slot 0 first: the picture for the slot's state, the
-// clock-driven frame steps (more than 120 ms), the facing toward the player and the end of
-// the cloud's volley and of the king's roar. Depends on sprite compositing and the clock.
-#include "game/render/monsters.h"
+// The monsters' animation step. Depends on the game state and the animation clock rule.
+#include "game/monsters/animation.h"
 
-#include "game/assets/sprites.h"
-#include "game/render/animation_step.h"
+#include "game/world/animation_clock.h"
 #include "game/world/game_state.h"
-#include "game/world/geometry.h"
+#include "game/world/shown_pictures.h"
 #include "graphics/image.h"
 
 namespace {
@@ -16,7 +13,7 @@ constexpr int kVolleySteps = 24;
 // Steps the run's frame when more than 120 ms have passed since the slot's frame clock.
 void stepFrame(Monster& m, MonsterAnimation& run) { stepAfter(m.frameTime, 120, run.frame); }
 
-// The picture of the slot for this pass, or null when nothing is drawn; ends attacks.
+// The picture of the slot for this pass, or null when nothing is shown; ends attacks.
 const IMAGE* pictureOf(Monster& m) {
   switch (m.state) {
     case kMonsterIdle:
@@ -58,14 +55,9 @@ const IMAGE* pictureOf(Monster& m) {
 
 }  // namespace
 
-void drawMonsters() {
-  for (Monster& m : monsters) {
-    if (!m.alive || !m.moveFrames.images) continue;
-    const IMAGE* picture = pictureOf(m);
-    if (!picture) continue;
-    const int x = truncToInt(m.x);
-    const int y = truncToInt(m.y);
-    if (player.x > m.x) drawSprite(x, y, *picture);
-    else drawSpriteMirrored(x, y, *picture);
+void stepMonsterAnimations() {
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    Monster& m = monsters[slot];
+    shownPictures.monsters[slot] = m.alive && m.moveFrames.images ? pictureOf(m) : nullptr;
   }
 }

@@ -1,5 +1,5 @@
 // The animation counters of the frame composition.
-#include "game/render/drawing_counters.h"
+#include "game/world/drawing_counters.h"
 
 DrawingCounters drawingCounters{};
 

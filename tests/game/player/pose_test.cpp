@@ -1,8 +1,8 @@
-// The player's facing while drawing: the held horizontal key decides, else the side it
-// faced last; and the drawing's key reads leave every press for the next update.
+// The player's pose step: the held horizontal key decides the facing, else the side it faced
+// last; its key reads leave every press for the next update; a pose cut short starts again.
 #include "game/player/controls.h"
-#include "game/render/player_pose.h"
-#include "graphics/image.h"
+#include "game/player/pose.h"
+#include "game/world/shown_pictures.h"
 #include "platform/input.h"
 #include "tests/helpers/game_fixture.h"
 
@@ -12,48 +12,40 @@ namespace {
 
 class PlayerPose : public GameTest {
  protected:
-  // Puts the two pixels the test sprite covers back to black before each drawing.
-  void resetWindow() {
-    std::uint32_t* p = pixelBuffer(nullptr);
-    p[0] = p[1] = 0;
+  // The player's pose step for a standing player; true when it chose a mirrored picture.
+  bool shownMirrored() {
+    stepPlayerPose();
+    return shownPictures.player.mirrored != 0;
   }
 };
 
 TEST_F(PlayerPose, PlayerFacesTheHeldKeyElseTheRememberedSide) {
-  IMAGE sprite(2, 1);
-  pixelBuffer(&sprite)[0] = 0xFF0000FFu;  // left pixel blue
-  pixelBuffer(&sprite)[1] = 0xFFFF0000u;  // right pixel red
-  std::uint32_t* p = pixelBuffer(nullptr);
-  const auto drawnMirrored = [&] {
-    resetWindow();
-    drawPlayerSprite(0, 0, sprite);
-    return p[0] == 0x00FF0000u && p[1] == 0x000000FFu;
-  };
+  freshPlayerAt(500, 300);
   player.facingRight = 0;
-  EXPECT_FALSE(drawnMirrored()) << "no key, facing left: as stored";
+  EXPECT_FALSE(shownMirrored()) << "no key, facing left: as stored";
   EXPECT_EQ(player.facingRight, 0);
 
   for (int right : {int(platform::kVkRight), int('D')}) {
     player.facingRight = 0;
     platform::fake::releaseAll();
     platform::fake::holdKey(right);
-    EXPECT_TRUE(drawnMirrored()) << "key " << right << " mirrors";
+    EXPECT_TRUE(shownMirrored()) << "key " << right << " mirrors";
     EXPECT_EQ(player.facingRight, 1);
     platform::fake::releaseAll();
-    EXPECT_TRUE(drawnMirrored()) << "after key " << right << " is released the player stays mirrored";
+    EXPECT_TRUE(shownMirrored()) << "after key " << right << " is released the player stays mirrored";
   }
   for (int left : {int(platform::kVkLeft), int('A')}) {
     player.facingRight = 1;
     platform::fake::releaseAll();
     platform::fake::holdKey(left);
-    EXPECT_FALSE(drawnMirrored()) << "key " << left << " draws as stored";
+    EXPECT_FALSE(shownMirrored()) << "key " << left << " draws as stored";
     EXPECT_EQ(player.facingRight, 0);
   }
   player.facingRight = 0;
   platform::fake::releaseAll();
   platform::fake::holdKey(platform::kVkLeft);
   platform::fake::holdKey('D');
-  EXPECT_TRUE(drawnMirrored()) << "right and left held together face right";
+  EXPECT_TRUE(shownMirrored()) << "right and left held together face right";
   EXPECT_EQ(player.facingRight, 1);
   player.facingRight = 0;
 }
@@ -62,7 +54,7 @@ TEST_F(PlayerPose, DrawingLeavesTapsForTheNextUpdate) {
   freshPlayerAt(500, 300);
   platform::fake::holdKey('D');
   platform::fake::releaseKey('D');
-  drawPlayer();
+  stepPlayerPose();
   updatePlayer();
   EXPECT_EQ(player.x, 505) << "a tap of D between two updates steps the player after a frame was drawn";
 
@@ -70,7 +62,7 @@ TEST_F(PlayerPose, DrawingLeavesTapsForTheNextUpdate) {
   platform::fake::holdKey('D');
   platform::fake::holdKey('H');
   platform::fake::releaseKey('H');
-  drawPlayer();
+  stepPlayerPose();
   updatePlayer();
   EXPECT_EQ(player.x, 510) << "a tap of H between two updates still runs";
 }
@@ -85,19 +77,19 @@ TEST_F(PlayerPose, AnInterruptedAnimationStartsAgainFromItsFirstStep) {
     player.state = animation.state;
     for (int step = 1; step < animation.steps; ++step) {
       platform::fake::advanceTicks(121);
-      drawPlayer();
+      stepPlayerPose();
     }
     ASSERT_EQ(player.state, animation.state) << "one step before its end";
     player.state = KnockedBack;  // a hit cuts it short
-    drawPlayer();
+    stepPlayerPose();
     player.state = Free;
-    drawPlayer();
+    stepPlayerPose();
 
     player.state = animation.state;
     int frames = 0;
     while (player.state == animation.state && frames < 100) {
       platform::fake::advanceTicks(121);
-      drawPlayer();
+      stepPlayerPose();
       ++frames;
     }
     EXPECT_EQ(frames, animation.steps) << "state " << int(animation.state) << " started again after a hit";

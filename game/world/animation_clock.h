@@ -1,5 +1,5 @@
-// The clock rule every animation shares while drawing: when more than interval ms of the
-// tick count have passed since its stamp, a counter moves on by one and is restamped.
+// The clock rule every animation step shares: when more than interval ms of the game clock
+// have passed since its stamp, a counter moves on by one and is restamped.
 #pragma once
 #include <cstdint>
 

@@ -1,4 +1,0 @@
-// Drawing of the living monsters with their facing, animation and attack-end rules.
-#pragma once
-
-void drawMonsters();
