@@ -3,6 +3,7 @@
 
 #include "game/world/animation_clock.h"
 #include "game/world/game_state.h"
+#include "game/world/monster_kinds.h"
 #include "game/world/shown_pictures.h"
 #include "graphics/image.h"
 
@@ -22,7 +23,8 @@ const IMAGE* pictureOf(Monster& m) {
       MonsterAnimation& attack = m.attackFrames;
       m.moveFrames.frame = 0;
       if (attack.frameCount > 1) stepFrame(m, attack);
-      if (m.kind == kBlackCloud) {
+      const MonsterKindRow* row = findMonsterKind(m.kind);
+      if (row && row->attackEnd == AttackEnd::kVolley) {
         const IMAGE* picture = &attack.images[attack.frame % 5];
         if (attack.frame >= kVolleySteps) {
           attack.frame = 0;

@@ -1,52 +1,25 @@
 // Spawning monsters into free slots and the move target that every kind's wander uses.
-// Depends on the game state (kinds, slots, player), the catalogue's picture runs, the
-// behaviours and the shared heading rule.
+// Depends on the game state (kinds, slots, player), the table of monster kinds and the
+// shared heading rule.
 #include "game/monsters/spawner.h"
 
 #include <cmath>
 #include <cstdlib>
 
 #include "game/assets/catalogue.h"
-#include "game/monsters/behaviours.h"
 #include "game/world/game_clock.h"
 #include "game/world/game_state.h"
 #include "game/world/geometry.h"
-
-namespace {
-
-MonsterAnimation run(IMAGE* first, std::int8_t count) { return MonsterAnimation{first, 0, count}; }
-
-}  // namespace
+#include "game/world/monster_kinds.h"
 
 bool setUpMonsterKind(Monster& monster, std::int8_t kind) {
-  switch (kind) {
-    case kShark:
-      monster.behaviour = sharkBehaviour;
-      monster.moveFrames = run(assets.sharkMoveImages, 8);
-      monster.attackFrames = run(&assets.sharkAtkImage, 1);
-      monster.hurtFrames = run(&assets.sharkHittedImage, 1);
-      return true;
-    case kBlackCloud:
-      monster.behaviour = cloudBehaviour;
-      monster.moveFrames = run(&assets.blackCloudImage, 1);
-      monster.attackFrames = run(assets.bcAtkImages, 5);
-      monster.hurtFrames = run(&assets.bcHittedImage, 1);
-      return true;
-    case kPlane:
-      monster.behaviour = planeBehaviour;
-      monster.moveFrames = run(&assets.planeImage, 1);
-      monster.attackFrames = run(&assets.planeImage, 1);
-      monster.hurtFrames = run(&assets.planeImage, 1);
-      return true;
-    case kKing:
-      monster.behaviour = kingBehaviour;
-      monster.moveFrames = run(assets.kingImages, 10);
-      monster.attackFrames = run(assets.kingAtkImages, 10);
-      monster.hurtFrames = run(&assets.kingAtkImages[1], 1);
-      return true;
-    default:
-      return false;
-  }
+  const MonsterKindRow* row = findMonsterKind(kind);
+  if (!row) return false;
+  monster.behaviour = row->behaviour;
+  monster.moveFrames = row->moveFrames;
+  monster.attackFrames = row->attackFrames;
+  monster.hurtFrames = row->hurtFrames;
+  return true;
 }
 
 void spawnMonsters() {
@@ -87,30 +60,24 @@ void chooseWanderTarget(std::int32_t slot) {
   m.state = kMonsterMoving;
   const int jitter = randomOffset(12);
   const double width = m.moveFrames.images ? m.moveFrames.images[0].width() : 0;
-  switch (m.kind) {
-    case kShark:
-    case kBlackCloud: {
-      const double toPlayer = headingOfSlope(player.y - m.y, player.x - m.x, m.x > player.x);
-      m.heading = toPlayer + jitter * kPi / 20;
-      if (m.kind == kShark) {
-        m.targetX = static_cast<float>(m.x + std::cos(m.heading) * 3 * width);
-        m.targetY = static_cast<float>(m.y + std::sin(m.heading) * 3 * width);
-      } else {
-        m.targetX = static_cast<float>(m.x - std::cos(m.heading) * width);
-        m.targetY = static_cast<float>(m.y - std::sin(m.heading) * width);
-      }
-      break;
+  const MonsterKindRow* row = findMonsterKind(m.kind);
+  if (!row) {
+    m.stepSpeed = m.speed;
+    return;
+  }
+  if (row->wander == Wander::kNearbyPoint) {
+    m.targetX = m.x + static_cast<float>(randomOffset(row->wanderReach));
+    m.targetY = m.y + static_cast<float>(randomOffset(row->wanderReach));
+  } else {
+    const double toPlayer = headingOfSlope(player.y - m.y, player.x - m.x, m.x > player.x);
+    m.heading = toPlayer + jitter * kPi / 20;
+    if (row->wander == Wander::kTowardPlayer) {
+      m.targetX = static_cast<float>(m.x + std::cos(m.heading) * row->wanderReach * width);
+      m.targetY = static_cast<float>(m.y + std::sin(m.heading) * row->wanderReach * width);
+    } else {
+      m.targetX = static_cast<float>(m.x - std::cos(m.heading) * row->wanderReach * width);
+      m.targetY = static_cast<float>(m.y - std::sin(m.heading) * row->wanderReach * width);
     }
-    case kPlane:
-    case kKing: {
-      const int limit = m.kind == kPlane ? 200 : 100;
-      m.targetX = m.x + static_cast<float>(randomOffset(limit));
-      m.targetY = m.y + static_cast<float>(randomOffset(limit));
-      break;
-    }
-    default:
-      m.stepSpeed = m.speed;
-      return;
   }
   m.heading = headingOfSlope(m.targetY - m.y, m.targetX - m.x, m.x > m.targetX);
   m.stepSpeed = m.speed;

@@ -7,13 +7,13 @@
 #include "game/world/records.h"
 
 // Fills every free slot when at most three are busy: per slot rand() % 4 picks the kind
-// record, then rand() % 1450 and rand() % 610 the position. A record whose kind code is
-// not 1 to 4 fills nothing (start-up refuses such tables; its slot simply stays free).
+// record, then rand() % 1450 and rand() % 610 the position. A record whose kind code has no
+// row in the table of kinds fills nothing (start-up refuses such tables; the slot stays free).
 void spawnMonsters();
 
-// Sets the behaviour and the three picture runs of a slot for a kind code 1 to 4; returns
-// false for any other code and leaves the slot as it was.
+// Sets the behaviour and the three picture runs of a slot from its kind's row; returns false
+// for a code no kind has and leaves the slot as it was.
 bool setUpMonsterKind(Monster& monster, std::int8_t kind);
 
-// Sets a move target for the slot by its kind (state 4, heading, stepSpeed).
+// Sets a move target for the slot by its kind's wander (state 4, heading, stepSpeed).
 void chooseWanderTarget(std::int32_t slot);

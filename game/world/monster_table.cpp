@@ -2,6 +2,8 @@
 // within limits, so that a damaged monsterData.txt is refused with the line to look at.
 #include "game/world/monster_table.h"
 
+#include "game/world/monster_kinds.h"
+
 namespace {
 
 constexpr long kNumberLimit = 1000000;
@@ -50,7 +52,7 @@ int parseMonsterTable(const std::string& text, MonsterKind kinds[kKindCount]) {
   }
   for (int k = 0; k < kKindCount; ++k) {
     const std::int8_t code = static_cast<std::int8_t>(numbers[4 * k + 3] & 0xFF);
-    if (code < kShark || code > kKing) return lines[4 * k + 3];
+    if (!findMonsterKind(code)) return lines[4 * k + 3];
   }
   for (int k = 0; k < kKindCount; ++k) {
     kinds[k].damage = numbers[4 * k];

@@ -8,6 +8,7 @@
 #include "game/world/bombs.h"
 #include "game/world/game_state.h"
 #include "game/world/lists.h"
+#include "game/world/monster_kinds.h"
 #include "game/world/movement.h"
 
 namespace {
@@ -39,7 +40,9 @@ void updateWorld() {
   if (player.state == Dashing || player.state == KnockedBack) playerStep();
   for (std::int32_t slot = 0; slot < kSlotCount; ++slot) {
     const Monster& m = monsters[slot];
-    if (m.alive && (m.state == kMonsterMoving || (m.state == kMonsterAttacking && m.kind == kShark))) {
+    if (!m.alive) continue;
+    const MonsterKindRow* row = findMonsterKind(m.kind);
+    if (m.state == kMonsterMoving || (m.state == kMonsterAttacking && row && row->movesWhileAttacking)) {
       monsterStep(slot);
     }
   }
