@@ -11,6 +11,7 @@
 #include "game/world/game_state.h"
 #include "game/world/meat.h"
 #include "game/world/shown_pictures.h"
+#include "platform/frames.h"
 
 namespace {
 
@@ -41,5 +42,5 @@ void stepAnimations() {
 
 void drawFrame() {
   stepAnimations();
-  drawPicture();
+  if (platform::framesShown()) drawPicture();
 }

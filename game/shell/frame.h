@@ -8,5 +8,6 @@
 // part steps its counters by the game clock and records what it shows in shownPictures.
 void stepAnimations();
 
-// The step, then the picture composed into the working image.
+// The step, then the picture composed into the working image (only the step where the
+// platform shows no frames).
 void drawFrame();

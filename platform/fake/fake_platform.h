@@ -32,7 +32,8 @@ std::uint64_t presentedFrames();
 void failNextWindow(const char* reason);
 
 // Headless windows made from now on keep no frame buffers, so showing a frame copies
-// nothing (a replay that composes no frames).
+// nothing, and framesShown() answers false: the game composes no pictures (a replay or a
+// headless run without frames).
 void keepNoFrames();
 
 }  // namespace platform::fake

@@ -1,6 +1,7 @@
 // Headless window backend: opens nothing, never asks to close, keeps its two frame
 // buffers in memory (or none, for runs that compose no frames) and counts presented frames.
 #include "platform/fake/fake_platform.h"
+#include "platform/frames.h"
 #include "platform/window_backend.h"
 
 #include <atomic>
@@ -42,6 +43,8 @@ void presentNativeBuffer(NativeWindow*, int) {
 }
 
 std::string programTitle() { return "dream-arena"; }
+
+bool framesShown() { return keepFrames; }
 
 namespace fake {
 std::uint64_t presentedFrames() { return framesPresented.load(std::memory_order_relaxed); }

@@ -163,7 +163,10 @@ std::uint64_t calendarRead(std::uint64_t live) {
 
 void endPass(Digest worldDigest, Digest frameDigest) {
   const Mode now = sessionOfThisThread();
-  if (now == Mode::kNone) return;
+  if (now == Mode::kNone) {
+    if (afterPassHook) afterPassHook();
+    return;
+  }
   const bool worldDue = pass % kWorldDigestPasses == 0;
   const bool frameDue = pass % kFrameDigestPasses == 0;
   if (now == Mode::kRecording) {
@@ -171,6 +174,7 @@ void endPass(Digest worldDigest, Digest frameDigest) {
     if (frameDue) writer.digest(kFrameDigest, frameDigest());
     if (!writer.endPass()) reportWriteFailure();
     ++pass;
+    if (afterPassHook) afterPassHook();
     return;
   }
   stopAtEndOfFile();

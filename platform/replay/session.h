@@ -69,7 +69,8 @@ std::uint64_t calendarRead(std::uint64_t live);
 
 // The end of one pass: the game has shown its frame. Every kWorldDigestPasses-th pass keeps
 // (or checks) worldDigest(), every kFrameDigestPasses-th frameDigest(); each is called only
-// then. afterPass, when set by a replayer, is called after every replayed pass.
+// then. afterPass, when set (by a replayer, or a driver that plays the game headless), is
+// called after every pass, with or without a session; it may end the process.
 using Digest = std::uint64_t (*)();
 void endPass(Digest worldDigest, Digest frameDigest);
 void setAfterPass(void (*afterPass)());

@@ -91,6 +91,24 @@ TEST(ReplaySession, AReplayGivesBackEveryAnswerTheRecordingSaw) {
   std::remove(path.c_str());
 }
 
+TEST(ReplaySession, ThePassHookRunsAfterEveryPassWithOrWithoutASession) {
+  static int calls = 0;
+  calls = 0;
+  replay::setAfterPass([] { ++calls; });
+  readPass();
+  readPass();
+  EXPECT_EQ(calls, 2) << "a headless driver steers the game from the end of every pass, with no session";
+  const std::string path = ::testing::TempDir() + "hooked.replay";
+  std::string error;
+  ASSERT_TRUE(replay::startRecording(path, "dream-arena test", error)) << error;
+  readPass();
+  replay::stopRecording();
+  EXPECT_EQ(calls, 3) << "and while a session records";
+  replay::setAfterPass(nullptr);
+  readPass();
+  EXPECT_EQ(calls, 3);
+}
+
 TEST(ReplaySession, OtherThreadsReadTheLivePlatform) {
   const std::string path = replay_files::tempPath("threads");
   recordSession(path);

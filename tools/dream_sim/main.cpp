@@ -1,9 +1,10 @@
 // dream-sim: plays the real game headless. The same game and graphics libraries as the
-// program, on the fake platform: a clock moved by 11 ms per pass (so every pass runs one
-// update), a simulated player on the fake keyboard and mouse, frames composed into the
-// working image of a window that opens nothing. Rounds run through the shell's own pass
-// functions (playingPass, showCountdown, gameOverPass) and restart from the game-over
-// screen by a click, as a person would. Prints what happened and what it cost.
+// program, on the fake platform: the game's own entry and loops run as they do in the window,
+// and after every pass (the seam's end of pass) the driver moves the fake clock on by 11 ms
+// and sets the simulated player's keys, buttons and cursor for the next pass: a click on the
+// title, play in a round, a wait and a click on the game-over screen. Its seeds reach the
+// game through the fake calendar that start-up reads. The run ends from the same seam once
+// its passes are played. Prints what happened and what it cost.
 #include <sys/resource.h>
 
 #include <cerrno>
@@ -17,14 +18,13 @@
 #include <vector>
 
 #include "game/render/frame.h"
-#include "game/shell/frame.h"
-#include "game/shell/screens.h"
-#include "game/shell/startup.h"
+#include "game/shell/entry.h"
 #include "game/world/game_state.h"
 #include "graphics/draw.h"
 #include "graphics/image.h"
 #include "graphics/window.h"
 #include "platform/fake/fake_platform.h"
+#include "platform/replay/session.h"
 #include "tools/dream_sim/frame_png.h"
 #include "tools/dream_sim/replay_run.h"
 #include "tools/dream_sim/sim_player.h"
@@ -55,7 +55,8 @@ void printHelp() {
       "\n"
       "  --seed N           seed of the game's random generator (reseeded with N + round after\n"
       "                     every start-up) and of the simulated player (default 1)\n"
-      "  --ticks N          update ticks to play, 11 simulated ms each (default 10000)\n"
+      "  --ticks N          passes to play after the title, 11 simulated ms each; every one\n"
+      "                     runs one world update but the four of each countdown (default 10000)\n"
       "  --player KIND      random (default): changing intents, fires at monsters, strikes,\n"
       "                     dashes, eats meat that is near; scripted: eats, shoots the nearest\n"
       "                     monster, strikes it when close, dashes every 900 ticks\n"
@@ -159,15 +160,15 @@ class Simulation {
   explicit Simulation(const Options& options)
       : options_(options), player_(options.player, options.seed), sink_(1, 1), waitRandom_(options.seed ^ 0x5EEDu) {}
 
-  int run();
+  // Plays through the game's own entry; the run ends inside it, after its last pass.
+  [[noreturn]] void run();
 
  private:
-  void startUpTimed();
-  // After every pass: kills, peaks and (with --check) the consistency check.
+  // After every pass of the game: observes it, then sets up the next pass or ends the run.
   void afterPass();
-  void hashFrame();
-  bool playRound(RoundTimer& timer, bool& countdownPending);
-  void gameOver(RoundTimer& timer, bool& countdownPending, bool& anotherRound);
+  void observe();
+  void chooseInput();
+  [[noreturn]] void finish();
   void printSummary() const;
   // With --png: writes the working image, the last composed frame. False on failure.
   bool writePicture() const;
@@ -177,150 +178,115 @@ class Simulation {
   IMAGE sink_;
   std::mt19937 waitRandom_;
   DeathCounter deaths_;
-  std::uint64_t ticks_ = 0;
+  std::uint64_t ticks_ = 0;  // passes of rounds and game-over screens
   std::uint64_t frames_ = 0;
+  std::uint64_t titlePasses_ = 0;
   std::uint64_t rounds_ = 0;
   std::uint64_t playerDeaths_ = 0;
   std::uint64_t kills_ = 0;
   std::vector<std::int64_t> roundScores_;
+  bool playing_ = false;
+  int gameOverPasses_ = 0;
+  int gameOverWait_ = 0;
   ListLengths peak_;
-  Timing update_, frame_, startUp_;
+  Timing pass_;
+  std::chrono::steady_clock::time_point passStart_ = std::chrono::steady_clock::now();
   bool violated_ = false;
+  bool drawingIntoSink_ = false;
   std::uint64_t frameDigest_ = kFrameDigestStart;
 };
 
-void Simulation::startUpTimed() {
-  // Without frames the sink is the draw target, so the text settings land on it too.
-  if (!options_.frames) setDrawTarget(&sink_);
-  Stopwatch watch;
-  startUp();
-  startUp_.add(watch.ns());
-  if (!options_.frames) setDrawTarget(&sink_);
-  // startUp seeds with the calendar time; the run stays reproducible by its own seed.
-  std::srand(options_.seed + static_cast<std::uint32_t>(rounds_));
-}
+Simulation* running = nullptr;
 
-// Folds the working image's words into the run's digest (with --frame-hash).
-void Simulation::hashFrame() {
-  if (options_.frameHash && options_.frames) frameDigest_ = frameDigest(frameDigest_);
+void Simulation::run() {
+  running = this;
+  platform::fake::setTickCount(kStartTick + kTickMs);
+  platform::fake::setCalendarSeconds(options_.seed);
+  if (!options_.frames) platform::fake::keepNoFrames();
+  platform::replay::setAfterPass([] { running->afterPass(); });
+  gameMain();
+  // The game left by itself (the simulated player never asks it to): end as after the last pass.
+  finish();
 }
 
 void Simulation::afterPass() {
-  const int died = deaths_.deathsSince();
-  kills_ += std::uint64_t(died);
+  const auto now = std::chrono::steady_clock::now();
+  pass_.add(std::chrono::duration<double, std::nano>(now - passStart_).count());
+  // Without frames, what the screens still draw (texts, the title) goes into a 1 x 1 image.
+  if (!options_.frames && !drawingIntoSink_) {
+    setDrawTarget(&sink_);
+    drawingIntoSink_ = true;
+  }
+  observe();
+  if (ticks_ >= options_.ticks || violated_) finish();
+  chooseInput();
+  platform::fake::advanceTicks(kTickMs);
+  passStart_ = std::chrono::steady_clock::now();
+}
+
+void Simulation::observe() {
+  if (options_.frames) {
+    ++frames_;
+    if (options_.frameHash) frameDigest_ = frameDigest(frameDigest_);
+  }
+  const bool playing = player.hitPoints > 0;
+  if (playing && !playing_) ++rounds_;
+  if (!playing && playing_) {
+    ++playerDeaths_;
+    roundScores_.push_back(scoreValue());
+  }
+  playing_ = playing;
+  if (rounds_ == 0) {
+    ++titlePasses_;
+    return;
+  }
+  ++ticks_;
+  kills_ += std::uint64_t(deaths_.deathsSince());
+  deaths_.before();
   keepPeak(peak_, measureLists());
   if (!options_.check || violated_) return;
   const std::string why = findViolation();
   if (!why.empty()) {
     violated_ = true;
-    std::printf("violation after tick %llu (round %llu): %s\n", static_cast<unsigned long long>(ticks_),
+    std::printf("violation after pass %llu (round %llu): %s\n", static_cast<unsigned long long>(ticks_),
                 static_cast<unsigned long long>(rounds_), why.c_str());
     std::fflush(stdout);
   }
 }
 
-// One round until the player dies (true) or the ticks run out (false).
-bool Simulation::playRound(RoundTimer& timer, bool& countdownPending) {
-  ++rounds_;
-  resetRound();
-  timer = RoundTimer{};
-  while (player.hitPoints > 0) {
-    if (ticks_ >= options_.ticks || violated_) return false;
-    player_.playTick(ticks_);
-    platform::fake::advanceTicks(kTickMs);
-    deaths_.before();
-    Stopwatch updateWatch;
-    if (updateIfDue(timer, true)) {
-      update_.add(updateWatch.ns());
-      ++ticks_;
-    }
-    // The pass itself finds no update due and composes and shows the frame.
-    Stopwatch frameWatch;
-    if (options_.frames) {
-      playingPass(timer);
-      frame_.add(frameWatch.ns());
-      ++frames_;
-      hashFrame();
-    } else {
-      drawFrame();
-    }
-    afterPass();
-    if (countdownPending) {
-      showCountdown();
-      if (options_.frames) frames_ += 4;
-      countdownPending = false;
-    }
-  }
-  roundScores_.push_back(scoreValue());
-  ++playerDeaths_;
-  return true;
-}
-
-// The game-over screen: the player lets go, waits a while, then clicks for another round.
-void Simulation::gameOver(RoundTimer& timer, bool& countdownPending, bool& anotherRound) {
-  anotherRound = false;
-  startGameOverScreen();
-  const int wait = std::uniform_int_distribution<int>(60, 150)(waitRandom_);
-  for (int pass = 0; ticks_ < options_.ticks && !violated_; ++pass) {
-    if (pass >= wait) player_.click();
+// The next pass's input: a click on the title's third pass; play in a round; on the
+// game-over screen nothing held for a while, then one click, with the next round's seed on
+// the calendar that its start-up reads. Everything is let go before a round begins.
+void Simulation::chooseInput() {
+  if (rounds_ == 0) {
+    if (titlePasses_ + 1 == kTitlePasses) player_.click();
     else player_.releaseAll();
-    platform::fake::advanceTicks(kTickMs);
-    deaths_.before();
-    Stopwatch updateWatch;
-    if (updateIfDue(timer, false)) {
-      update_.add(updateWatch.ns());
-      ++ticks_;
-    }
-    Stopwatch frameWatch;
-    const GameOverChoice choice = gameOverPass(timer);
-    if (options_.frames) {
-      frame_.add(frameWatch.ns());
-      ++frames_;
-      hashFrame();
-    }
-    afterPass();
-    if (choice == GameOverChoice::kAnotherRound) {
-      player_.releaseAll();
-      startUpTimed();
-      countdownPending = true;
-      anotherRound = true;
-      return;
-    }
+    return;
   }
+  if (playing_) {
+    gameOverPasses_ = 0;
+    player_.playTick(ticks_);
+    return;
+  }
+  if (gameOverPasses_ == 0) gameOverWait_ = std::uniform_int_distribution<int>(60, 150)(waitRandom_);
+  if (++gameOverPasses_ != gameOverWait_ + 1) {
+    player_.releaseAll();
+    return;
+  }
+  player_.click();
+  platform::fake::setCalendarSeconds(options_.seed + static_cast<std::uint32_t>(rounds_));
 }
 
-int Simulation::run() {
-  windowHandle = gfx::openGraphics(1600, 960, 0);
-  platform::fake::setTickCount(kStartTick);
-  startUpTimed();
-  gfx::beginDeferredShow();
-
-  bool countdownPending = false;
-  startTitleScreen();
-  for (int pass = 0;; ++pass) {
-    if (pass + 1 >= kTitlePasses) player_.click();
-    platform::fake::advanceTicks(kTickMs);
-    const bool clicked = titlePass(countdownPending);
-    if (options_.frames) ++frames_;
-    if (clicked) break;
-  }
-  player_.releaseAll();
-
-  while (ticks_ < options_.ticks && !violated_) {
-    RoundTimer timer;
-    if (!playRound(timer, countdownPending)) break;
-    bool anotherRound = false;
-    gameOver(timer, countdownPending, anotherRound);
-    if (!anotherRound) break;
-  }
-  if (roundScores_.size() < rounds_) roundScores_.push_back(scoreValue());
+// Closes the window as the game's farewell does, so that the process ends normally (leak
+// checkers then look at what it still holds).
+void Simulation::finish() {
+  if (playing_) roundScores_.push_back(scoreValue());
   const bool pictureWritten = writePicture();
-
   gfx::endDeferredShow();
   setDrawTarget(nullptr);
   gfx::closeGraphics();
   printSummary();
-  return violated_ || !pictureWritten ? 1 : 0;
+  std::exit(violated_ || !pictureWritten ? 1 : 0);
 }
 
 bool Simulation::writePicture() const {
@@ -346,7 +312,7 @@ void Simulation::printSummary() const {
     perRound += (perRound.empty() ? "" : " ") + std::to_string(s);
   }
   auto u = [](std::uint64_t v) { return static_cast<unsigned long long>(v); };
-  std::printf("dream-sim: seed %u, %s player, %llu ticks of %llu ms, frames %s, checks %s\n", options_.seed,
+  std::printf("dream-sim: seed %u, %s player, %llu passes of %llu ms, frames %s, checks %s\n", options_.seed,
               options_.player == PlayerKind::kRandom ? "random" : "scripted", u(options_.ticks), u(kTickMs),
               options_.frames ? "composed" : "not composed", options_.check ? "on" : "off");
   std::printf("ticks: %llu\n", u(ticks_));
@@ -360,9 +326,8 @@ void Simulation::printSummary() const {
               static_cast<long long>(peak_.playerShots), static_cast<long long>(peak_.enemyShots),
               static_cast<long long>(peak_.booms), static_cast<long long>(peak_.meats),
               static_cast<long long>(peak_.scoreDigits));
-  std::printf("start-ups: %llu, %.1f ms mean\n", u(startUp_.count), startUp_.meanNs() / 1e6);
-  std::printf("update: %.2f us mean, %.2f us max\n", update_.meanNs() / 1e3, update_.maxNs / 1e3);
-  if (options_.frames) std::printf("frame: %.3f ms mean, %.3f ms max\n", frame_.meanNs() / 1e6, frame_.maxNs / 1e6);
+  std::printf("pass: %.3f ms mean, %.3f ms max (update, animation step%s)\n", pass_.meanNs() / 1e6,
+              pass_.maxNs / 1e6, options_.frames ? ", picture and show" : "");
   std::printf("peak resident memory: %ld KiB\n", peakResidentKiB());
   if (options_.check) std::printf("checks: %s\n", violated_ ? "FAILED" : "passed after every pass");
   if (options_.frameHash && options_.frames)
@@ -384,5 +349,5 @@ int main(int argc, char** argv) {
     return 2;
   }
   Simulation simulation(options);
-  return simulation.run();
+  simulation.run();
 }
