@@ -51,6 +51,9 @@ e2e_init() {
   : "${DA_STAGE_DIR:?DA_STAGE_DIR must name the staged working directory}"
   export ALSOFT_DRIVERS=${ALSOFT_DRIVERS:-null}
   E2E_WORK=$(mktemp -d)
+  # The game's settings file in the script's own folder: every script starts as a first
+  # start does, and the tester's own settings are left alone.
+  export XDG_CONFIG_HOME=$E2E_WORK/config
   trap e2e_cleanup EXIT
   e2e_write_helper
 }

@@ -166,7 +166,10 @@ if [[ $(id -u) == 0 ]]; then
   chmod 755 "$E2E_WORK" "$E2E_WORK/dream-arena"
   E2E_GAME_SAVED=$E2E_GAME
   E2E_GAME=$E2E_WORK/dream-arena
-  run_case "working directory not readable" "data text open fail" runuser -u nobody -- env DISPLAY="$DISPLAY" ALSOFT_DRIVERS=null
+  mkdir -p "$E2E_WORK/nobody_config"
+  chown nobody "$E2E_WORK/nobody_config"
+  run_case "working directory not readable" "data text open fail" runuser -u nobody -- env DISPLAY="$DISPLAY" ALSOFT_DRIVERS=null \
+    XDG_CONFIG_HOME="$E2E_WORK/nobody_config"
   E2E_GAME=$E2E_GAME_SAVED
 else
   run_case "working directory not readable" "data text open fail"
