@@ -8,7 +8,7 @@
 namespace platform {
 namespace {
 
-const char* kHeader =
+const char* const kHeader =
     "# dream-arena settings. Keys go by their place on a US keyboard, named as SDL names them\n"
     "# (scancode names), so W A S D walk with the same four keys on any layout; several keys\n"
     "# for one action are separated by spaces. M (mute), F11 and Enter are fixed.\n";
@@ -19,6 +19,7 @@ std::string trim(const std::string& text) {
   return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
+// True when the line is UTF-8 without NUL bytes.
 bool validText(const std::string& line) {
   for (std::size_t at = 0; at < line.size();) {
     const auto byte = static_cast<std::uint8_t>(line[at]);

@@ -11,8 +11,8 @@
 namespace platform {
 namespace {
 
-// Holds SFML's audio device open until the program ends: the window thread then sets the volume
-// of a device that is neither being opened nor closed by the main thread meanwhile.
+// Holds SFML's audio device open until the program ends: the window thread then sets the
+// volume of a device that the main thread is neither opening nor closing meanwhile.
 struct DeviceHold : sf::AlResource {};
 
 }  // namespace

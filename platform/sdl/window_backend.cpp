@@ -1,7 +1,7 @@
 // The SDL2 window backend: one window with a 1600 x 960-style fixed client area, its two
 // frame buffers, and the event pump that feeds keys (by their place, through the player's
-// bindings), buttons and the cursor to the input latch. Window thread only. On a local X display the frame buffers are X shared memory
-// the server reads directly; elsewhere they are plain memory copied into SDL's window
+// bindings), buttons and the cursor to the input latch. Window thread only. On a local X
+// display the frame buffers are X shared memory the server reads directly; elsewhere they are plain memory copied into SDL's window
 // surface (no OpenGL) when presented. A desktop too small for the window gets a smaller
 // one of the same shape, and F11 or Alt+Enter toggles fullscreen (remembered in the
 // settings, and where the window starts): the frame is then shown scaled, and the cursor is
