@@ -1,9 +1,11 @@
-// dream-arena: the executable is the game's entry, recorded into a replay file when
-// DREAM_ARENA_RECORD names one.
+// dream-arena: the executable is the game's entry, after the command line and the player's
+// settings, recorded into a replay file when DREAM_ARENA_RECORD names one.
 #include "game/shell/entry.h"
+#include "platform/command_line.h"
 #include "platform/replay/session.h"
 
-int main() {
+int main(int argc, char** argv) {
+  if (const int status = platform::startFromCommandLine(argc, argv); status >= 0) return status;
   platform::replay::recordIfAsked(DA_GAME_VERSION);
   const int status = gameMain();
   platform::replay::stopRecording();

@@ -13,6 +13,7 @@ enum VirtualKey : int {
   kVkLButton = 0x01,
   kVkRButton = 0x02,
   kVkReturn = 0x0D,
+  kVkPause = 0x13,
   kVkLeft = 0x25,
   kVkUp = 0x26,
   kVkRight = 0x27,

@@ -13,17 +13,19 @@ struct NativeWindow;
 // Creates and shows a window whose client area is width x height, not resizable, with
 // the given title, and its two frame buffers of that size. Where the desktop's usable area
 // cannot hold such a window with its window-manager frame, the client area is the largest
-// of the same shape that fits, and frames are shown scaled. On failure returns null and
+// of the same shape that fits, and frames are shown scaled; it starts fullscreen when this
+// run's settings say so (settings_file.h). On failure returns null and
 // sets error to a one-line reason (the game prints "cannot open window: <reason>").
 NativeWindow* createNativeWindow(int width, int height, const std::string& title, std::string& error);
 
 // Hides and destroys the window.
 void destroyNativeWindow(NativeWindow* window);
 
-// Handles every pending event: keys, buttons and cursor go to the input latch
-// (input_feed.h), the cursor in frame coordinates whatever the window's size. F11 and
-// Alt+Enter toggle fullscreen (the frame scaled to the screen with its shape kept,
-// centred between black bars) and never reach the latch. Returns true when the user (or
+// Handles every pending event: keys (through the settings' bindings, key_router.h),
+// buttons and cursor go to the input latch (input_feed.h), the cursor in frame coordinates
+// whatever the window's size. F11 and Alt+Enter toggle fullscreen (the frame scaled to the
+// screen with its shape kept, centred between black bars) and M the mute; both are
+// remembered in the settings and never reach the latch. Returns true when the user (or
 // the window manager) asked to close the window. A lost connection to the display ends the process at once: "display connection
 // lost" on standard output, exit status 1, no static destructors.
 bool pumpNativeEvents(NativeWindow* window);

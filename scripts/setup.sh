@@ -13,7 +13,7 @@ PACKAGES=(
   libpixman-1-dev
   zlib1g-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool x11-utils imagemagick python3 openbox
+  xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick python3 openbox e2fsprogs
   desktop-file-utils appstream dpkg-dev file
   libopenal1
 )

@@ -1,11 +1,11 @@
 // The SDL2 window backend: one window with a 1600 x 960-style fixed client area, its two
-// frame buffers, and the event pump that feeds keys, buttons and the cursor to the input
-// latch. Window thread only. On a local X display the frame buffers are X shared memory
-// the server reads directly; elsewhere they are plain memory copied into SDL's window
+// frame buffers, and the event pump that feeds keys (by their place, through the player's
+// bindings), buttons and the cursor to the input latch. Window thread only. On a local X
+// display the frame buffers are X shared memory the server reads directly; elsewhere they are plain memory copied into SDL's window
 // surface (no OpenGL) when presented. A desktop too small for the window gets a smaller
-// one of the same shape, and F11 or Alt+Enter toggles fullscreen: the frame is then shown
-// scaled, and the cursor is read back in frame coordinates. Depends on SDL2's video
-// subsystem and on Xlib.
+// one of the same shape, and F11 or Alt+Enter toggles fullscreen (remembered in the
+// settings, and where the window starts): the frame is then shown scaled, and the cursor is
+// read back in frame coordinates. M mutes. Depends on SDL2's video subsystem and on Xlib.
 #include "platform/window_backend.h"
 
 #include <SDL.h>
@@ -18,13 +18,15 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/input.h"
+#include "platform/audio/volume.h"
 #include "platform/input_feed.h"
+#include "platform/key_router.h"
 #include "platform/picture_fit.h"
 #include "platform/sdl/sdl_keys.h"
 #include "platform/sdl/surface_frames.h"
 #include "platform/sdl/x11_frame_extents.h"
 #include "platform/sdl/x11_shared_frames.h"
+#include "platform/settings_file.h"
 
 namespace platform {
 
@@ -41,9 +43,10 @@ struct NativeWindow {
   int clientHeight;
   PictureRect picture;            // where the frame is shown in it
   bool fullscreen;
-  SDL_Keycode takenEnter;         // the Enter key of an Alt+Enter until it is released, else 0
+  SDL_Scancode takenEnter;        // the Enter key of an Alt+Enter until it is released
   Display* display;               // the X display and window, or null and 0 off X11
   Window xwindow;
+  KeyRouter keys;                 // the player's bindings
 };
 
 namespace {
@@ -135,6 +138,12 @@ void toggleFullscreen(NativeWindow& native) {
   native.fullscreen = fullscreen;
 }
 
+// The player's switch: toggled, and remembered for the next start.
+void switchFullscreen(NativeWindow& native) {
+  toggleFullscreen(native);
+  rememberFullscreen(native.fullscreen);
+}
+
 // A new client size from the display: on X11 its ConfigureNotify (SDL's own resize events
 // may come before the window has changed, or without it changing), elsewhere SDL's event.
 bool resizedBy(const NativeWindow& native, const SDL_Event& event, int& width, int& height) {
@@ -161,26 +170,32 @@ void recordWindowCursor(const NativeWindow& native, int x, int y) {
 }
 
 // F11 and Alt+Enter toggle fullscreen and never reach the game: the Enter of an Alt+Enter
-// stays away from the input latch until it is released, even if Alt is let go first.
-// Every other key the game knows goes to the latch.
+// stays away from the input latch until it is released, even if Alt is let go first. M
+// mutes and unmutes. Keys go by their place (scancode), never by what the layout prints;
+// every other key goes to the key router.
 void handleKey(NativeWindow& native, const SDL_KeyboardEvent& event) {
-  const SDL_Keycode key = event.keysym.sym;
+  const SDL_Scancode key = event.keysym.scancode;
   const bool down = event.type == SDL_KEYDOWN;
-  const int virtualKey = virtualKeyOf(key);
+  const bool freshPress = down && !event.repeat;
   if (key == native.takenEnter) {
-    if (!down) native.takenEnter = 0;
+    if (!down) native.takenEnter = SDL_SCANCODE_UNKNOWN;
     return;
   }
-  if (down && virtualKey == kVkReturn && (event.keysym.mod & KMOD_ALT)) {
+  const bool enter = key == SDL_SCANCODE_RETURN || key == SDL_SCANCODE_KP_ENTER;
+  if (freshPress && enter && (event.keysym.mod & KMOD_ALT)) {
     native.takenEnter = key;
-    toggleFullscreen(native);
+    switchFullscreen(native);
     return;
   }
-  if (key == SDLK_F11) {
-    if (down && !event.repeat) toggleFullscreen(native);
+  if (key == SDL_SCANCODE_F11) {
+    if (freshPress) switchFullscreen(native);
     return;
   }
-  if (virtualKey) recordKey(virtualKey, down);
+  if (key == SDL_SCANCODE_M) {
+    if (freshPress) toggleMute();
+    return;
+  }
+  routeKey(native.keys, key, down);
 }
 
 // While the cursor is outside the client area no motion events come: read its place.
@@ -233,8 +248,10 @@ NativeWindow* createNativeWindow(int width, int height, const std::string& title
   }
   fitDesktop(window, width, height);
   SDL_ShowWindow(window);
+  const Settings settings = currentSettings();
   auto* native = new NativeWindow{window, width, height, watchDisplay(window, width, height), nullptr, -1, false, 0,
-                                  width, height, PictureRect{0, 0, width, height}, false, 0, nullptr, 0};
+                                  width, height, PictureRect{0, 0, width, height}, false, SDL_SCANCODE_UNKNOWN,
+                                  nullptr, 0, makeKeyRouter(settings.bindings)};
   if (!native->shared && !(native->surface = createSurfaceFrames(window, width, height, error))) {
     SDL_DestroyWindow(window);
     delete native;
@@ -244,6 +261,7 @@ NativeWindow* createNativeWindow(int width, int height, const std::string& title
   // The window's own X events carry its real size.
   if (x11Window(window, native->display, native->xwindow)) SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
   layOutAsShown(*native);
+  if (settings.fullscreen) toggleFullscreen(*native);
   return native;
 }
 
@@ -280,7 +298,7 @@ bool pumpNativeEvents(NativeWindow* native) {
       case SDL_MOUSEBUTTONUP:
         recordWindowCursor(*native, event.button.x, event.button.y);
         if (int button = virtualButtonOf(event.button.button))
-          recordKey(button, event.type == SDL_MOUSEBUTTONDOWN);
+          routeButton(native->keys, button, event.type == SDL_MOUSEBUTTONDOWN);
         break;
       case SDL_MOUSEMOTION: recordWindowCursor(*native, event.motion.x, event.motion.y); break;
       default: break;

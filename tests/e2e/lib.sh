@@ -7,6 +7,7 @@
 E2E_NAME=""
 E2E_GAME=""
 E2E_WORK=""
+E2E_CONFIG=""
 # This folder: the screen helpers import the shared PPM reader from it.
 export E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source=../helpers/private_display.sh
@@ -27,6 +28,7 @@ e2e_cleanup() {
   if [[ -n $E2E_WM_PID ]] && kill -0 "$E2E_WM_PID" 2>/dev/null; then kill "$E2E_WM_PID" 2>/dev/null || true; fi
   if [[ -n $E2E_XVFB_PID ]] && kill -0 "$E2E_XVFB_PID" 2>/dev/null; then kill "$E2E_XVFB_PID" 2>/dev/null || true; fi
   if [[ -n $E2E_WORK ]]; then rm -rf "$E2E_WORK"; fi
+  if [[ -n $E2E_CONFIG ]]; then rm -rf "$E2E_CONFIG"; fi
 }
 
 # e2e_fail <message>: reports, keeps the last screen for a look, shows the game's output.
@@ -51,6 +53,10 @@ e2e_init() {
   : "${DA_STAGE_DIR:?DA_STAGE_DIR must name the staged working directory}"
   export ALSOFT_DRIVERS=${ALSOFT_DRIVERS:-null}
   E2E_WORK=$(mktemp -d)
+  # The game's settings in a folder of the script's own, beside the working directory: every
+  # script starts as a first start does, and the tester's own settings are left alone.
+  E2E_CONFIG=$(mktemp -d)
+  export XDG_CONFIG_HOME=$E2E_CONFIG
   trap e2e_cleanup EXIT
   e2e_write_helper
 }

@@ -47,8 +47,9 @@ fail_case() {
 }
 
 # run_case <name> <expectation> [runner...]: expectation is "works", "works-white" (the
-# background picture must show white at (20, 20)) or the exact text expected on standard
-# output before exit status 1. The optional runner prefixes the game's command line.
+# background picture must show white at (20, 20)), "plays:TEXT" (works, having printed
+# exactly TEXT) or the exact text expected on standard output before exit status 1. The
+# optional runner prefixes the game's command line.
 run_case() {
   local name=$1 expect=$2
   shift 2
@@ -56,7 +57,7 @@ run_case() {
   local out="$E2E_WORK/out_$cases.txt" err="$E2E_WORK/err_$cases.txt"
   "$@" "$E2E_GAME" >"$out" 2>"$err" &
   local pid=$! status=running n
-  if [[ $expect == works* ]]; then
+  if [[ $expect == works* || $expect == plays:* ]]; then
     # The title's white text box, then (for pictures) the background.
     if ! "$xwin" waitpixel dream-arena 427 194 FFFFFF 15000 >/dev/null; then
       fail_case "$name" "no title screen; output: $(cat "$out" "$err")"
@@ -85,9 +86,12 @@ run_case() {
     fail_case "$name" "still running after 15 s"
     return
   fi
-  if [[ $expect == works* ]]; then
+  if [[ $expect == works* || $expect == plays:* ]]; then
+    local said=""
+    [[ $expect == plays:* ]] && said=${expect#plays:}
     [[ $status == 143 ]] || fail_case "$name" "exit status $status: it ended before SIGTERM or did not die by it"
-    [[ ! -s $out && ! -s $err ]] || fail_case "$name" "printed: $(cat "$out" "$err")"
+    [[ $(cat "$out"; echo x) == "$said"x ]] || fail_case "$name" "printed '$(cat "$out")', not '$said'"
+    [[ ! -s $err ]] || fail_case "$name" "wrote to standard error: $(cat "$err")"
   else
     [[ $status == 1 ]] || fail_case "$name" "exit status $status, not 1"
     [[ $(cat "$out"; echo x) == "$expect"x ]] || fail_case "$name" "printed '$(cat "$out")', not '$expect'"
@@ -166,7 +170,10 @@ if [[ $(id -u) == 0 ]]; then
   chmod 755 "$E2E_WORK" "$E2E_WORK/dream-arena"
   E2E_GAME_SAVED=$E2E_GAME
   E2E_GAME=$E2E_WORK/dream-arena
-  run_case "working directory not readable" "data text open fail" runuser -u nobody -- env DISPLAY="$DISPLAY" ALSOFT_DRIVERS=null
+  mkdir -p "$E2E_WORK/nobody_config"
+  chown nobody "$E2E_WORK/nobody_config"
+  run_case "working directory not readable" "data text open fail" runuser -u nobody -- env DISPLAY="$DISPLAY" ALSOFT_DRIVERS=null \
+    XDG_CONFIG_HOME="$E2E_WORK/nobody_config"
   E2E_GAME=$E2E_GAME_SAVED
 else
   run_case "working directory not readable" "data text open fail"
@@ -176,6 +183,71 @@ chmod 755 "$E2E_WORK/case"
 fresh; cd "$E2E_WORK/case" && rm -rf "$E2E_WORK/case"
 run_case "working directory deleted" "data text open fail"
 cd "$E2E_WORK"
+
+# The settings file: each bad line one warning naming the file and the line, and the game
+# plays; a file that cannot be read or written one line, and the game plays on its defaults.
+config=$E2E_WORK/case/config
+ini=$config/dream-arena/settings.ini
+with_config=(env XDG_CONFIG_HOME="$config")
+settings_text() { # settings_text <text>: a fresh case whose settings file holds the text
+  fresh
+  mkdir -p "$config/dream-arena"
+  printf '%s' "$1" >"$ini"
+}
+settings_text $'volume = 50\ncolour = red\n'
+run_case "settings: unknown setting" "plays:$ini line 2: unknown setting 'colour'; skipped"$'\n' "${with_config[@]}"
+settings_text $'volume = loud\n'
+run_case "settings: bad value" "plays:$ini line 1: volume must be a whole number from 0 to 100, not 'loud'; kept 100"$'\n' "${with_config[@]}"
+settings_text $'# strike\nstrike = J Foo\n'
+run_case "settings: unknown key name" "plays:$ini line 2: no key named 'Foo' for strike; kept J 1"$'\n' "${with_config[@]}"
+settings_text $'walk_up = J\nstrike = J L\n'
+run_case "settings: a key bound twice" "plays:$ini line 2: J is already bound to walk_up; kept 1"$'\n' "${with_config[@]}"
+settings_text $'fullscreen = no\nvolume 40\nmuted = n\xE9\n'
+run_case "settings: unreadable lines" "plays:$ini line 2: no '=' in 'volume 40'; skipped"$'\n'"$ini line 3: not valid text; skipped"$'\n' "${with_config[@]}"
+cmp -s "$ini" <(printf 'fullscreen = no\nvolume 40\nmuted = n\xE9\n') || fail_case "settings: unreadable lines" "the file was rewritten"
+fresh; mkdir -p "$ini"
+run_case "settings: a folder" "plays:cannot read settings $ini: it is a folder; playing with the defaults, nothing is saved"$'\n' "${with_config[@]}"
+settings_text $'fullscreen = yes\n'
+chmod 000 "$ini"
+if [[ $(id -u) == 0 ]]; then
+  # root reads any file: the game runs as nobody, from the copy nobody can run (setpriv
+  # execs it, so SIGTERM reaches the game itself).
+  E2E_GAME_SAVED=$E2E_GAME
+  E2E_GAME=$E2E_WORK/dream-arena
+  run_case "settings: unreadable" "plays:cannot read settings $ini: Permission denied; playing with the defaults, nothing is saved"$'\n' \
+    setpriv --reuid=nobody --regid=nogroup --clear-groups env DISPLAY="$DISPLAY" ALSOFT_DRIVERS=null XDG_CONFIG_HOME="$config"
+  E2E_GAME=$E2E_GAME_SAVED
+else
+  run_case "settings: unreadable" "plays:cannot read settings $ini: Permission denied; playing with the defaults, nothing is saved"$'\n' "${with_config[@]}"
+fi
+fresh; mkdir -p "$config/dream-arena"
+# A folder nobody may write in: without write permission, and for root (who ignores that)
+# immutable.
+if [[ $(id -u) == 0 ]]; then
+  chattr +i "$config/dream-arena" || e2e_fail "chattr cannot make a folder immutable here"
+  reason="Operation not permitted"
+else
+  chmod 555 "$config/dream-arena"
+  reason="Permission denied"
+fi
+run_case "settings: unwritable folder" "plays:cannot write settings $ini: $reason; playing with the defaults, nothing is saved"$'\n' "${with_config[@]}"
+[[ $(id -u) == 0 ]] && chattr -i "$config/dream-arena"
+chmod 755 "$config/dream-arena"
+[[ ! -e $ini ]] || fail_case "settings: unwritable folder" "a settings file appeared"
+cd "$E2E_WORK"
+
+# The command line: an unknown option or --settings without a FILE, one line on standard
+# error and exit status 2, before anything starts.
+for options in "--bogus" "--settings"; do
+  cases=$((cases + 1))
+  status=0
+  # shellcheck disable=SC2086
+  "$E2E_GAME" $options >"$E2E_WORK/out.txt" 2>"$E2E_WORK/err.txt" || status=$?
+  [[ $status == 2 ]] || fail_case "option $options" "exit status $status, not 2"
+  [[ ! -s $E2E_WORK/out.txt ]] || fail_case "option $options" "printed '$(cat "$E2E_WORK/out.txt")'"
+  [[ $(wc -l <"$E2E_WORK/err.txt") == 1 ]] || fail_case "option $options" "said '$(cat "$E2E_WORK/err.txt")', not one line"
+  echo "case $cases option $options: exit $status, stderr '$(cat "$E2E_WORK/err.txt")'"
+done
 
 echo "bad_input: $cases cases, $failures failed"
 ((failures == 0))

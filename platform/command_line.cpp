@@ -1,0 +1,94 @@
+// The command line and the settings at start (see command_line.h). --help names keys as
+// the player's keyboard layout prints them, which SDL knows only with its video subsystem
+// running: it starts it for that, and names them by their US places without a display.
+#include "platform/command_line.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "platform/audio/volume.h"
+#include "platform/settings_file.h"
+
+namespace platform {
+namespace {
+
+// Names of keys as the layout prints them while the video subsystem runs, else SDL's
+// scancode names.
+std::string printedNames(const KeyList& keys, bool layoutKnown) {
+  if (keys.empty()) return "(none)";
+  std::string names;
+  for (SDL_Scancode key : keys) {
+    const char* name = layoutKnown ? SDL_GetKeyName(SDL_GetKeyFromScancode(key)) : "";
+    names += (names.empty() ? "" : " ") + std::string(*name ? name : SDL_GetScancodeName(key));
+  }
+  return names;
+}
+
+bool startVideoForKeyNames() {
+  SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+  const char* driver = SDL_GetCurrentVideoDriver();
+  return driver && std::strcmp(driver, "x11") == 0;
+}
+
+void printHelp(const std::string& program, const std::string& path) {
+  const Settings settings = peekSettings(path);
+  const bool layoutKnown = startVideoForKeyNames();
+  std::printf(
+      "Usage: %s [--settings FILE]\n"
+      "A 2-D arena action game: walk, run, strike, dash, eat and fire at the cursor.\n\n"
+      "  --settings FILE  read the settings from FILE and keep them there\n"
+      "  --help           print this help and the settings, then exit\n\n"
+      "Settings file: %s\n\n"
+      "Keys, as your keyboard layout prints them (the file names them by their places on a\n"
+      "US keyboard):\n",
+      program.c_str(), path.c_str());
+  const std::vector<SettingLine> lines = settingLines(settings);
+  for (int a = 0; a < kActionCount; ++a)
+    std::printf("  %-12s %-14s %s\n", lines[a].key.c_str(), printedNames(settings.bindings.keys[a], layoutKnown).c_str(),
+                lines[a].meaning.c_str());
+  std::printf(
+      "  Fixed: the left mouse button fires and clicks, the right one clicks; Enter leaves the\n"
+      "  game-over screen; F11 or Alt+Enter switches fullscreen; %s mutes and unmutes.\n\n"
+      "Other settings:\n",
+      printedNames({SDL_SCANCODE_M}, layoutKnown).c_str());
+  for (std::size_t k = kActionCount; k < lines.size(); ++k)
+    std::printf("  %-19s = %-9s %s\n", lines[k].key.c_str(), lines[k].value.c_str(), lines[k].meaning.c_str());
+  std::fflush(stdout);
+  SDL_Quit();
+}
+
+}  // namespace
+
+int startFromCommandLine(int argc, char** argv) {
+  const std::string program = argc > 0 ? argv[0] : "dream-arena";
+  std::string path = defaultSettingsPath();
+  bool help = false;
+  for (int k = 1; k < argc; ++k) {
+    const std::string option = argv[k];
+    if (option == "--help" || option == "-h") {
+      help = true;
+    } else if (option == "--settings" && k + 1 < argc) {
+      path = argv[++k];
+    } else if (option.rfind("--settings=", 0) == 0 && option.size() > 11) {
+      path = option.substr(11);
+    } else {
+      const char* problem = option == "--settings" || option == "--settings=" ? "needs a FILE" : "is not an option";
+      std::fprintf(stderr, "%s: '%s' %s (try --help)\n", program.c_str(), option.c_str(), problem);
+      return 2;
+    }
+  }
+  if (help) {
+    printHelp(program, path);
+    return 0;
+  }
+  loadSettings(path, true);
+  const Settings settings = currentSettings();
+  setSoundLevel(settings.volume, settings.muted);
+  return -1;
+}
+
+}  // namespace platform

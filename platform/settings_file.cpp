@@ -1,0 +1,205 @@
+// The settings file on disk and this run's settings (see settings_file.h). One lock keeps
+// this run's settings, as the window thread changes them while any thread may read them.
+#include "platform/settings_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <mutex>
+
+namespace platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+enum class FileRead { Read, Missing, Failed };
+
+struct RunSettings {
+  std::mutex lock;
+  Settings settings;
+  std::string path;
+  bool writable = false;  // the file read cleanly (or was written by this run) and may be rewritten
+};
+
+RunSettings& run() {
+  static RunSettings state;
+  return state;
+}
+
+void say(const std::string& line) {
+  std::printf("%s\n", line.c_str());
+  std::fflush(stdout);
+}
+
+FileRead readFile(const std::string& path, std::string& text, std::string& reason) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    reason = std::strerror(errno);
+    return errno == ENOENT ? FileRead::Missing : FileRead::Failed;
+  }
+  struct stat info {};
+  if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+    ::close(fd);
+    reason = "it is a folder";
+    return FileRead::Failed;
+  }
+  text.clear();
+  char buffer[4096];
+  for (;;) {
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) reason = std::strerror(errno);
+    if (got <= 0) {
+      ::close(fd);
+      return got == 0 ? FileRead::Read : FileRead::Failed;
+    }
+    text.append(buffer, std::size_t(got));
+  }
+}
+
+bool writeAll(int fd, const std::string& text) {
+  for (std::size_t done = 0; done < text.size();) {
+    const ssize_t wrote = ::write(fd, text.data() + done, text.size() - done);
+    if (wrote < 0 && errno == EINTR) continue;
+    if (wrote <= 0) return false;
+    done += std::size_t(wrote);
+  }
+  return true;
+}
+
+// Reads path into settings (the defaults unless it reads), printing each warning with the
+// path, or the one line of a file that cannot be read; a missing file prints nothing.
+FileRead readSettingsFile(const std::string& path, Settings& settings, bool& clean) {
+  std::string text, reason;
+  const FileRead read = readFile(path, text, reason);
+  clean = false;
+  settings = Settings{};
+  if (read == FileRead::Failed)
+    say("cannot read settings " + path + ": " + reason + "; playing with the defaults, nothing is saved");
+  if (read != FileRead::Read) return read;
+  SettingsReading reading = readSettings(text);
+  for (const std::string& warning : reading.warnings) say(path + " " + warning);
+  settings = reading.settings;
+  clean = reading.warnings.empty();
+  return read;
+}
+
+// Rewrites one line of this run's file; the caller holds the lock.
+void rememberLine(RunSettings& state, const std::string& key, const std::string& value) {
+  if (!state.writable) return;
+  std::string text, reason;
+  const FileRead read = readFile(state.path, text, reason);
+  if (read == FileRead::Missing) text = defaultSettingsText();
+  bool saved = read != FileRead::Failed;
+  if (saved && !readSettings(text).warnings.empty()) {
+    reason = "it now holds lines this game cannot read";
+    saved = false;
+  }
+  if (saved) saved = replaceFile(state.path, withSetting(text, key, value), reason);
+  if (saved) return;
+  state.writable = false;
+  say("cannot save settings " + state.path + ": " + reason + "; the change lasts until the game ends");
+}
+
+}  // namespace
+
+std::string defaultSettingsPath() {
+  const char* config = std::getenv("XDG_CONFIG_HOME");
+  std::string folder;
+  if (config && *config) {
+    folder = config;
+  } else {
+    const char* home = std::getenv("HOME");
+    folder = std::string(home ? home : "") + "/.config";
+  }
+  return folder + "/dream-arena/settings.ini";
+}
+
+void loadSettings(const std::string& path, bool firstStart) {
+  Settings settings;
+  bool clean = false;
+  const FileRead read = readSettingsFile(path, settings, clean);
+  if (read == FileRead::Missing && firstStart) {
+    std::error_code error;
+    const fs::path folder = fs::path(path).parent_path();
+    std::string reason;
+    if (!folder.empty() && !fs::is_directory(folder) && !fs::create_directories(folder, error))
+      reason = error.message();
+    clean = reason.empty() && replaceFile(path, defaultSettingsText(), reason);
+    if (!clean) say("cannot write settings " + path + ": " + reason + "; playing with the defaults, nothing is saved");
+  }
+  RunSettings& state = run();
+  std::lock_guard<std::mutex> lock(state.lock);
+  state.settings = settings;
+  state.path = path;
+  state.writable = clean;
+}
+
+Settings peekSettings(const std::string& path) {
+  Settings settings;
+  bool clean = false;
+  readSettingsFile(path, settings, clean);
+  return settings;
+}
+
+Settings currentSettings() {
+  RunSettings& state = run();
+  std::lock_guard<std::mutex> lock(state.lock);
+  return state.settings;
+}
+
+void rememberFullscreen(bool fullscreen) {
+  RunSettings& state = run();
+  std::lock_guard<std::mutex> lock(state.lock);
+  state.settings.fullscreen = fullscreen;
+  rememberLine(state, "fullscreen", fullscreen ? "yes" : "no");
+}
+
+void rememberMuted(bool muted) {
+  RunSettings& state = run();
+  std::lock_guard<std::mutex> lock(state.lock);
+  state.settings.muted = muted;
+  rememberLine(state, "muted", muted ? "yes" : "no");
+}
+
+bool replaceFile(const std::string& path, const std::string& text, std::string& reason) {
+  // Through a link to the file it names, so a linked settings file stays linked.
+  std::error_code error;
+  fs::path target = path;
+  if (fs::is_symlink(fs::symlink_status(path, error))) {
+    const fs::path link = fs::read_symlink(path, error);
+    target = link.is_absolute() ? link : fs::path(path).parent_path() / link;
+  }
+  if (error && error != std::errc::no_such_file_or_directory) {
+    reason = error.message();
+    return false;
+  }
+  std::string temporary = target.string() + ".XXXXXX";
+  const int fd = ::mkstemp(temporary.data());
+  if (fd < 0) {
+    reason = std::strerror(errno);
+    return false;
+  }
+  struct stat old {};
+  const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+  bool done = ::fchmod(fd, mode) == 0 && writeAll(fd, text) && ::fsync(fd) == 0;
+  if (!done) reason = std::strerror(errno);
+  if (::close(fd) != 0 && done) {
+    reason = std::strerror(errno);
+    done = false;
+  }
+  if (done && ::rename(temporary.c_str(), target.c_str()) != 0) {
+    reason = std::strerror(errno);
+    done = false;
+  }
+  if (!done) ::unlink(temporary.c_str());
+  return done;
+}
+
+}  // namespace platform

@@ -1,0 +1,165 @@
+// The settings file on disk: where it lives, the first start writing every setting, a
+// remembered switch rewriting only its own line through a temporary file and a rename, a
+// file with bad lines never rewritten, and a path that cannot be read or written giving one
+// line and the defaults. Each case works in a temporary folder of its own.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "platform/settings_file.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string fileText(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+void writeText(const fs::path& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+// The lines loadSettings printed.
+std::string loadPrinting(const fs::path& path, bool firstStart) {
+  ::testing::internal::CaptureStdout();
+  platform::loadSettings(path.string(), firstStart);
+  return ::testing::internal::GetCapturedStdout();
+}
+
+class SettingsFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("settings_file_test_" + std::to_string(::getpid()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override {
+    if (immutable_) std::system(("chattr -i '" + dir_.string() + "'").c_str());
+    fs::permissions(dir_, fs::perms::owner_all);
+    fs::remove_all(dir_);
+  }
+
+  // Makes dir_ a folder nobody can write in: no write permission, and for root (who ignores
+  // permissions) the immutable attribute. False when neither holds here.
+  bool makeUnwritable() {
+    fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
+    if (::access(dir_.c_str(), W_OK) == 0) immutable_ = std::system(("chattr +i '" + dir_.string() + "' 2>/dev/null").c_str()) == 0;
+    const fs::path probe = dir_ / "probe";
+    std::ofstream(probe) << "x";
+    if (!fs::exists(probe)) return true;
+    fs::remove(probe);
+    return false;
+  }
+
+  fs::path dir_;
+  bool immutable_ = false;
+};
+
+TEST_F(SettingsFile, PathFollowsTheEnvironmentReadNow) {
+  const char* savedConfig = std::getenv("XDG_CONFIG_HOME");
+  const std::string config = savedConfig ? savedConfig : "";
+  ::setenv("XDG_CONFIG_HOME", "/somewhere/config", 1);
+  EXPECT_EQ(platform::defaultSettingsPath(), "/somewhere/config/dream-arena/settings.ini");
+  ::setenv("XDG_CONFIG_HOME", "", 1);
+  EXPECT_EQ(platform::defaultSettingsPath(), std::string(std::getenv("HOME")) + "/.config/dream-arena/settings.ini");
+  ::unsetenv("XDG_CONFIG_HOME");
+  EXPECT_EQ(platform::defaultSettingsPath(), std::string(std::getenv("HOME")) + "/.config/dream-arena/settings.ini");
+  if (savedConfig) ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+}
+
+TEST_F(SettingsFile, FirstStartWritesEverySettingAndMakesTheFolder) {
+  const fs::path path = dir_ / "config" / "dream-arena" / "settings.ini";
+  EXPECT_EQ(loadPrinting(path, true), "");
+  EXPECT_EQ(fileText(path), platform::defaultSettingsText());
+  EXPECT_EQ(loadPrinting(path, true), "") << "the written file reads clean";
+  EXPECT_EQ(std::distance(fs::directory_iterator(path.parent_path()), fs::directory_iterator()), 1)
+      << "no temporary file is left beside it";
+
+  const fs::path other = dir_ / "elsewhere.ini";
+  loadPrinting(other, false);
+  EXPECT_FALSE(fs::exists(other)) << "only a start writes a missing file";
+}
+
+TEST_F(SettingsFile, SwitchesRewriteOnlyTheirOwnLine) {
+  const fs::path path = dir_ / "settings.ini";
+  const std::string mine = "# mine\r\nstrike = L\r\nfullscreen=no\r\n\n  muted = no # not a comment\nvolume = 40\n";
+  writeText(path, mine + "muted = no\n");
+  ASSERT_NE(loadPrinting(path, true), "") << "a value 'no # not a comment' is bad";
+  platform::rememberFullscreen(true);
+  EXPECT_EQ(fileText(path), mine + "muted = no\n") << "a file with a bad line is never rewritten";
+  EXPECT_TRUE(platform::currentSettings().fullscreen) << "the running game still switched";
+
+  writeText(path, mine.substr(0, mine.find("  muted")) + "volume = 40\n");
+  EXPECT_EQ(loadPrinting(path, true), "");
+  EXPECT_EQ(platform::currentSettings().volume, 40);
+  platform::rememberFullscreen(true);
+  platform::rememberMuted(true);
+  EXPECT_EQ(fileText(path), "# mine\r\nstrike = L\r\nfullscreen=yes\r\n\nvolume = 40\nmuted = yes\n");
+  platform::rememberFullscreen(false);
+  EXPECT_EQ(fileText(path), "# mine\r\nstrike = L\r\nfullscreen=no\r\n\nvolume = 40\nmuted = yes\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1) << "no temporary file is left";
+}
+
+TEST_F(SettingsFile, BadLinesWarnWithTheFileAndLine) {
+  const fs::path path = dir_ / "settings.ini";
+  writeText(path, "volume = 40\n\n\nstrike = Foo\nloud\n");
+  EXPECT_EQ(loadPrinting(path, true), path.string() + " line 4: no key named 'Foo' for strike; kept J 1\n" +
+                                          path.string() + " line 5: no '=' in 'loud'; skipped\n");
+  EXPECT_EQ(platform::currentSettings().volume, 40) << "good lines still count";
+}
+
+TEST_F(SettingsFile, UnreadablePathsGiveOneLineAndTheDefaults) {
+  const fs::path folder = dir_ / "settings.ini";
+  fs::create_directories(folder);
+  EXPECT_EQ(loadPrinting(folder, true), "cannot read settings " + folder.string() +
+                                            ": it is a folder; playing with the defaults, nothing is saved\n");
+  ::testing::internal::CaptureStdout();
+  platform::rememberFullscreen(true);
+  EXPECT_EQ(::testing::internal::GetCapturedStdout(), "") << "nothing is tried again";
+  EXPECT_TRUE(fs::is_directory(folder));
+
+  const fs::path file = dir_ / "plain";
+  writeText(file, "fullscreen = yes\n");
+  const std::string underFile = loadPrinting(file / "settings.ini", true);
+  EXPECT_EQ(underFile, "cannot read settings " + (file / "settings.ini").string() +
+                           ": Not a directory; playing with the defaults, nothing is saved\n");
+  EXPECT_FALSE(platform::currentSettings().fullscreen);
+
+  if (::geteuid() != 0) {
+    writeText(dir_ / "locked.ini", "fullscreen = yes\n");
+    fs::permissions(dir_ / "locked.ini", fs::perms::none);
+    EXPECT_EQ(loadPrinting(dir_ / "locked.ini", true),
+              "cannot read settings " + (dir_ / "locked.ini").string() +
+                  ": Permission denied; playing with the defaults, nothing is saved\n");
+  }
+}
+
+TEST_F(SettingsFile, AnUnwritableFolderGivesOneLineAndTheDefaults) {
+  const fs::path path = dir_ / "settings.ini";
+  writeText(path, "volume = 30\n");
+  if (!makeUnwritable()) GTEST_SKIP() << "no way to make a folder unwritable here";
+  EXPECT_EQ(loadPrinting(path, true), "");
+  EXPECT_EQ(platform::currentSettings().volume, 30) << "a readable file on a read-only disk is still read";
+  ::testing::internal::CaptureStdout();
+  platform::rememberMuted(true);
+  platform::rememberMuted(false);
+  const std::string said = ::testing::internal::GetCapturedStdout();
+  EXPECT_EQ(said.rfind("cannot save settings " + path.string() + ": ", 0), 0u) << said;
+  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+  EXPECT_EQ(fileText(path), "volume = 30\n");
+
+  const fs::path missing = dir_ / "dream-arena" / "settings.ini";
+  const std::string first = loadPrinting(missing, true);
+  EXPECT_EQ(first.rfind("cannot write settings " + missing.string() + ": ", 0), 0u) << first;
+  EXPECT_NE(first.find("; playing with the defaults, nothing is saved\n"), std::string::npos) << first;
+  EXPECT_EQ(platform::currentSettings().volume, 100);
+}
+
+}  // namespace
