@@ -1,7 +1,6 @@
 // The black cloud: every 6 s it backs away from the player (6 in 10) or starts a volley
 // (4 in 10); during a volley it fires a water shot at the player every 360 ms until the
 // drawing ends the attack animation.
-#include <SFML/Audio/Sound.hpp>
 #include <cstdlib>
 
 #include "game/assets/catalogue.h"
@@ -33,7 +32,6 @@ void fireWaterShot(Monster& cloud) {
 }  // namespace
 
 void cloudBehaviour(std::int32_t slot) {
-  static sf::Sound voice(assets.waterShootSound);
   Monster& m = monsters[slot];
   const std::uint64_t now = gameTickCount();
   if (m.state == kMonsterIdle) {
@@ -45,13 +43,13 @@ void cloudBehaviour(std::int32_t slot) {
     } else {
       fireWaterShot(m);
       m.state = kMonsterAttacking;
-      playVoice(voice);
+      playVoice(Voice::kWaterShot);
       m.actionTime = now;
     }
   } else if (m.state == kMonsterAttacking) {
     if (now - m.actionTime <= 360) return;
     fireWaterShot(m);
     m.actionTime = now;
-    playVoice(voice);
+    playVoice(Voice::kWaterShot);
   }
 }

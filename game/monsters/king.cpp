@@ -1,7 +1,6 @@
 // The king: every 3 s it strolls to a nearby point (6 in 10) or roars (4 in 10). A roar
 // clears every other living monster's decision timer so each acts at its next call; the
 // drawing ends the roar after its animation.
-#include <SFML/Audio/Sound.hpp>
 #include <cstdlib>
 
 #include "game/assets/catalogue.h"
@@ -13,7 +12,6 @@
 #include "game/world/movement.h"
 
 void kingBehaviour(std::int32_t slot) {
-  static sf::Sound voice(assets.kingAtkSound);
   Monster& m = monsters[slot];
   if (m.state != kMonsterIdle) return;
   const std::uint64_t now = gameTickCount();
@@ -23,7 +21,7 @@ void kingBehaviour(std::int32_t slot) {
     monsterStep(slot);
   } else {
     m.state = kMonsterAttacking;
-    playVoice(voice);
+    playVoice(Voice::kRoar);
     for (std::int32_t other = 0; other < kSlotCount; ++other) {
       if (other != slot && monsters[other].alive) monsters[other].actionTime = 0;
     }

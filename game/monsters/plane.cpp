@@ -1,6 +1,5 @@
 // The plane: every 4 s it drops a bomb toward the player (3 in 10), fires a half-circle fan
 // of seven shots toward the player's side (3 in 10), or flies to a nearby point (4 in 10).
-#include <SFML/Audio/Sound.hpp>
 #include <cstdlib>
 
 #include "game/assets/catalogue.h"
@@ -35,8 +34,6 @@ void fireFan(const Monster& plane) {
 }  // namespace
 
 void planeBehaviour(std::int32_t slot) {
-  static sf::Sound boomVoice(assets.boomSound);
-  static sf::Sound planeVoice(assets.planeSound);
   Monster& m = monsters[slot];
   if (m.state != kMonsterIdle) return;
   const std::uint64_t now = gameTickCount();
@@ -44,11 +41,11 @@ void planeBehaviour(std::int32_t slot) {
   const int r = std::rand() % 10;
   if (r < 3) {
     dropBomb(m);
-    playVoice(boomVoice);
+    playVoice(Voice::kBombDrop);
     moveBooms();
   } else if (r < 6) {
     fireFan(m);
-    playVoice(planeVoice);
+    playVoice(Voice::kPlaneFan);
   } else {
     chooseWanderTarget(slot);
     monsterStep(slot);

@@ -1,7 +1,6 @@
 // The shark: rams a player who comes within one picture size, else drifts toward the
 // player every 4 s. The dash itself is stepped by the world pass and hits through
 // monsterStep while the shark is still attacking.
-#include <SFML/Audio/Sound.hpp>
 
 #include "game/assets/catalogue.h"
 #include "game/assets/voice.h"
@@ -14,7 +13,6 @@
 #include "game/world/movement.h"
 
 void sharkBehaviour(std::int32_t slot) {
-  static sf::Sound voice(assets.sharkRollSound);
   Monster& m = monsters[slot];
   if (m.state != kMonsterIdle) return;
   const IMAGE& body = m.moveFrames.images[0];
@@ -31,7 +29,7 @@ void sharkBehaviour(std::int32_t slot) {
     m.targetX = player.x;
     m.targetY = player.y;
     m.actionTime = now;
-    playVoice(voice);
+    playVoice(Voice::kSharkRoll);
     monsterStep(slot);
   } else if (now - m.actionTime > 4000) {
     chooseWanderTarget(slot);

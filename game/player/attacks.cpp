@@ -1,7 +1,6 @@
 // The player's attacks. Sizes come from the player box (nor1.png); integer halves truncate.
 #include "game/player/attacks.h"
 
-#include <SFML/Audio/Sound.hpp>
 #include <cmath>
 #include <cstdlib>
 
@@ -17,7 +16,6 @@
 #include "platform/input.h"
 
 void playerStrike(KeyReader& keys) {
-  static sf::Sound voice(assets.playerAtkSound);
   const int w = assets.norImages[0].width();
   const int h = assets.norImages[0].height();
   const bool leftHalf = keys.either('A', platform::kVkLeft) || !player.facingRight;
@@ -28,11 +26,10 @@ void playerStrike(KeyReader& keys) {
                     truncToInt(player.y));
   player.energy -= 15;
   player.state = Striking;
-  playVoice(voice);
+  playVoice(Voice::kStrike);
 }
 
 void playerSpecial(KeyReader& keys) {
-  static sf::Sound voice(assets.sharkRollSound);
   static const double kRandomHeadings[8] = {3.9269908169872414, -0.7853981633974483, -1.5707963267948966,
                                             2.356194490192345,  0.7853981633974483,  1.5707963267948966,
                                             0.0,                3.141592653589793};
@@ -50,7 +47,7 @@ void playerSpecial(KeyReader& keys) {
   else player.heading = kRandomHeadings[std::rand() % 8];
   player.targetX = static_cast<float>(player.x + std::cos(player.heading) * 150);
   player.targetY = static_cast<float>(player.y + std::sin(player.heading) * 150);
-  playVoice(voice);
+  playVoice(Voice::kDash);
   player.energy -= 30;
   playerStep();
 }

@@ -2,7 +2,6 @@
 // update, the attacks' included, is read through one KeyReader.
 #include "game/player/controls.h"
 
-#include <SFML/Audio/Sound.hpp>
 #include <cstdlib>
 
 #include "game/assets/catalogue.h"
@@ -69,8 +68,6 @@ void walk(KeyReader& keys, float s) {
 }  // namespace
 
 void updatePlayer() {
-  static sf::Sound shotVoice(assets.shootSound);
-  static sf::Sound emptyClickVoice(assets.playerAtkSound);
   if (player.state != Free) return;
   KeyReader keys;
   if (player.energy < 150 && !keys.held('H')) player.energy += 1;
@@ -95,12 +92,12 @@ void updatePlayer() {
   }
   if (keys.held(platform::kVkLButton) && player.energy > 0) {
     if (player.ammo <= 0) {
-      playVoice(emptyClickVoice);
+      playVoice(Voice::kEmptyClick);
       return;
     }
     if (now - player.lastAttackTime > 100) {
       fireShot();
-      playVoice(shotVoice);
+      playVoice(Voice::kShot);
     }
     return;
   }

@@ -5,7 +5,6 @@
 // picture. Depends on the shared damage rules, the catalogue and the game state.
 #include "game/world/bombs.h"
 
-#include <SFML/Audio/Sound.hpp>
 #include <cmath>
 #include <cstdlib>
 
@@ -23,14 +22,14 @@ namespace {
 constexpr int kKickDistance = 300;
 constexpr int kBlastImageCount = 27;
 
-void explode(Boom& bomb, sf::Sound& voice) {
+void explode(Boom& bomb) {
   const int cx = bomb.x + bomb.image->width() / 2;
   const int cy = bomb.y + bomb.image->height() / 2;
   const int half = bomb.blastSize / 2;
   hitMonstersInArea(cx - half, cx + half, cy - half, cy + half, 2, bomb.damage, bomb.x, bomb.y);
   hitPlayer(cx - half, cx + half, cy - half, cy + half, bomb.x, bomb.y, bomb.damage, 2);
   if (!bomb.blastSoundPlayed) {
-    playVoice(voice);
+    playVoice(Voice::kBlast);
     bomb.blastSoundPlayed = 1;
   }
 }
@@ -110,9 +109,8 @@ void kickBomb(Boom& bomb) {
 }
 
 void updateBooms() {
-  static sf::Sound voice(assets.blastSound);
   for (Boom* bomb = booms; bomb; bomb = bomb->next) {
-    if (bomb->blastFrame != 0) explode(*bomb, voice);
+    if (bomb->blastFrame != 0) explode(*bomb);
     else flyAndBurn(*bomb);
   }
 }

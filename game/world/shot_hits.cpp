@@ -4,7 +4,6 @@
 // catalogue (nor1.png is the player box).
 #include "game/world/shot_hits.h"
 
-#include <SFML/Audio/Sound.hpp>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -39,7 +38,7 @@ void removePlayerShot(PlayerShot* shot) {
 constexpr PushShape kShotOnMonster{60, 60, 1, 60, 60, 1};
 constexpr PushShape kShotOnPlayer{25, 25, 1, 25, 25, 1};
 
-void playerShotsAgainstMonsters(sf::Sound& voice) {
+void playerShotsAgainstMonsters() {
   for (std::int32_t slot = 0; slot < kSlotCount; ++slot) {
     Monster& m = monsters[slot];
     PlayerShot* shot = playerShots;
@@ -58,7 +57,7 @@ void playerShotsAgainstMonsters(sf::Sound& voice) {
           }
           pushAlong(m, shot->heading, kShotOnMonster, kMonsterMoving);
           m.hurt = 1;
-          playVoice(voice);
+          playVoice(Voice::kShotHit);
           monsterStep(slot);
           removePlayerShot(shot);
           shot = next;
@@ -71,7 +70,7 @@ void playerShotsAgainstMonsters(sf::Sound& voice) {
   }
 }
 
-void enemyShotsAgainstPlayer(sf::Sound& voice) {
+void enemyShotsAgainstPlayer() {
   const IMAGE& box = assets.norImages[0];
   EnemyShot* shot = enemyShots;
   while (shot) {
@@ -82,7 +81,7 @@ void enemyShotsAgainstPlayer(sf::Sound& voice) {
                      truncToInt(player.y + static_cast<float>(box.height())))) {
       damagePlayer(shot->damage);
       pushAlong(player, shot->heading, kShotOnPlayer, KnockedBack);
-      playVoice(voice);
+      playVoice(Voice::kShotHit);
       playerStep();
       removeEnemyShot(shot);
     } else if (!shotInField(*shot)) {
@@ -95,7 +94,6 @@ void enemyShotsAgainstPlayer(sf::Sound& voice) {
 }  // namespace
 
 void resolveShotHits() {
-  static sf::Sound voice(assets.waterHitSound);
-  playerShotsAgainstMonsters(voice);
-  enemyShotsAgainstPlayer(voice);
+  playerShotsAgainstMonsters();
+  enemyShotsAgainstPlayer();
 }

@@ -17,13 +17,13 @@ TEST_F(King, ARoarWakesHigherSlotsInTheSameTickAndLowerSlotsInTheNext) {
   Monster& lower = placeMonster(1, kPlane, 100, 100);
   Monster& king = placeMonster(3, kKing, 600, 100);
   Monster& higher = placeMonster(5, kPlane, 1100, 100);
-  const std::uint64_t roars = voicePlayCount(assets.kingAtkSound);
+  const std::uint64_t roars = voicePlayCount(Voice::kRoar);
   advance(3001);
   lower.actionTime = higher.actionTime = platform::tickCount();  // both just decided
   seedSoNext(10, [](int r) { return r >= 6; });
   runBehaviours();
   EXPECT_EQ(king.state, kMonsterAttacking);
-  EXPECT_EQ(voicePlayCount(assets.kingAtkSound), roars + 1);
+  EXPECT_EQ(voicePlayCount(Voice::kRoar), roars + 1);
   EXPECT_EQ(higher.actionTime, platform::tickCount()) << "slot 5 decided in the roar's tick";
   EXPECT_EQ(lower.actionTime, 0u) << "slot 1 had its turn before the roar";
   advance(11);

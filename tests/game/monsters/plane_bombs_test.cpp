@@ -39,7 +39,7 @@ Boom* addBomb(int x, int y, int targetX, int targetY, double heading, int fuse =
 TEST_F(Plane, TheFanIsSevenShotsFromStraightUpToStraightDownTowardThePlayersSide) {
   placeMonster(0, kPlane, 1000, 300, 20, 2, 5);
   player.x = 400;  // left of the plane: the fan is turned by pi
-  const std::uint64_t fans = voicePlayCount(assets.planeSound);
+  const std::uint64_t fans = voicePlayCount(Voice::kPlaneFan);
   seedSoNext(10, [](int r) { return r >= 3 && r < 6; });
   advance(4001);
   planeBehaviour(0);
@@ -53,7 +53,7 @@ TEST_F(Plane, TheFanIsSevenShotsFromStraightUpToStraightDownTowardThePlayersSide
     EXPECT_EQ(s->y, 300 + kPlaneH / 2);
     EXPECT_EQ(s->damage, 5);
   }
-  EXPECT_EQ(voicePlayCount(assets.planeSound), fans + 1);
+  EXPECT_EQ(voicePlayCount(Voice::kPlaneFan), fans + 1);
   EXPECT_EQ(monsters[0].state, kMonsterIdle) << "the plane never attacks";
 }
 
@@ -71,7 +71,7 @@ TEST_F(Plane, ADropAimsTheBombsCentreAtThePlayersCentreAndTakesOnePass) {
   placeMonster(0, kPlane, 100.7f, 200.2f, 20, 2, 5);
   player.x = 700;
   player.y = 500;
-  const std::uint64_t drops = voicePlayCount(assets.boomSound);
+  const std::uint64_t drops = voicePlayCount(Voice::kBombDrop);
   seedSoNext(10, [](int r) { return r < 3; });
   std::rand();
   const int sx = std::rand() % 2, dx = std::rand() % 20, sy = std::rand() % 2, dy = std::rand() % 20;
@@ -88,7 +88,7 @@ TEST_F(Plane, ADropAimsTheBombsCentreAtThePlayersCentreAndTakesOnePass) {
   EXPECT_EQ(b.x, truncToInt(100 + std::cos(b.heading) * 6));
   EXPECT_EQ(b.blastSize, kBlastSize);
   EXPECT_EQ(b.image, &assets.boomImage);
-  EXPECT_EQ(voicePlayCount(assets.boomSound), drops + 1);
+  EXPECT_EQ(voicePlayCount(Voice::kBombDrop), drops + 1);
 }
 
 TEST_F(Bombs, ABombAlreadyLevelWithItsTargetRestsWhereDroppedUntilItsFuseRunsOut) {
@@ -157,9 +157,9 @@ TEST_F(Bombs, EveryBombTakesAnExtraStepOnADropOrAKick) {
 TEST_F(Bombs, TheBlastSoundPlaysOncePerBomb) {
   addBomb(200, 200, 0, 0, 0.0, 1);
   addBomb(1200, 200, 0, 0, 0.0, 1);
-  const std::uint64_t blasts = voicePlayCount(assets.blastSound);
+  const std::uint64_t blasts = voicePlayCount(Voice::kBlast);
   for (int pass = 0; pass < 300; ++pass) updateBooms();
-  EXPECT_EQ(voicePlayCount(assets.blastSound), blasts + 2);
+  EXPECT_EQ(voicePlayCount(Voice::kBlast), blasts + 2);
 }
 
 TEST_F(Bombs, TwoBombsExplodeWithTheirOwnSquaresDamageAndOrigin) {

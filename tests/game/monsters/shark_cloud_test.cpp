@@ -25,14 +25,14 @@ TEST_F(Shark, TheDashGoesToWhereThePlayerStoodAndIsNotSteered) {
   Monster& shark = placeMonster(0, kShark, 300, 300, 20, 3, 6);
   player.x = 380;
   player.y = 330;
-  const std::uint64_t rolls = voicePlayCount(assets.sharkRollSound);
+  const std::uint64_t rolls = voicePlayCount(Voice::kSharkRoll);
   advance(3001);
   sharkBehaviour(0);
   ASSERT_EQ(shark.state, kMonsterAttacking);
   EXPECT_EQ(shark.stepSpeed, 9) << "three times its speed";
   EXPECT_EQ(shark.targetX, 380);
   EXPECT_EQ(shark.targetY, 330);
-  EXPECT_EQ(voicePlayCount(assets.sharkRollSound), rolls + 1);
+  EXPECT_EQ(voicePlayCount(Voice::kSharkRoll), rolls + 1);
   player.invulnerable = 1;  // the player dashes away; the shark keeps its course
   player.x = 1200;
   player.y = 100;
@@ -85,7 +85,7 @@ TEST_F(BlackCloud, ACloudStraightAboveThePlayerFiresStraightDown) {
   Monster& cloud = placeMonster(0, kBlackCloud, 500, 100, 20, 2, 4);
   player.x = 500;
   player.y = 500;
-  const std::uint64_t shots = voicePlayCount(assets.waterShootSound);
+  const std::uint64_t shots = voicePlayCount(Voice::kWaterShot);
   seedSoNext(10, [](int r) { return r < 4; });
   advance(6001);
   cloudBehaviour(0);
@@ -97,7 +97,7 @@ TEST_F(BlackCloud, ACloudStraightAboveThePlayerFiresStraightDown) {
   EXPECT_EQ(enemyShots->y, 100 + kCloudH / 2);
   EXPECT_EQ(enemyShots->speed, 10);
   EXPECT_EQ(enemyShots->damage, 4);
-  EXPECT_EQ(voicePlayCount(assets.waterShootSound), shots + 1);
+  EXPECT_EQ(voicePlayCount(Voice::kWaterShot), shots + 1);
 }
 
 TEST_F(BlackCloud, AVolleyFiresEveryMoreThan360Ms) {

@@ -174,11 +174,11 @@ TEST_F(ControlsTest, ThirtyShotsEmptyTheAmmunitionThenTheButtonClicks) {
   }
   EXPECT_EQ(shotCount(), 30);
   EXPECT_EQ(player.ammo, 0);
-  const std::uint64_t clicks = voicePlayCount(assets.playerAtkSound);
+  const std::uint64_t clicks = voicePlayCount(Voice::kEmptyClick);
   fake::advanceTicks(101);
   player.state = Free;
   updatePlayer();
   EXPECT_EQ(shotCount(), 30);
   EXPECT_EQ(player.state, Free);
-  EXPECT_EQ(voicePlayCount(assets.playerAtkSound), clicks + 1) << "the empty click plays";
+  EXPECT_EQ(voicePlayCount(Voice::kEmptyClick), clicks + 1) << "the empty click plays";
 }

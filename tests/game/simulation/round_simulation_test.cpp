@@ -216,7 +216,7 @@ TEST_F(RoundSimulation, DrawingOnePassTwiceChangesNothingAndGivesTheSameFrame) {
 TEST_F(RoundSimulation, AScriptedRoundRunsThroughEveryMonsterRuleToTheGameOverScreen) {
   startScriptedRound();
 
-  const std::uint64_t blastsBefore = voicePlayCount(assets.blastSound);
+  const std::uint64_t blastsBefore = voicePlayCount(Voice::kBlast);
   bool sawDash = false, sawVolley = false, sawRoar = false, sawFan = false, sawBomb = false, sawMeat = false,
        sawEating = false, sawKnockBack = false;
   RoundTimer timer;
@@ -271,7 +271,7 @@ TEST_F(RoundSimulation, AScriptedRoundRunsThroughEveryMonsterRuleToTheGameOverSc
   std::ostringstream seen;
   seen << ticks << " ticks in " << passes << " passes, score " << killsWhileAlive << ", dash " << sawDash
        << ", volley " << sawVolley << ", roar " << sawRoar << ", fan " << sawFan << ", bomb " << sawBomb
-       << ", blasts " << voicePlayCount(assets.blastSound) - blastsBefore << ", meat " << sawMeat << ", eating "
+       << ", blasts " << voicePlayCount(Voice::kBlast) - blastsBefore << ", meat " << sawMeat << ", eating "
        << sawEating << ", knocked back " << sawKnockBack;
   SCOPED_TRACE(seen.str());
   std::printf("round simulation: %s\n", seen.str().c_str());
@@ -281,7 +281,7 @@ TEST_F(RoundSimulation, AScriptedRoundRunsThroughEveryMonsterRuleToTheGameOverSc
   EXPECT_TRUE(sawRoar);
   EXPECT_TRUE(sawFan);
   EXPECT_TRUE(sawBomb);
-  EXPECT_GT(voicePlayCount(assets.blastSound), blastsBefore);
+  EXPECT_GT(voicePlayCount(Voice::kBlast), blastsBefore);
   EXPECT_TRUE(sawMeat);
   EXPECT_TRUE(sawKnockBack);
 }

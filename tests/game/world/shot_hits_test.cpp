@@ -47,7 +47,7 @@ TEST_F(PlayerShotHits, TwoHitsBeforeTheKnockBackEndsHeadOneHundredTwentyPixelsAw
   Monster& m = placeMonster(2, kShark, 400, 300, 20, 4);
   addPlayerShot(420, 320, 0.0, 1);
   addPlayerShot(420, 320, 0.0, 1);
-  const std::uint64_t hitsBefore = voicePlayCount(assets.waterHitSound);
+  const std::uint64_t hitsBefore = voicePlayCount(Voice::kShotHit);
   resolveShotHits();
   EXPECT_EQ(m.hitPoints, 18);
   EXPECT_EQ(m.state, kMonsterMoving);
@@ -56,7 +56,7 @@ TEST_F(PlayerShotHits, TwoHitsBeforeTheKnockBackEndsHeadOneHundredTwentyPixelsAw
   EXPECT_EQ(m.stepSpeed, 8) << "speed 4, pushed twice";
   EXPECT_EQ(m.heading, 0.0);
   EXPECT_FLOAT_EQ(m.x, 400 + 4 + 8) << "one move step after each hit";
-  EXPECT_EQ(voicePlayCount(assets.waterHitSound), hitsBefore + 2);
+  EXPECT_EQ(voicePlayCount(Voice::kShotHit), hitsBefore + 2);
   EXPECT_EQ(playerShots, nullptr);
 }
 
@@ -89,7 +89,7 @@ TEST_F(EnemyShotHits, TwoShotsInOneTickAddTheirKnockBacks) {
   player.y = 300;
   addEnemyShot(510, 310, 0.0, 4);
   addEnemyShot(510, 310, 0.0, 4);
-  const std::uint64_t hitsBefore = voicePlayCount(assets.waterHitSound);
+  const std::uint64_t hitsBefore = voicePlayCount(Voice::kShotHit);
   resolveShotHits();
   EXPECT_EQ(player.hitPoints, 42);
   EXPECT_EQ(player.state, KnockedBack);
@@ -97,7 +97,7 @@ TEST_F(EnemyShotHits, TwoShotsInOneTickAddTheirKnockBacks) {
   EXPECT_FLOAT_EQ(player.targetX, 550) << "two 25-pixel pushes";
   EXPECT_FLOAT_EQ(player.targetY, 300);
   EXPECT_FLOAT_EQ(player.x, 500 + 5 + 10) << "one player step after each hit";
-  EXPECT_EQ(voicePlayCount(assets.waterHitSound), hitsBefore + 2);
+  EXPECT_EQ(voicePlayCount(Voice::kShotHit), hitsBefore + 2);
   EXPECT_EQ(enemyShots, nullptr);
 }
 
