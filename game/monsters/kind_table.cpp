@@ -1,6 +1,8 @@
 // The rows of the monster kinds' table: code, behaviour, picture runs, how an attack ends,
 // whether it moves while attacking, and its wander. Depends on the catalogue and the
 // behaviours.
+#include "game/monsters/kind_table.h"
+
 #include "game/assets/catalogue.h"
 #include "game/monsters/behaviours.h"
 #include "game/world/monster_kinds.h"
@@ -9,7 +11,9 @@ namespace {
 
 MonsterAnimation run(IMAGE* first, std::int8_t count) { return MonsterAnimation{first, 0, count}; }
 
-const MonsterKindRow* kindRows(std::size_t& count) {
+}  // namespace
+
+void useGameMonsterKinds() {
   AssetCatalogue& a = assets;
   static const MonsterKindRow rows[] = {
       {kShark, sharkBehaviour, run(a.sharkMoveImages, 8), run(&a.sharkAtkImage, 1), run(&a.sharkHittedImage, 1),
@@ -21,16 +25,5 @@ const MonsterKindRow* kindRows(std::size_t& count) {
       {kKing, kingBehaviour, run(a.kingImages, 10), run(a.kingAtkImages, 10), run(&a.kingAtkImages[1], 1),
        AttackEnd::kLastPicture, false, Wander::kNearbyPoint, 100},
   };
-  count = sizeof rows / sizeof rows[0];
-  return rows;
-}
-
-}  // namespace
-
-const MonsterKindRow* findMonsterKind(std::int8_t code) {
-  std::size_t count = 0;
-  const MonsterKindRow* rows = kindRows(count);
-  for (std::size_t i = 0; i < count; ++i)
-    if (rows[i].code == code) return &rows[i];
-  return nullptr;
+  useMonsterKinds(rows, sizeof rows / sizeof rows[0]);
 }

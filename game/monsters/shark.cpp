@@ -2,7 +2,6 @@
 // player every 4 s. The dash itself is stepped by the world pass and hits through
 // monsterStep while the shark is still attacking.
 
-#include "game/assets/catalogue.h"
 #include "game/assets/voice.h"
 #include "game/monsters/behaviours.h"
 #include "game/monsters/spawner.h"
@@ -15,10 +14,10 @@
 void sharkBehaviour(std::int32_t slot) {
   Monster& m = monsters[slot];
   if (m.state != kMonsterIdle) return;
-  const IMAGE& body = m.moveFrames.images[0];
-  const float w = static_cast<float>(body.width());
-  const float h = static_cast<float>(body.height());
-  const bool playerNear = rectsOverlap(truncToInt(player.x), truncToInt(player.y), assets.norImages[0],
+  const Size body = bodySize(m);
+  const float w = static_cast<float>(body.width);
+  const float h = static_cast<float>(body.height);
+  const bool playerNear = rectsOverlap(truncToInt(player.x), truncToInt(player.y), ruleSizes.player,
                                        truncToInt(m.x - w), truncToInt(m.x + 2 * w), truncToInt(m.y - h),
                                        truncToInt(m.y + 2 * h));
   const std::uint64_t now = gameTickCount();

@@ -13,11 +13,12 @@
 #include "game/world/geometry.h"
 #include "game/world/lists.h"
 #include "game/world/movement.h"
+#include "game/world/rule_sizes.h"
 #include "platform/input.h"
 
 void playerStrike(KeyReader& keys) {
-  const int w = assets.norImages[0].width();
-  const int h = assets.norImages[0].height();
+  const int w = ruleSizes.player.width;
+  const int h = ruleSizes.player.height;
   const bool leftHalf = keys.either('A', platform::kVkLeft) || !player.facingRight;
   const float from = leftHalf ? player.x : player.x + static_cast<float>(w / 2);
   const float to = leftHalf ? player.x + static_cast<float>(w / 2) : player.x + static_cast<float>(w);
@@ -53,8 +54,8 @@ void playerSpecial(KeyReader& keys) {
 }
 
 void fireShot() {
-  const int w = assets.norImages[0].width();
-  const int h = assets.norImages[0].height();
+  const int w = ruleSizes.player.width;
+  const int h = ruleSizes.player.height;
   player.lastAttackTime = gameTickCount();
   platform::cursorInClient(player.aimX, player.aimY);
   auto* shot = newListElement<PlayerShot>("enquene malloc fail\n");

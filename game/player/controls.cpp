@@ -13,19 +13,20 @@
 #include "game/world/game_state.h"
 #include "game/world/geometry.h"
 #include "game/world/lists.h"
+#include "game/world/rule_sizes.h"
 #include "platform/input.h"
 
 namespace {
 
 // Eats the first piece of meat in list order that touches the player box.
 void eatMeat() {
-  const IMAGE& box = assets.norImages[0];
+  const Size box = ruleSizes.player;
   const std::int32_t left = truncToInt(player.x);
-  const std::int32_t right = truncToInt(player.x + static_cast<float>(box.width()));
+  const std::int32_t right = truncToInt(player.x + static_cast<float>(box.width));
   const std::int32_t top = truncToInt(player.y);
-  const std::int32_t bottom = truncToInt(player.y + static_cast<float>(box.height()));
+  const std::int32_t bottom = truncToInt(player.y + static_cast<float>(box.height));
   for (Meat* piece = meats; piece; piece = piece->next) {
-    if (!rectsOverlap(piece->x, piece->y, assets.eatImages[0], left, right, top, bottom)) continue;
+    if (!rectsOverlap(piece->x, piece->y, ruleSizes.meal, left, right, top, bottom)) continue;
     unlinkFromList(meats, piece);
     std::free(piece);
     player.state = Eating;
@@ -36,8 +37,8 @@ void eatMeat() {
 void walk(KeyReader& keys, float s) {
   using namespace platform;
   const double d = s / 1.414213562373095;
-  const float w = static_cast<float>(assets.norImages[0].width());
-  const float h = static_cast<float>(assets.norImages[0].height());
+  const float w = static_cast<float>(ruleSizes.player.width);
+  const float h = static_cast<float>(ruleSizes.player.height);
   auto stepBy = [](float& coordinate, double delta) { coordinate = static_cast<float>(coordinate + delta); };
   const bool up = keys.either('W', kVkUp) && player.y > kField.top;
   const bool down = !up && keys.either('S', kVkDown) && player.y + h < kField.bottom;

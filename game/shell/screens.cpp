@@ -8,7 +8,7 @@
 #include "game/render/frame.h"
 #include "game/shell/frame.h"
 #include "game/world/run_state.h"
-#include "game/world/world_digest.h"
+#include "game/shell/world_digest.h"
 #include "graphics/draw.h"
 #include "graphics/image.h"
 #include "graphics/window.h"

@@ -8,6 +8,8 @@
 #include <iterator>
 
 #include "game/assets/catalogue.h"
+#include "game/monsters/kind_table.h"
+#include "game/shell/catalogue_measures.h"
 #include "game/world/game_state.h"
 #include "game/world/lists.h"
 #include "game/world/monster_table.h"
@@ -41,8 +43,10 @@ void applyTextSettings() {
 void startUp() {
   std::srand(static_cast<unsigned>(platform::calendarSeconds()));
   applyTextSettings();
+  useGameMonsterKinds();
   readMonsterTable();
   loadImages();
+  takeCatalogueMeasures();
   loadSounds();
   sleepX = 800 - assets.sleepImages[0].width() / 2;
   sleepY = 960 - assets.sleepImages[0].height();

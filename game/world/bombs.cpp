@@ -2,20 +2,22 @@
 // comes level with its target on either axis, or (kicked) has flown 300 pixels straight away
 // from the player. It explodes when its 200-pass fuse runs out and then hits everything in
 // its blast square once per update until the animation step has chosen the blast's last
-// picture. Depends on the shared damage rules, the catalogue and the game state.
+// picture. Depends on the shared damage rules, the rules' sizes and pictures and the game state.
 #include "game/world/bombs.h"
 
 #include <cmath>
 #include <cstdlib>
 
-#include "game/assets/catalogue.h"
 #include "game/assets/voice.h"
 #include "game/world/animation_clock.h"
 #include "game/world/damage.h"
 #include "game/world/game_state.h"
 #include "game/world/geometry.h"
 #include "game/world/lists.h"
+#include "game/world/rule_sizes.h"
 #include "game/world/shown_pictures.h"
+#include "game/world/world_pictures.h"
+#include "graphics/image.h"
 
 namespace {
 
@@ -23,8 +25,8 @@ constexpr int kKickDistance = 300;
 constexpr int kBlastImageCount = 27;
 
 void explode(Boom& bomb) {
-  const int cx = bomb.x + bomb.image->width() / 2;
-  const int cy = bomb.y + bomb.image->height() / 2;
+  const int cx = bomb.x + ruleSizes.bomb.width / 2;
+  const int cy = bomb.y + ruleSizes.bomb.height / 2;
   const int half = bomb.blastSize / 2;
   hitMonstersInArea(cx - half, cx + half, cy - half, cy + half, 2, bomb.damage, bomb.x, bomb.y);
   hitPlayer(cx - half, cx + half, cy - half, cy + half, bomb.x, bomb.y, bomb.damage, 2);
@@ -43,7 +45,7 @@ bool dropArrived(const Boom& bomb) {
 bool kickArrived(const Boom& bomb) { return kKickDistance - bomb.kickFlown <= 5; }
 
 void flyAndBurn(Boom& bomb) {
-  const bool inField = wholeInField(bomb.x, bomb.y, bomb.image->width(), bomb.image->height());
+  const bool inField = wholeInField(bomb.x, bomb.y, ruleSizes.bomb.width, ruleSizes.bomb.height);
   if (!inField || (bomb.kicked ? kickArrived(bomb) : dropArrived(bomb))) {
     bomb.moving = 0;
   } else if (bomb.moving && bomb.kicked) {
@@ -69,7 +71,7 @@ void removeBomb(Boom* bomb) {
 void dropBomb(const Monster& plane) {
   auto* bomb = newListElement<Boom>("boom malloc fail\n");
   bomb->damage = 2 * plane.damage;
-  bomb->image = &assets.boomImage;
+  bomb->image = worldPictures.bomb;
   bomb->fuse = 200;
   bomb->x = truncToInt(plane.x);
   bomb->y = truncToInt(plane.y);
@@ -78,12 +80,12 @@ void dropBomb(const Monster& plane) {
   bomb->blastSoundPlayed = 0;
   bomb->speed = 6;
   bomb->blastFrameTime = 0;
-  bomb->blastSize = assets.blastImages[0].width();
+  bomb->blastSize = ruleSizes.blast.width;
   bomb->heading = headingOfSlope(player.y - plane.y, player.x - plane.x, plane.x > player.x);
-  const int playerW = assets.norImages[0].width();
-  const int playerH = assets.norImages[0].height();
-  const int bombW = assets.boomImage.width();
-  const int bombH = assets.boomImage.height();
+  const int playerW = ruleSizes.player.width;
+  const int playerH = ruleSizes.player.height;
+  const int bombW = ruleSizes.bomb.width;
+  const int bombH = ruleSizes.bomb.height;
   const int offsetX = randomOffset(20);
   bomb->targetX = truncToInt(static_cast<float>(offsetX) + player.x + static_cast<float>(playerW / 2) -
                              static_cast<float>(bombW / 2));
@@ -124,7 +126,7 @@ void moveBooms() {
 void stepBlasts() {
   std::vector<ShownSprite>& shown = shownPictures.bombs;
   shown.clear();
-  const IMAGE& sizing = assets.blastImages[0];
+  const Size blast = ruleSizes.blast;
   Boom* bomb = booms;
   while (bomb) {
     Boom* next = bomb->next;
@@ -133,8 +135,8 @@ void stepBlasts() {
     } else {
       stepAfter(bomb->blastFrameTime, 120, bomb->blastFrame);
       const int frame = bomb->blastFrame < kBlastImageCount ? bomb->blastFrame : kBlastImageCount;
-      shown.push_back({bomb->x + bomb->image->width() / 2 - sizing.width() / 2,
-                       bomb->y + bomb->image->height() / 2 - sizing.height() / 2, &assets.blastImages[frame - 1], 0});
+      shown.push_back({bomb->x + ruleSizes.bomb.width / 2 - blast.width / 2,
+                       bomb->y + ruleSizes.bomb.height / 2 - blast.height / 2, &worldPictures.blasts[frame - 1], 0});
       if (bomb->blastFrame >= kBlastImageCount) removeBomb(bomb);
     }
     bomb = next;

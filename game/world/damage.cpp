@@ -6,7 +6,6 @@
 #include <cmath>
 #include <limits>
 
-#include "game/assets/catalogue.h"
 #include "game/world/bombs.h"
 #include "game/world/collision.h"
 #include "game/world/game_state.h"
@@ -26,14 +25,14 @@ void damagePlayer(std::int32_t damage) { player.hitPoints = reducedHitPoints(pla
 
 void hitPlayer(std::int32_t left, std::int32_t right, std::int32_t top, std::int32_t bottom, std::int32_t ax,
                std::int32_t ay, std::int32_t damage, std::int8_t kind) {
-  const IMAGE& box = assets.norImages[0];
+  const Size box = ruleSizes.player;
   if (!rectsOverlap(truncToInt(player.x), truncToInt(player.y), box, left, right, top, bottom) ||
       player.invulnerable) {
     return;
   }
   damagePlayer(damage);
-  const double pw = box.width();
-  const double ph = box.height();
+  const double pw = box.width;
+  const double ph = box.height;
   const PushShape contact{2 * pw, 2 * ph, 2, pw, ph, 1};
   const PushShape blast{4 * pw, 4 * ph, 4, 2 * pw, 2 * ph, 2};
   const float attackerX = static_cast<float>(ax);
@@ -59,7 +58,7 @@ void hitMonstersInArea(std::int32_t left, std::int32_t right, std::int32_t top, 
                        std::int8_t kind, std::int32_t damage, std::int32_t ax, std::int32_t ay) {
   for (std::int32_t slot = 0; slot < kSlotCount; ++slot) {
     Monster& m = monsters[slot];
-    const IMAGE& body = firstPicture(m.moveFrames);
+    const Size body = bodySize(m);
     if (!m.alive || !rectsOverlap(truncToInt(m.x), truncToInt(m.y), body, left, right, top, bottom)) continue;
     m.hitPoints = reducedHitPoints(m.hitPoints, damage);
     if (player.ammo < 30) player.ammo += 1;
@@ -69,11 +68,11 @@ void hitMonstersInArea(std::int32_t left, std::int32_t right, std::int32_t top, 
       onMonsterKilled(slot);
       continue;
     }
-    knockMonsterBack(m, body.width(), kind, static_cast<float>(ax), static_cast<float>(ay));
+    knockMonsterBack(m, body.width, kind, static_cast<float>(ax), static_cast<float>(ay));
     monsterStep(slot);
   }
   for (Boom* bomb = booms; bomb; bomb = bomb->next) {
-    const IMAGE& picture = bomb->image ? *bomb->image : emptyPicture();
+    const Size picture = bomb->image ? ruleSizes.bomb : Size{0, 0};
     if (rectsOverlap(bomb->x, bomb->y, picture, left, right, top, bottom) && bomb->blastFrame == 0) kickBomb(*bomb);
   }
 }

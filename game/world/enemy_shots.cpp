@@ -1,13 +1,14 @@
 // Enemy shots: the picture for a heading, and the list operations the firing and hit rules
-// share. Depends on the catalogue's rotated bullet pictures and the game state's list head.
+// share. Depends on the world's bullet pictures and the game state's list head.
 #include "game/world/enemy_shots.h"
 
 #include <cmath>
 #include <cstdlib>
 
-#include "game/assets/catalogue.h"
 #include "game/world/game_state.h"
 #include "game/world/lists.h"
+#include "game/world/world_pictures.h"
+#include "graphics/image.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ int bulletBand(double a) {
 
 }  // namespace
 
-void chooseEnemyShotImage(EnemyShot& shot) { shot.image = &assets.enmBulletImages[bulletBand(shot.heading)]; }
+void chooseEnemyShotImage(EnemyShot& shot) { shot.image = &worldPictures.enemyShots[bulletBand(shot.heading)]; }
 
 void appendEnemyShot(EnemyShot* shot) {
   appendAtTail(enemyShots, shot);

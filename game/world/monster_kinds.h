@@ -1,8 +1,9 @@
 // The table of monster kinds: one row per kind holds everything that differs between them,
 // so the spawner, the world pass, the animation step and the monster table's check read it
-// instead of switching on kind codes. The rows are written beside the behaviours
-// (monsters/kind_table.cpp), which they name.
+// instead of switching on kind codes. The rows are written beside the behaviours, which they
+// name (monsters/kind_table.cpp), and handed to the world at start-up; tests hand their own.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 
 #include "game/world/records.h"
@@ -32,5 +33,11 @@ struct MonsterKindRow {
   std::int32_t wanderReach;
 };
 
+// Makes rows[0 .. count - 1] the table of kinds (the rows must outlive their use).
+void useMonsterKinds(const MonsterKindRow* rows, std::size_t count);
+
 // The row of a kind code, or null for a code no kind has.
 const MonsterKindRow* findMonsterKind(std::int8_t code);
+
+// The table's rows in order; count receives their number.
+const MonsterKindRow* monsterKindRows(std::size_t& count);

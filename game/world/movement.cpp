@@ -5,7 +5,6 @@
 
 #include <cmath>
 
-#include "game/assets/catalogue.h"
 #include "game/world/collision.h"
 #include "game/world/damage.h"
 #include "game/world/game_state.h"
@@ -20,13 +19,13 @@ bool nearTarget(float x, float y, float targetX, float targetY) {
 // For a player whose box (x, y) lies partly beyond the field (walking tests the edge before
 // its step, so it may end one step past it): true when the next step of the dash or
 // knock-back brings the box back toward every edge it is beyond.
-bool stepComesBackIntoField(std::int32_t x, std::int32_t y, const IMAGE& box) {
+bool stepComesBackIntoField(std::int32_t x, std::int32_t y, Size box) {
   const float nextX = static_cast<float>(player.x + std::cos(player.heading) * player.stepSpeed);
   const float nextY = static_cast<float>(player.y + std::sin(player.heading) * player.stepSpeed);
   if (x < kField.left && !(nextX > player.x)) return false;
-  if (std::int64_t(x) + box.width() > kField.right && !(nextX < player.x)) return false;
+  if (std::int64_t(x) + box.width > kField.right && !(nextX < player.x)) return false;
   if (y < kField.top && !(nextY > player.y)) return false;
-  if (std::int64_t(y) + box.height() > kField.bottom && !(nextY < player.y)) return false;
+  if (std::int64_t(y) + box.height > kField.bottom && !(nextY < player.y)) return false;
   return true;
 }
 
@@ -34,7 +33,7 @@ bool stepComesBackIntoField(std::int32_t x, std::int32_t y, const IMAGE& box) {
 
 void monsterStep(std::int32_t slot) {
   Monster& m = monsters[slot];
-  const IMAGE& body = firstPicture(m.moveFrames);
+  const Size body = bodySize(m);
   if (keepInArena(truncToInt(m.x), truncToInt(m.y), body, slot) && !nearTarget(m.x, m.y, m.targetX, m.targetY)) {
     m.x = static_cast<float>(m.x + std::cos(m.heading) * m.stepSpeed);
     m.y = static_cast<float>(m.y + std::sin(m.heading) * m.stepSpeed);
@@ -43,18 +42,18 @@ void monsterStep(std::int32_t slot) {
     m.state = kMonsterIdle;
   }
   if (m.state == kMonsterAttacking) {
-    float right = m.x + static_cast<float>(body.width());
-    float bottom = m.y + static_cast<float>(firstPicture(m.attackFrames).height());
+    float right = m.x + static_cast<float>(body.width);
+    float bottom = m.y + static_cast<float>(attackSize(m).height);
     hitPlayer(truncToInt(m.x), truncToInt(right), truncToInt(m.y), truncToInt(bottom), truncToInt(m.x),
               truncToInt(m.y), m.damage, 1);
   }
 }
 
 void playerStep() {
-  const IMAGE& box = assets.norImages[0];
+  const Size box = ruleSizes.player;
   const std::int32_t x = truncToInt(player.x);
   const std::int32_t y = truncToInt(player.y);
-  const bool comingBack = !wholeInField(x, y, box.width(), box.height()) && stepComesBackIntoField(x, y, box);
+  const bool comingBack = !wholeInField(x, y, box.width, box.height) && stepComesBackIntoField(x, y, box);
   if ((!comingBack && !keepInArena(x, y, box, -1)) || nearTarget(player.x, player.y, player.targetX, player.targetY)) {
     player.invulnerable = 0;
     player.state = Free;

@@ -132,6 +132,14 @@ enum MonsterState : std::int8_t { kMonsterIdle = 0, kMonsterAttacking = 1, kMons
 constexpr int kSlotCount = 7;
 constexpr int kKindCount = 4;
 
+// The catalogue pictures the world's rules hand to records: boom.png, the twelve enemy
+// bullets in catalogue order, blast1.png to blast27.png.
+struct WorldPictures {
+  IMAGE* bomb;
+  IMAGE* enemyShots;
+  IMAGE* blasts;
+};
+
 // A picture placed for this pass's drawing; mirrored: drawn left-right mirrored.
 struct ShownSprite {
   std::int32_t x, y;

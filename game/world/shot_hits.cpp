@@ -1,14 +1,13 @@
 // Shot hits of one update tick. Player shots push a monster 60 pixels along their heading
 // (a killing shot flies on); enemy shots push the player 25 pixels. Knock-backs that land
 // while one is running add up. Depends on the shared rules, the kill bookkeeping and the
-// catalogue (nor1.png is the player box).
+// rules' sizes (the player box, the shots' pictures).
 #include "game/world/shot_hits.h"
 
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 
-#include "game/assets/catalogue.h"
 #include "game/assets/voice.h"
 #include "game/world/collision.h"
 #include "game/world/damage.h"
@@ -25,7 +24,8 @@ namespace {
 // True when the shot's picture at its truncated position lies wholly in the field.
 template <typename Shot>
 bool shotInField(const Shot& shot) {
-  return wholeInField(truncToInt(shot.x), truncToInt(shot.y), shot.image->width(), shot.image->height());
+  const Size size = shotSize(shot);
+  return wholeInField(truncToInt(shot.x), truncToInt(shot.y), size.width, size.height);
 }
 
 void removePlayerShot(PlayerShot* shot) {
@@ -45,10 +45,10 @@ void playerShotsAgainstMonsters() {
     while (shot) {
       PlayerShot* next = shot->next;
       if (m.alive && m.moveFrames.images) {
-        const IMAGE& body = m.moveFrames.images[0];
-        if (rectsOverlap(truncToInt(shot->x), truncToInt(shot->y), *shot->image, truncToInt(m.x),
-                         truncToInt(m.x + static_cast<float>(body.width())), truncToInt(m.y),
-                         truncToInt(m.y + static_cast<float>(body.height())))) {
+        const Size body = bodySize(m);
+        if (rectsOverlap(truncToInt(shot->x), truncToInt(shot->y), shotSize(*shot), truncToInt(m.x),
+                         truncToInt(m.x + static_cast<float>(body.width)), truncToInt(m.y),
+                         truncToInt(m.y + static_cast<float>(body.height)))) {
           m.hitPoints = reducedHitPoints(m.hitPoints, shot->damage);
           m.alive = m.hitPoints > 0;
           if (m.hitPoints <= 0) {
@@ -71,14 +71,14 @@ void playerShotsAgainstMonsters() {
 }
 
 void enemyShotsAgainstPlayer() {
-  const IMAGE& box = assets.norImages[0];
+  const Size box = ruleSizes.player;
   EnemyShot* shot = enemyShots;
   while (shot) {
     EnemyShot* next = shot->next;
     if (!player.invulnerable &&
-        rectsOverlap(truncToInt(shot->x), truncToInt(shot->y), *shot->image, truncToInt(player.x),
-                     truncToInt(player.x + static_cast<float>(box.width())), truncToInt(player.y),
-                     truncToInt(player.y + static_cast<float>(box.height())))) {
+        rectsOverlap(truncToInt(shot->x), truncToInt(shot->y), shotSize(*shot), truncToInt(player.x),
+                     truncToInt(player.x + static_cast<float>(box.width)), truncToInt(player.y),
+                     truncToInt(player.y + static_cast<float>(box.height)))) {
       damagePlayer(shot->damage);
       pushAlong(player, shot->heading, kShotOnPlayer, KnockedBack);
       playVoice(Voice::kShotHit);

@@ -9,6 +9,8 @@
 #include <string>
 
 #include "game/assets/catalogue.h"
+#include "game/monsters/kind_table.h"
+#include "game/shell/catalogue_measures.h"
 #include "game/world/drawing_counters.h"
 #include "game/world/game_state.h"
 #include "game/world/lists.h"
@@ -39,6 +41,8 @@ inline void prepareCatalogue() {
   for (IMAGE& image : assets.sharkMoveImages) image.resize(100, 50);
   assets.sharkAtkImage.resize(100, 60);
   assets.planeImage.resize(80, 40);
+  useGameMonsterKinds();
+  takeCatalogueMeasures();
 }
 
 // A monster of the given kind standing idle at (x, y), its pictures the catalogue's.

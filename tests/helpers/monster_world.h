@@ -9,7 +9,9 @@
 #include <functional>
 
 #include "game/assets/catalogue.h"
+#include "game/monsters/kind_table.h"
 #include "game/monsters/spawner.h"
+#include "game/shell/catalogue_measures.h"
 #include "game/world/drawing_counters.h"
 #include "game/world/game_state.h"
 #include "game/world/lists.h"
@@ -57,6 +59,8 @@ inline void sizeCatalogue() {
   for (IMAGE& i : assets.blastImages) paint(i, kBlastSize, kBlastSize, next());
   for (IMAGE& i : assets.enmBulletImages) paint(i, kBulletW, kBulletH, next());
   paint(assets.plrBulletImage, 30, 10, next());
+  useGameMonsterKinds();
+  takeCatalogueMeasures();
 }
 
 // Kind records: damage, hit points, speed and code per kind.
@@ -152,6 +156,7 @@ class MonsterWorld : public ::testing::Test {
   void SetUp() override {
     clearGameState();
     clearDrawingCounters();
+    takeCatalogueMeasures();
     platform::fake::setTickCount(kStart);
     std::srand(7);
     standardKinds();

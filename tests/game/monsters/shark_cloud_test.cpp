@@ -55,7 +55,7 @@ TEST_F(Shark, TheDashHitsOncePerTickOfContact) {
   for (int tick = 0; tick < 40 && shark.state == kMonsterAttacking; ++tick) {
     updateWorld();
     const bool touching =
-        rectsOverlap(truncToInt(player.x), truncToInt(player.y), assets.norImages[0], truncToInt(shark.x),
+        rectsOverlap(truncToInt(player.x), truncToInt(player.y), ruleSizes.player, truncToInt(shark.x),
                      truncToInt(shark.x + kSharkW), truncToInt(shark.y), truncToInt(shark.y + kSharkAtkH));
     if (shark.state == kMonsterAttacking && touching) ++contactTicks;
   }

@@ -5,6 +5,7 @@
 #include "game/player/attacks.h"
 #include "game/player/key_reader.h"
 #include "game/world/geometry.h"
+#include "game/world/rule_sizes.h"
 #include "game/world/world_pass.h"
 #include "platform/input.h"
 #include "tests/helpers/game_fixture.h"
@@ -27,10 +28,13 @@ void dashAsOneUpdate() {
   playerSpecial(keys);
 }
 
+// Monsters of a kind whose box is one pixel, at the given columns; which of them a strike hit.
 std::string hitColumns(std::initializer_list<int> xs) {
+  constexpr std::int8_t kDotKind = 99;
+  ruleSizes.kinds.push_back(KindSizes{kDotKind, {1, 1}, {1, 1}});
   int slot = 0;
   for (int x : xs) {
-    placeMonster(slot, static_cast<float>(x), 240, 1000);
+    placeMonster(slot, static_cast<float>(x), 240, 1000, kDotKind);
     monsters[slot].moveFrames.images = &dot();
     ++slot;
   }

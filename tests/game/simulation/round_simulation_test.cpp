@@ -20,7 +20,7 @@
 #include "game/world/drawing_counters.h"
 #include "game/world/game_state.h"
 #include "game/world/shown_pictures.h"
-#include "game/world/world_digest.h"
+#include "game/shell/world_digest.h"
 #include "platform/clock.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/input.h"

@@ -5,9 +5,9 @@
 
 #include "game/world/enemy_shots.h"
 #include "game/world/geometry.h"
-#include "tests/helpers/monster_world.h"
+#include "tests/helpers/world_fixture.h"
 
-using namespace monster_test;
+using namespace test_world;
 
 namespace {
 
@@ -19,11 +19,13 @@ const char* const kNames[12] = {"enmbullet.png",     "enmbullet30.png",   "enmbu
 
 // The band chosen for a heading, or -1 when the picture is not one of the twelve.
 int bandOf(double heading) {
+  useStandInWorld(shots_world::kSizes);
   EnemyShot shot{};
   shot.heading = heading;
   chooseEnemyShotImage(shot);
-  const std::ptrdiff_t index = shot.image - assets.enmBulletImages;
-  return index >= 0 && index < 12 ? static_cast<int>(index) : -1;
+  for (int band = 0; band < 12; ++band)
+    if (shot.image == &standIns().bullets[band]) return band;
+  return -1;
 }
 
 #define EXPECT_BAND(heading, band) \

@@ -5,25 +5,16 @@
 #include <cstdlib>
 #include <string>
 
-#include "game/player/attacks.h"
-#include "game/player/key_reader.h"
-#include "game/shell/startup.h"
 #include "game/world/bombs.h"
 #include "game/world/collision.h"
 #include "game/world/damage.h"
 #include "game/world/geometry.h"
 #include "game/world/movement.h"
-#include "tests/helpers/game_fixture.h"
+#include "tests/helpers/world_fixture.h"
 
-using namespace test_game;
+using namespace rules_world;
 
 namespace {
-
-IMAGE& sizedImage(int w, int h) {
-  static IMAGE image;
-  image.resize(w, h);
-  return image;
-}
 
 Boom* addBomb(int x, int y) {
   auto* bomb = static_cast<Boom*>(std::calloc(1, sizeof(Boom)));
@@ -31,7 +22,7 @@ Boom* addBomb(int x, int y) {
   bomb->y = y;
   bomb->speed = 6;
   bomb->fuse = 200;
-  bomb->image = &assets.boomImage;
+  bomb->image = worldPictures.bomb;
   bomb->targetX = x;
   bomb->targetY = y;
   appendAtTail(booms, bomb);
@@ -39,6 +30,18 @@ Boom* addBomb(int x, int y) {
 }
 
 bool finite(float v) { return std::isfinite(v); }
+
+// A dash as the player's special starts it (150 pixels at 3 x speed, invulnerable), with its
+// first step taken at once.
+void startDash(double heading) {
+  player.state = Dashing;
+  player.stepSpeed = 3 * player.speed;
+  player.invulnerable = 1;
+  player.heading = heading;
+  player.targetX = static_cast<float>(player.x + std::cos(heading) * 150);
+  player.targetY = static_cast<float>(player.y + std::sin(heading) * 150);
+  playerStep();
+}
 
 // The player's move state and invulnerability, as one line a failure can print.
 std::string moveOutcome() {
@@ -51,18 +54,18 @@ std::string moveOutcome() {
 
 }  // namespace
 
-using RulesTest = GameTest;
+using RulesTest = RulesWorld;
 
 TEST_F(RulesTest, CornerHitTestCountsOnlyCornersAndTouchingEdges) {
-  EXPECT_TRUE(rectsOverlap(0, 0, sizedImage(10, 10), 5, 20, 5, 20)) << "bottom-right corner (10, 10) is inside";
-  EXPECT_FALSE(rectsOverlap(0, 0, sizedImage(100, 100), 40, 60, 40, 60)) << "a box around the area has no corner in it";
-  EXPECT_TRUE(rectsOverlap(20, 0, sizedImage(10, 10), 0, 20, 0, 20)) << "an edge touching the area counts";
-  EXPECT_FALSE(rectsOverlap(21, 0, sizedImage(10, 10), 0, 20, 0, 20));
+  EXPECT_TRUE(rectsOverlap(0, 0, Size{10, 10}, 5, 20, 5, 20)) << "bottom-right corner (10, 10) is inside";
+  EXPECT_FALSE(rectsOverlap(0, 0, Size{100, 100}, 40, 60, 40, 60)) << "a box around the area has no corner in it";
+  EXPECT_TRUE(rectsOverlap(20, 0, Size{10, 10}, 0, 20, 0, 20)) << "an edge touching the area counts";
+  EXPECT_FALSE(rectsOverlap(21, 0, Size{10, 10}, 0, 20, 0, 20));
 }
 
 TEST_F(RulesTest, ArenaTestPushesTenPixelsTowardTheCentre) {
   freshPlayerAt(-3, 100);
-  EXPECT_FALSE(keepInArena(-3, 100, assets.norImages[0], -1));
+  EXPECT_FALSE(keepInArena(-3, 100, ruleSizes.player, -1));
   const double moved = std::hypot(player.x + 3.0, player.y - 100.0);
   EXPECT_NEAR(moved, 10.0, 1e-3) << "pushed to (" << player.x << ", " << player.y << ")";
   // The push lies on the line from the old position to (800, 380).
@@ -70,9 +73,9 @@ TEST_F(RulesTest, ArenaTestPushesTenPixelsTowardTheCentre) {
   EXPECT_NEAR(cross / std::hypot(803.0, 280.0), 0.0, 1e-3);
 
   freshPlayerAt(1600 - kPlayerW, 760 - kPlayerH);
-  EXPECT_TRUE(keepInArena(1600 - kPlayerW, 760 - kPlayerH, assets.norImages[0], -1)) << "flush with the corner is inside";
+  EXPECT_TRUE(keepInArena(1600 - kPlayerW, 760 - kPlayerH, ruleSizes.player, -1)) << "flush with the corner is inside";
   EXPECT_EQ(player.x, 1600 - kPlayerW);
-  EXPECT_FALSE(keepInArena(1601 - kPlayerW, 0, assets.norImages[0], -1));
+  EXPECT_FALSE(keepInArena(1601 - kPlayerW, 0, ruleSizes.player, -1));
 }
 
 TEST_F(RulesTest, MonsterStepMovesEndsAtTargetAndLetsADashingSharkHit) {
@@ -165,25 +168,14 @@ TEST_F(RulesTest, MovesEndWhenBothDistancesToTheTargetAreAtMostFivePixels) {
 TEST_F(RulesTest, ADashOrKnockBackFromJustPastAnEdgeCarriesOnWhenItHeadsBackIn) {
   // Walking tests the edge before its step, so the box may stand a few pixels past it.
   freshPlayerAt(-3, 300);
-  player.specialCooldown = 0;
-  platform::fake::holdKey('D');
-  {
-    KeyReader keys;
-    playerSpecial(keys);
-  }
-  platform::fake::releaseAll();
+  startDash(0.0);
   EXPECT_EQ(player.state, Dashing) << "a dash back into the field carries on";
   EXPECT_EQ(player.x, 12.0f) << "and takes its first step";
   for (int step = 0; step < 20 && player.state == Dashing; ++step) playerStep();
   EXPECT_NEAR(player.x, 147.0f, 5.0f) << "the whole 150 pixels";
 
   freshPlayerAt(-3, 300);
-  platform::fake::holdKey('A');
-  {
-    KeyReader keys;
-    playerSpecial(keys);
-  }
-  platform::fake::releaseAll();
+  startDash(kPi);
   EXPECT_EQ(player.state, Free) << "a dash further out ends at once, as in the field";
   EXPECT_GT(player.x, -3.0f) << "with the push toward the centre";
 
@@ -331,7 +323,7 @@ TEST_F(RulesTest, AreaHitKnocksBackSurvivorsAndEarnsAShotPerMonster) {
 }
 
 TEST_F(RulesTest, KillingStrikeEarnsAShotAndScoresWithoutKnockBack) {
-  resetRound();
+  freshScore();
   freshPlayerAt(100, 300);
   player.ammo = 20;
   placeMonster(0, 200, 300, 3);

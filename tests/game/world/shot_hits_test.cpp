@@ -7,14 +7,14 @@
 #include "game/world/damage.h"
 #include "game/world/geometry.h"
 #include "game/world/shot_hits.h"
-#include "tests/helpers/monster_world.h"
+#include "tests/helpers/world_fixture.h"
 
-using namespace monster_test;
+using namespace shots_world;
 
 namespace {
 
-class PlayerShotHits : public MonsterWorld {};
-class EnemyShotHits : public MonsterWorld {};
+class PlayerShotHits : public ShotsWorld {};
+class EnemyShotHits : public ShotsWorld {};
 
 TEST_F(PlayerShotHits, TheKillingShotFliesOnAndHitsAHigherSlotInTheSameTick) {
   Monster& weak = placeMonster(1, kKing, 400, 300, 2);

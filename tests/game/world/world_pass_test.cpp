@@ -2,13 +2,12 @@
 // with its list links, score carries and the one-in-eight meat draw.
 #include <cstdlib>
 
-#include "game/shell/startup.h"
 #include "game/world/geometry.h"
 #include "game/world/kills.h"
 #include "game/world/world_pass.h"
-#include "tests/helpers/game_fixture.h"
+#include "tests/helpers/world_fixture.h"
 
-using namespace test_game;
+using namespace rules_world;
 
 namespace {
 
@@ -42,10 +41,11 @@ unsigned seedWithMeat(bool meat) {
 
 }  // namespace
 
-using WorldTest = GameTest;
+using WorldPassTest = RulesWorld;
 
-TEST_F(WorldTest, ScoreCarriesIntoNewLeadingDigits) {
-  resetRound();
+TEST_F(WorldPassTest, ScoreCarriesIntoNewLeadingDigits) {
+  freshScore();
+  player.hitPoints = 50;
   placeMonster(0, 10, 10);
   const struct {
     int kills;
@@ -58,8 +58,8 @@ TEST_F(WorldTest, ScoreCarriesIntoNewLeadingDigits) {
   }
 }
 
-TEST_F(WorldTest, KillsAfterDeathDoNotCountButStillDrawForMeat) {
-  resetRound();
+TEST_F(WorldPassTest, KillsAfterDeathDoNotCountButStillDrawForMeat) {
+  freshScore();
   placeMonster(0, 123.9f, 456.7f);
   player.hitPoints = 0;
   const unsigned seed = seedWithMeat(true);
@@ -80,7 +80,7 @@ TEST_F(WorldTest, KillsAfterDeathDoNotCountButStillDrawForMeat) {
   EXPECT_EQ(meats->next, nullptr) << "seven times in eight no meat";
 }
 
-TEST_F(WorldTest, MeatIsRemovedInItsFifteenHundredthPass) {
+TEST_F(WorldPassTest, MeatIsRemovedInItsFifteenHundredthPass) {
   Meat* head = addMeat(1500);
   Meat* middle = addMeat(1600);
   Meat* tail = addMeat(1500 + 200);
@@ -105,7 +105,7 @@ TEST_F(WorldTest, MeatIsRemovedInItsFifteenHundredthPass) {
   (void)inner;
 }
 
-TEST_F(WorldTest, PassStepsShotsMovingMonstersAndDashingSharksOnly) {
+TEST_F(WorldPassTest, PassStepsShotsMovingMonstersAndDashingSharksOnly) {
   auto* shot = static_cast<PlayerShot*>(std::calloc(1, sizeof(PlayerShot)));
   shot->x = 100;
   shot->y = 100;

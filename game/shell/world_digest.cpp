@@ -1,5 +1,5 @@
 // The world's digest: FNV-1a over the game state's fields in a fixed order.
-#include "game/world/world_digest.h"
+#include "game/shell/world_digest.h"
 
 #include <cstring>
 

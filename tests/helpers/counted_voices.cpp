@@ -1,0 +1,12 @@
+// The world tests' stand-in for the game's sound voices: it plays nothing and counts.
+#include <array>
+
+#include "game/assets/voice.h"
+
+namespace {
+std::array<std::uint64_t, kVoiceCount> playCounts{};
+}
+
+void playVoice(Voice voice) { ++playCounts[static_cast<std::size_t>(voice)]; }
+
+std::uint64_t voicePlayCount(Voice voice) { return playCounts[static_cast<std::size_t>(voice)]; }
