@@ -16,4 +16,8 @@ std::uint64_t calendarSeconds();
 // Blocks the calling thread for ms milliseconds (the fake clock advances itself instead).
 void sleepMs(std::uint32_t ms);
 
+// Rests the calling thread until the window records input or ms pass, whichever comes first:
+// a paused game waits here instead of composing. The fake clock returns at once.
+void restUntilInput(std::uint32_t ms);
+
 }  // namespace platform

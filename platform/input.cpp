@@ -4,6 +4,8 @@
 // thread reads. Every answer goes through the record and replay session.
 #include "platform/input.h"
 
+#include <chrono>
+#include <condition_variable>
 #include <mutex>
 
 #include "platform/input_feed.h"
@@ -19,6 +21,8 @@ struct KeyState {
 };
 
 std::mutex inputLock;
+std::condition_variable inputRecorded;
+std::uint64_t recordings = 0;
 KeyState keys[kVirtualKeyCount];
 int cursorX = 0;
 int cursorY = 0;
@@ -74,12 +78,22 @@ void recordKey(int virtualKey, bool down) {
   if (down && !key.heldFromBefore) key.pressedSinceQuery = true;
   if (!down) key.heldFromBefore = false;
   key.down = down;
+  ++recordings;
+  inputRecorded.notify_all();
 }
 
 void recordCursor(int x, int y) {
   std::lock_guard<std::mutex> lock(inputLock);
   cursorX = x;
   cursorY = y;
+  ++recordings;
+  inputRecorded.notify_all();
+}
+
+void waitForRecordedInput(std::uint32_t ms) {
+  std::unique_lock<std::mutex> lock(inputLock);
+  const std::uint64_t seen = recordings;
+  inputRecorded.wait_for(lock, std::chrono::milliseconds(ms), [seen] { return recordings != seen; });
 }
 
 void resetInput() {

@@ -1,6 +1,7 @@
 // The writing side of the polled input: the window thread calls these from its event
 // loop, tests call them through the fake platform. Thread-safe.
 #pragma once
+#include <cstdint>
 
 namespace platform {
 
@@ -12,5 +13,9 @@ void recordCursor(int x, int y);
 
 // Releases every key and clears every latch (a fresh process, or a test's fresh start).
 void resetInput();
+
+// Blocks the calling thread until a key, button or cursor is recorded, or ms pass (the real
+// clock's rest uses it).
+void waitForRecordedInput(std::uint32_t ms);
 
 }  // namespace platform

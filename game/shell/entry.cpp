@@ -2,6 +2,7 @@
 // screen, then the farewell. Everything runs on the main thread in deferred drawing mode.
 #include "game/shell/entry.h"
 
+#include "game/shell/pause.h"
 #include "game/shell/screens.h"
 #include "game/shell/startup.h"
 #include "game/world/game_state.h"
@@ -18,6 +19,7 @@ bool playRound(bool& countdownPending) {
       showCountdown();
       countdownPending = false;
     }
+    if (pauseAsked()) pauseUntilResumed();
   }
   startGameOverScreen();
   for (;;) {

@@ -7,6 +7,7 @@
 #include "game/world/animation_clock.h"
 #include "game/render/frame.h"
 #include "game/shell/frame.h"
+#include "game/shell/pause.h"
 #include "game/world/run_state.h"
 #include "game/shell/world_digest.h"
 #include "graphics/draw.h"
@@ -27,11 +28,31 @@ bool mouseButtonPressed() {
   return platform::keyPressed(platform::kVkLButton) || platform::keyPressed(platform::kVkRButton);
 }
 
+constexpr std::uint32_t kCountdownSliceMs = 50;
+constexpr std::uint32_t kAwayRestMs = 250;
+
+// One second of the countdown in slices that watch for a pause; the slices left wait after it.
+void countdownSecond() {
+  for (std::uint32_t waited = 0; waited < 1000; waited += kCountdownSliceMs) {
+    if (pauseAsked()) pauseUntilResumed();
+    platform::sleepMs(kCountdownSliceMs);
+  }
+}
+
 }  // namespace
 
 void showPass() {
   gfx::showFrame();
-  platform::replay::endPass(worldDigest, [] { return frameDigest(); });
+  endPassUnshown();
+}
+
+void endPassUnshown() { platform::replay::endPass(worldDigest, [] { return frameDigest(); }); }
+
+void restWhileAway() {
+  while (platform::keyDown(platform::kVkWindowAway)) {
+    platform::restUntilInput(kAwayRestMs);
+    endPassUnshown();
+  }
 }
 
 void startTitleScreen() {
@@ -40,6 +61,7 @@ void startTitleScreen() {
 }
 
 bool titlePass(bool& countdownPending) {
+  restWhileAway();
   const bool clicked = mouseButtonPressed();
   countdownPending = clicked;
   drawImage(0, 0, &assets.backgroundImage, kPlainCopy);
@@ -61,12 +83,12 @@ void showCountdown() {
   drawFrame();
   gfx::drawText(425, 192, "Ready To Dream?");
   showPass();
-  platform::sleepMs(1000);
+  countdownSecond();
   for (char digit : {'3', '2', '1'}) {
     drawFrame();
     gfx::drawChar(775, 192, digit);
     showPass();
-    platform::sleepMs(1000);
+    countdownSecond();
   }
 }
 
@@ -86,6 +108,7 @@ void startGameOverScreen() {
 }
 
 GameOverChoice gameOverPass(RoundTimer& timer) {
+  restWhileAway();
   updateIfDue(timer, false);
   drawFrame();
   drawGameOverTexts();

@@ -8,6 +8,13 @@
 // by it and keep digests of the world and of the frame every so often.
 void showPass();
 
+// The end of a pass that shows nothing new (a pause or a hidden window resting).
+void endPassUnshown();
+
+// While the window is minimised or hidden, rests pass by pass until it is back (the title
+// and game-over screens, which do not pause).
+void restWhileAway();
+
 // The title screen begins: presses of the mouse buttons made before it count no more (a
 // button held down counts once it has been released and pressed again).
 void startTitleScreen();
@@ -19,7 +26,8 @@ bool titlePass(bool& countdownPending);
 // One pass of the playing screen: update if due, compose, show.
 void playingPass(RoundTimer& timer);
 
-// The countdown before a round: "Ready To Dream?", then 3, 2, 1, one second each.
+// The countdown before a round: "Ready To Dream?", then 3, 2, 1, one second each. It watches
+// for a pause all along; after one it finishes its current second with the same text.
 void showCountdown();
 
 // The game-over screen's four lines over the composed frame, in the text settings startUp

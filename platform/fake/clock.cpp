@@ -19,6 +19,8 @@ std::uint64_t calendarSeconds() { return replay::calendarRead(fakeCalendar.load(
 
 void sleepMs(std::uint32_t ms) { fakeNow.fetch_add(ms, std::memory_order_relaxed); }
 
+void restUntilInput(std::uint32_t) {}
+
 namespace fake {
 void setTickCount(std::uint64_t ms) { fakeNow.store(ms, std::memory_order_relaxed); }
 void advanceTicks(std::uint64_t ms) { fakeNow.fetch_add(ms, std::memory_order_relaxed); }

@@ -3,7 +3,7 @@
 // event record shared by the coder, the writer and the reader.
 //
 // Layout (all numbers little-endian):
-//   header   "DAREPLAY", u16 format version (1), u8 length n, n bytes of the game's version
+//   header   "DAREPLAY", u16 format version (2, or 1 read too), u8 length n, n bytes of the game's version
 //            (printable ASCII), u32 CRC-32 of the header bytes before it. Every format version
 //            keeps the magic and the version number where they are, so a newer file is named
 //            as such rather than called damaged.
@@ -27,7 +27,11 @@
 namespace platform {
 
 constexpr char kReplayMagic[8] = {'D', 'A', 'R', 'E', 'P', 'L', 'A', 'Y'};
-constexpr std::uint16_t kReplayFormatVersion = 1;
+// Version 2 holds the reads of the pause key and of the window's news (focus lost, away);
+// a version 1 file was recorded by a game that never read them, and a replay answers them
+// "not pressed" without taking anything from the file. Both code their passes alike.
+constexpr std::uint16_t kReplayFormatVersion = 2;
+constexpr std::uint16_t kReplayOldestFormatVersion = 1;
 constexpr std::size_t kReplayMaxGameVersion = 255;
 // More seam reads than this in one pass is no game pass; it bounds what one pass may hold.
 constexpr std::size_t kReplayMaxPassEvents = 4096;

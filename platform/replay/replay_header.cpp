@@ -35,7 +35,8 @@ ReplayHeaderStatus parseReplayHeader(const std::uint8_t* bytes, std::size_t size
   if (std::memcmp(bytes, kReplayMagic, std::min(size, sizeof kReplayMagic)) != 0) return ReplayHeaderStatus::kForeign;
   if (size < kHeaderFixedBytes - 1) return ReplayHeaderStatus::kCut;
   header.formatVersion = std::uint16_t(bytes[8] | bytes[9] << 8);
-  if (header.formatVersion != kReplayFormatVersion) return ReplayHeaderStatus::kOtherVersion;
+  if (header.formatVersion < kReplayOldestFormatVersion || header.formatVersion > kReplayFormatVersion)
+    return ReplayHeaderStatus::kOtherVersion;
   if (size < kHeaderFixedBytes) return ReplayHeaderStatus::kCut;
   const std::size_t length = bytes[10];
   const std::size_t total = kHeaderFixedBytes + length + 4;

@@ -96,7 +96,8 @@ bool ReplayReader::load(const std::string& name) {
     case ReplayHeaderStatus::kCut: return refuse("replay " + name + " is cut short in its header");
     case ReplayHeaderStatus::kOtherVersion:
       return refuse("replay " + name + " has format version " + std::to_string(header_.formatVersion) +
-                    "; this build reads version " + std::to_string(kReplayFormatVersion));
+                    "; this build reads versions " + std::to_string(kReplayOldestFormatVersion) + " to " +
+                    std::to_string(kReplayFormatVersion));
     case ReplayHeaderStatus::kDamaged: return refuse("replay " + name + " is damaged in its header");
   }
   startReplayModel(model_, header_.check);

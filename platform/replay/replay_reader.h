@@ -38,6 +38,7 @@ class ReplayReader {
 
   const std::string& error() const { return error_; }
   const std::string& gameVersion() const { return header_.gameVersion; }
+  std::uint16_t formatVersion() const { return header_.formatVersion; }
   std::uint64_t passCount() const { return passCount_; }
   bool cutShort() const { return cutShort_; }
   // The pass being read (passCount() + 1 once every pass has ended).

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "platform/fatal.h"
+#include "platform/input.h"
 #include "platform/replay/replay_reader.h"
 #include "platform/replay/replay_writer.h"
 
@@ -45,6 +46,11 @@ void stopAtEndOfFile() {
   if (reader.pass() <= reader.passCount()) return;
   stop(StopReason::kEndOfFile, "the recorded session ends after pass " + std::to_string(reader.passCount()) +
                                    (reader.cutShort() ? " (the pass after it was cut short)" : ""));
+}
+
+// Keys the game of the first file format never read: the pause key and the window's news.
+bool unknownToFirstFormat(int virtualKey) {
+  return virtualKey == kVkPause || virtualKey == kVkFocusLost || virtualKey == kVkWindowAway;
 }
 
 void stopUnless(bool readAsRecorded) {
@@ -133,6 +139,7 @@ bool keyRead(int virtualKey, bool live) {
     case Mode::kRecording: writer.key(virtualKey, live); return live;
     case Mode::kReplaying: break;
   }
+  if (reader.formatVersion() < 2 && unknownToFirstFormat(virtualKey)) return false;
   stopAtEndOfFile();
   bool recorded = false;
   stopUnless(reader.key(virtualKey, recorded));

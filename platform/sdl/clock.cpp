@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <ctime>
 
+#include "platform/input_feed.h"
 #include "platform/replay/session.h"
 
 namespace platform {
@@ -22,5 +23,7 @@ void sleepMs(std::uint32_t ms) {
   while (nanosleep(&left, &left) != 0 && errno == EINTR) {
   }
 }
+
+void restUntilInput(std::uint32_t ms) { waitForRecordedInput(ms); }
 
 }  // namespace platform

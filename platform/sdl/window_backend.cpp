@@ -19,6 +19,7 @@
 #include <cstring>
 
 #include "platform/audio/volume.h"
+#include "platform/input.h"
 #include "platform/input_feed.h"
 #include "platform/key_router.h"
 #include "platform/picture_fit.h"
@@ -47,11 +48,33 @@ struct NativeWindow {
   Display* display;               // the X display and window, or null and 0 off X11
   Window xwindow;
   KeyRouter keys;                 // the player's bindings
+  bool pauseOnFocusLoss;          // the settings ask a focus loss to pause the round
+  bool hadFocus;                  // focus came at least once (a bare X server never gives it)
 };
 
 namespace {
 
 constexpr std::uint64_t kPointerQueryIntervalMs = 10;
+
+// The window's news the game reads as keys: a focus lost after focus came (a one-shot press,
+// when the settings ask for it), and whether it is minimised or hidden.
+void recordWindowNews(NativeWindow& native, Uint8 news) {
+  switch (news) {
+    case SDL_WINDOWEVENT_FOCUS_GAINED: native.hadFocus = true; break;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+      if (native.hadFocus && native.pauseOnFocusLoss) {
+        recordKey(kVkFocusLost, true);
+        recordKey(kVkFocusLost, false);
+      }
+      break;
+    case SDL_WINDOWEVENT_MINIMIZED:
+    case SDL_WINDOWEVENT_HIDDEN: recordKey(kVkWindowAway, true); break;
+    case SDL_WINDOWEVENT_RESTORED:
+    case SDL_WINDOWEVENT_SHOWN:
+    case SDL_WINDOWEVENT_MAXIMIZED: recordKey(kVkWindowAway, false); break;
+    default: break;
+  }
+}
 constexpr int kFrameExtentsWaitMs = 300;
 
 // Xlib calls this when the display connection breaks and exits if it returns. Nothing can
@@ -251,7 +274,8 @@ NativeWindow* createNativeWindow(int width, int height, const std::string& title
   const Settings settings = currentSettings();
   auto* native = new NativeWindow{window, width, height, watchDisplay(window, width, height), nullptr, -1, false, 0,
                                   width, height, PictureRect{0, 0, width, height}, false, SDL_SCANCODE_UNKNOWN,
-                                  nullptr, 0, makeKeyRouter(settings.bindings)};
+                                  nullptr, 0, makeKeyRouter(settings.bindings), settings.pauseOnFocusLoss,
+                                  false};
   if (!native->shared && !(native->surface = createSurfaceFrames(window, width, height, error))) {
     SDL_DestroyWindow(window);
     delete native;
@@ -289,6 +313,7 @@ bool pumpNativeEvents(NativeWindow* native) {
         if (event.window.event == SDL_WINDOWEVENT_CLOSE) closeRequested = true;
         if (event.window.event == SDL_WINDOWEVENT_LEAVE) native->pointerOutside = true;
         if (event.window.event == SDL_WINDOWEVENT_ENTER) native->pointerOutside = false;
+        recordWindowNews(*native, event.window.event);
         if (event.window.event == SDL_WINDOWEVENT_EXPOSED && native->shownIndex >= 0)
           presentNativeBuffer(native, native->shownIndex);
         break;

@@ -1,0 +1,81 @@
+// The pause: the clock stopped, the frame kept, "Paused" drawn over it, and a rest between
+// the input the window records. Every read goes through the platform's seam, so a pause
+// replays like any other pass.
+#include "game/shell/pause.h"
+
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "game/shell/screens.h"
+#include "game/world/game_clock.h"
+#include "graphics/draw.h"
+#include "graphics/image.h"
+#include "platform/clock.h"
+#include "platform/input.h"
+
+namespace {
+
+// A paused game wakes at least this often, else only for input.
+constexpr std::uint32_t kRestMs = 250;
+
+void forgetResumingPresses() {
+  platform::forgetPresses(platform::kVkPause);
+  platform::forgetPresses(platform::kVkLButton);
+  platform::forgetPresses(platform::kVkRButton);
+}
+
+// The working image's pixels, to put back after the pause.
+std::vector<std::uint32_t> keepFrame() {
+  const std::uint32_t* words = pixelBuffer(nullptr);
+  if (!words) return {};
+  return std::vector<std::uint32_t>(words, words + std::size_t(targetWidth()) * std::size_t(targetHeight()));
+}
+
+void putBackFrame(const std::vector<std::uint32_t>& kept) {
+  std::uint32_t* words = pixelBuffer(nullptr);
+  if (!words || kept.size() != std::size_t(targetWidth()) * std::size_t(targetHeight())) return;
+  std::memcpy(words, kept.data(), kept.size() * sizeof(std::uint32_t));
+}
+
+void drawPausedTexts() {
+  gfx::drawText(650, 290, "Paused");
+  gfx::setFont(40, 0, "Consolas");
+  gfx::drawText(500, 420, "Escape or P, or a click: play on");
+  gfx::setFont(100, 0, "Consolas");
+}
+
+bool resumeAsked() {
+  const bool key = platform::keyPressed(platform::kVkPause);
+  const bool left = platform::keyPressed(platform::kVkLButton);
+  const bool right = platform::keyPressed(platform::kVkRButton);
+  return key || left || right;
+}
+
+}  // namespace
+
+bool pauseAsked() {
+  const bool key = platform::keyPressed(platform::kVkPause);
+  const bool focusLost = platform::keyPressed(platform::kVkFocusLost);
+  const bool away = platform::keyDown(platform::kVkWindowAway);
+  return key || focusLost || away;
+}
+
+void pauseUntilResumed() {
+  stopGameClock();
+  forgetResumingPresses();
+  const std::vector<std::uint32_t> covered = keepFrame();
+  drawPausedTexts();
+  showPass();
+  for (;;) {
+    platform::restUntilInput(kRestMs);
+    const bool resume = resumeAsked();
+    const bool away = platform::keyDown(platform::kVkWindowAway);
+    endPassUnshown();
+    if (resume && !away) break;
+  }
+  forgetResumingPresses();
+  putBackFrame(covered);
+  showPass();
+  startGameClock();
+}
