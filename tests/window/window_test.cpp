@@ -1,6 +1,7 @@
 // The real window under Xvfb: its client area and title, what reaches the screen with and
 // without deferred mode, input from the X server, a close request from outside, flag 2,
-// and a process with no display. Screens are read back through a separate X connection.
+// the window destroyed from outside, other X errors, a lost display and a process with no
+// display. Screens are read back through a separate X connection.
 #include <gtest/gtest.h>
 #include <fcntl.h>
 #include <poll.h>
@@ -8,12 +9,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <X11/Xutil.h>
+#include <xcb/xcb.h>
 
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <regex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -378,6 +381,64 @@ TEST_F(ChildWindow, FlagTwoIgnoresCloseRequests) {
   x11probe::requestClose(display_, window);
   int status = 0;
   EXPECT_FALSE(waitForExit(child_, 500, status)) << "ended with status " << status;
+}
+
+// Another program destroying the window (as xdotool windowclose does) ends the process as a
+// close request does, flag 2 or not: status 0, standard output flushed, nothing printed.
+// Xlib's own error handler would print the failed request and exit with status 1.
+TEST_F(ChildWindow, DestroyedWindowEndsTheProcessAsACloseDoes) {
+  for (const char* flags : {"0", "2"}) {
+    child_ = startChild({"show", flags}, true);
+    ASSERT_GT(child_.pid, 0);
+    std::string output = readOutput(child_, "ready\n", 10000);
+    ASSERT_NE(output.find("ready\n"), std::string::npos) << output;
+    Window window = x11probe::waitForWindow(display_, "window_child", 5000);
+    ASSERT_NE(window, 0u);
+    XDestroyWindow(display_, window);
+    XSync(display_, False);
+    int status = 0;
+    ASSERT_TRUE(waitForExit(child_, 1000, status)) << "flags " << flags << ": running a second after the destruction";
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "flags " << flags << ": status " << status;
+    EXPECT_EQ(readOutput(child_, "", 1000), "tail without newline") << "flags " << flags;
+    killChild(child_);
+  }
+}
+
+// Frees every graphics context among the first ids of the client that owns window, through
+// a connection of its own: the server lets any client free any resource, and xcb takes bare
+// ids. Requests on ids that are not graphics contexts fail unread.
+bool freeGraphicsContextsOfOwner(Window window) {
+  xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+  if (xcb_connection_has_error(connection)) {
+    xcb_disconnect(connection);
+    return false;
+  }
+  const std::uint32_t base = std::uint32_t(window) & ~0x1FFFFFu;  // Xvfb gives each client 21 bits of ids
+  for (std::uint32_t id = base + 1; id < base + 0x400; ++id)
+    if (id != window) xcb_free_gc(connection, id);
+  std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));  // a round trip
+  xcb_disconnect(connection);
+  return true;
+}
+
+// An X error that is not about a window gone (here BadGC, once another client has freed the
+// window's graphics contexts) prints one line naming the error and its request on standard
+// output and ends the process with status 1.
+TEST_F(ChildWindow, OtherXErrorPrintsOneLineAndExitsWithStatusOne) {
+  child_ = startChild({"show", "0"}, true);
+  ASSERT_GT(child_.pid, 0);
+  ASSERT_NE(readOutput(child_, "ready\n", 10000).find("ready\n"), std::string::npos);
+  Window window = x11probe::waitForWindow(display_, "window_child", 5000);
+  ASSERT_NE(window, 0u);
+  ASSERT_TRUE(freeGraphicsContextsOfOwner(window));
+  int status = 0;
+  ASSERT_TRUE(waitForExit(child_, 3000, status)) << "still running with its graphics contexts freed";
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << "status " << status;
+  const std::string output = readOutput(child_, "", 1000);
+  const std::regex oneLine(
+      "tail without newlineX error 13, BadGC \\([^\n]*\\), in request [0-9]+\\.[0-9]+ \\(X_[A-Za-z]+\\) on resource "
+      "0x[0-9a-f]+\n");
+  EXPECT_TRUE(std::regex_match(output, oneLine)) << output;
 }
 
 // A private X server of the test's own, so that it can be killed under a running window.
