@@ -62,7 +62,7 @@ void nameRequest(Display* display, const XErrorEvent& error, char* name, int siz
   _exit(1);
 }
 
-// Neither calls back into the display: Xlib forbids requests from its handlers.
+// Makes no request, directly or through the report: Xlib forbids them in its handlers.
 int onXError(Display* display, XErrorEvent* error) {
   if (display != watch.display.load()) {
     XErrorHandler previous = watch.previous.load();
