@@ -8,7 +8,8 @@ namespace platform {
 
 // Prints message to standard output as written, flushes it and ends the process with
 // status 1 (static destructors run, as for a normal exit). Call from the main thread only:
-// the window thread's two ends (the window closed, the display lost) use _exit instead.
+// the window thread's ends (the window closed or destroyed, an X error, the display lost)
+// use _exit instead.
 [[noreturn]] void fatalError(const std::string& message);
 
 }  // namespace platform

@@ -23,11 +23,15 @@ void destroyNativeWindow(NativeWindow* window);
 
 // Handles every pending event: keys (through the settings' bindings, key_router.h),
 // buttons and cursor go to the input latch (input_feed.h), the cursor in frame coordinates
-// whatever the window's size. F11 and Alt+Enter toggle fullscreen (the frame scaled to the
-// screen with its shape kept, centred between black bars) and M the mute; both are
-// remembered in the settings and never reach the latch. Returns true when the user (or
-// the window manager) asked to close the window. A lost connection to the display ends the process at once: "display connection
-// lost" on standard output, exit status 1, no static destructors.
+// whatever the window's size; the window's focus and whether it is minimised or hidden go
+// there as kVkFocusLost and kVkWindowAway. F11 and Alt+Enter toggle fullscreen (the frame
+// scaled to the screen with its shape kept, centred between black bars) and M the mute;
+// both are remembered in the settings and never reach the latch. Returns true when the user
+// (or the window manager) asked to close the window. Three ends never return, and run no
+// static destructors: the window destroyed by another program ends the process as a close
+// does (standard output flushed, exit status 0, nothing printed), whatever the window's
+// flags; a lost connection to the display prints "display connection lost" and any other
+// X error one line naming it and its request, both on standard output with exit status 1.
 bool pumpNativeEvents(NativeWindow* window);
 
 // Frame buffer index (0 or 1) of the window: width x height pixel words of the working

@@ -7,7 +7,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  libsdl2-dev libx11-dev libxext-dev libxrender-dev libsfml-dev libmpg123-dev libpng-dev
+  libsdl2-dev libx11-dev libxcb1-dev libxext-dev libxrender-dev libsfml-dev libmpg123-dev libpng-dev
   libfreetype-dev libfontconfig-dev fonts-dejavu-core
   libcairo2-dev libvorbis-dev libmp3lame-dev
   libpixman-1-dev

@@ -5,7 +5,9 @@
 // surface (no OpenGL) when presented. A desktop too small for the window gets a smaller
 // one of the same shape, and F11 or Alt+Enter toggles fullscreen (remembered in the
 // settings, and where the window starts): the frame is then shown scaled, and the cursor is
-// read back in frame coordinates. M mutes. Depends on SDL2's video subsystem and on Xlib.
+// read back in frame coordinates. M mutes. The window destroyed by another program ends the
+// process as a close does (x11_errors.h holds the X error rules). Depends on SDL2's video
+// subsystem and on Xlib.
 #include "platform/window_backend.h"
 
 #include <SDL.h>
@@ -14,7 +16,6 @@
 #include <unistd.h>
 
 #include <climits>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -25,6 +26,7 @@
 #include "platform/picture_fit.h"
 #include "platform/sdl/sdl_keys.h"
 #include "platform/sdl/surface_frames.h"
+#include "platform/sdl/x11_errors.h"
 #include "platform/sdl/x11_frame_extents.h"
 #include "platform/sdl/x11_shared_frames.h"
 #include "platform/settings_file.h"
@@ -77,16 +79,6 @@ void recordWindowNews(NativeWindow& native, Uint8 news) {
 }
 constexpr int kFrameExtentsWaitMs = 300;
 
-// Xlib calls this when the display connection breaks and exits if it returns. Nothing can
-// be shown any more: a fatal failure, one line on standard output and status 1. It is not
-// the fatal path's exit because this is usually the window thread: static destructors run
-// here would free what the main thread is still drawing with. Hence _exit.
-int onDisplayLost(Display*) {
-  std::printf("display connection lost\n");
-  std::fflush(stdout);
-  _exit(1);
-}
-
 // Ends SDL entirely (this backend is its only user) and frees what SDL keeps for the
 // calling thread, which SDL did not create.
 void endSdl() {
@@ -104,26 +96,14 @@ bool x11Window(SDL_Window* window, Display*& display, Window& xwindow) {
   return true;
 }
 
-// On X11: ends the process when the display is lost, and returns the window's frame
-// buffers in shared memory when the display can read them there.
-SharedFrames* watchDisplay(SDL_Window* window, int width, int height) {
-  Display* display = nullptr;
-  Window xwindow = 0;
-  if (!x11Window(window, display, xwindow)) return nullptr;
-  XSetIOErrorHandler(onDisplayLost);
-  return createSharedFrames(display, xwindow, width, height);
-}
-
 // Before the window is first shown: where the desktop's usable area cannot hold it with
 // the window manager's frame, makes it the largest of its shape that fits, centred there.
-void fitDesktop(SDL_Window* window, int width, int height) {
+void fitDesktop(SDL_Window* window, Display* display, Window xwindow, int width, int height) {
   const int displayIndex = SDL_GetWindowDisplayIndex(window);
   SDL_Rect usable{};
   if (displayIndex < 0 || SDL_GetDisplayUsableBounds(displayIndex, &usable) != 0) return;
   FrameExtents frame;
-  Display* display = nullptr;
-  Window xwindow = 0;
-  if (x11Window(window, display, xwindow)) frame = askFrameExtents(display, xwindow, kFrameExtentsWaitMs);
+  if (display) frame = askFrameExtents(display, xwindow, kFrameExtentsWaitMs);
   const int borderWidth = frame.left + frame.right, borderHeight = frame.top + frame.bottom;
   int clientWidth = width, clientHeight = height;
   fitWindow(width, height, usable.w, usable.h, borderWidth, borderHeight, clientWidth, clientHeight);
@@ -183,6 +163,13 @@ bool resizedBy(const NativeWindow& native, const SDL_Event& event, int& width, i
     return true;
   }
   return false;
+}
+
+// Another program destroyed the window (xdotool windowclose, a misbehaving window manager).
+bool destroyedBy(const NativeWindow& native, const SDL_Event& event) {
+  if (!native.display || event.type != SDL_SYSWMEVENT || event.syswm.msg->subsystem != SDL_SYSWM_X11) return false;
+  const XEvent& x = event.syswm.msg->msg.x11.event;
+  return x.type == DestroyNotify && x.xdestroywindow.window == native.xwindow;
 }
 
 // The cursor at window position (x, y), recorded in frame coordinates.
@@ -269,21 +256,22 @@ NativeWindow* createNativeWindow(int width, int height, const std::string& title
     endSdl();
     return nullptr;
   }
-  fitDesktop(window, width, height);
+  Display* display = nullptr;
+  Window xwindow = 0;
+  if (x11Window(window, display, xwindow)) watchDisplayErrors(display, xwindow);
+  fitDesktop(window, display, xwindow, width, height);
   SDL_ShowWindow(window);
   const Settings settings = currentSettings();
-  auto* native = new NativeWindow{window, width, height, watchDisplay(window, width, height), nullptr, -1, false, 0,
-                                  width, height, PictureRect{0, 0, width, height}, false, SDL_SCANCODE_UNKNOWN,
-                                  nullptr, 0, makeKeyRouter(settings.bindings), settings.pauseOnFocusLoss,
-                                  false};
-  if (!native->shared && !(native->surface = createSurfaceFrames(window, width, height, error))) {
-    SDL_DestroyWindow(window);
-    delete native;
-    endSdl();
+  SharedFrames* shared = display ? createSharedFrames(display, xwindow, width, height) : nullptr;
+  auto* native = new NativeWindow{window, width, height, shared, nullptr, -1, false, 0, width, height,
+                                  PictureRect{0, 0, width, height}, false, SDL_SCANCODE_UNKNOWN, display, xwindow,
+                                  makeKeyRouter(settings.bindings), settings.pauseOnFocusLoss, false};
+  if (!shared && !(native->surface = createSurfaceFrames(window, width, height, error))) {
+    destroyNativeWindow(native);
     return nullptr;
   }
-  // The window's own X events carry its real size.
-  if (x11Window(window, native->display, native->xwindow)) SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
+  // The window's own X events carry its real size and its destruction.
+  if (display) SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
   layOutAsShown(*native);
   if (settings.fullscreen) toggleFullscreen(*native);
   return native;
@@ -291,9 +279,14 @@ NativeWindow* createNativeWindow(int width, int height, const std::string& title
 
 void destroyNativeWindow(NativeWindow* native) {
   if (!native) return;
+  beginWindowTeardown();
   destroySharedFrames(native->shared);
   destroySurfaceFrames(native->surface);
   SDL_DestroyWindow(native->window);
+  // Errors about the window the game has just destroyed arrive here, not after SDL has put
+  // Xlib's exiting handler back.
+  if (native->display) XSync(native->display, False);
+  stopWatchingDisplay();
   delete native;
   endSdl();
 }
@@ -302,6 +295,7 @@ bool pumpNativeEvents(NativeWindow* native) {
   bool closeRequested = false;
   SDL_Event event;
   while (SDL_PollEvent(&event)) {
+    if (destroyedBy(*native, event)) endAsWindowClosed();
     int clientWidth = 0, clientHeight = 0;
     if (resizedBy(*native, event, clientWidth, clientHeight)) {
       layOut(*native, clientWidth, clientHeight);

@@ -5,6 +5,8 @@
 
 #include <X11/extensions/Xrender.h>
 
+#include "platform/sdl/x11_errors.h"
+
 namespace platform {
 
 struct ScaledPut {
@@ -89,6 +91,7 @@ ScaledPut* createScaledPut(Display* display, Window window, const XWindowAttribu
     put = nullptr;
   }
   XSetErrorHandler(previous);
+  if (put) watchWindowPicture(put->target, error + BadPicture);
   return put;
 }
 

@@ -1,6 +1,7 @@
 // The real window under Xvfb: its client area and title, what reaches the screen with and
 // without deferred mode, input from the X server, a close request from outside, flag 2,
-// and a process with no display. Screens are read back through a separate X connection.
+// the window destroyed from outside, other X errors, a lost display and a process with no
+// display. Screens are read back through a separate X connection.
 #include <gtest/gtest.h>
 #include <fcntl.h>
 #include <poll.h>
@@ -8,12 +9,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <X11/Xutil.h>
+#include <xcb/xcb.h>
 
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <mutex>
+#include <regex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -33,6 +37,10 @@ namespace {
 
 constexpr int kWidth = 1600;
 constexpr int kHeight = 960;
+// How long a test waits for the screen to show what it should. A passing wait ends as soon
+// as the screen matches; in a ThreadSanitizer build on a loaded machine one read-back of
+// the screen alone takes up to a second.
+constexpr int kScreenWaitMs = 5000;
 
 // Compares a read-back screen with one expected colour; names the first differing pixel.
 ::testing::AssertionResult screenIs(const std::vector<std::uint32_t>& screen, std::uint32_t rgb) {
@@ -45,7 +53,10 @@ constexpr int kHeight = 960;
   return ::testing::AssertionSuccess();
 }
 
+// Under the graphics lock, as the layer's own drawing: outside deferred mode the window
+// thread copies the working image by itself.
 void fillWorkingImage(std::uint32_t word) {
+  std::lock_guard<std::recursive_mutex> guard(gfx::graphicsLock());
   std::uint32_t* pixels = pixelBuffer(nullptr);
   for (int i = 0; i < kWidth * kHeight; ++i) pixels[i] = word;
 }
@@ -122,28 +133,28 @@ TEST_F(OpenWindow, DeferredModeKeepsDrawingOffTheScreenUntilShowFrame) {
   gfx::beginDeferredShow();
   fillWorkingImage(0xFF000000);
   gfx::showFrame();
-  ASSERT_TRUE(screenIs(waitForScreen(0x000000, 2000), 0x000000));
+  ASSERT_TRUE(screenIs(waitForScreen(0x000000, kScreenWaitMs), 0x000000));
 
   fillWorkingImage(0xFFFF0000);
   std::this_thread::sleep_for(std::chrono::milliseconds(200));
   EXPECT_TRUE(screenIs(screen(), 0x000000)) << "drawn but not shown";
 
   gfx::showFrame();
-  EXPECT_TRUE(screenIs(waitForScreen(0xFF0000, 1000), 0xFF0000)) << "shown with showFrame";
+  EXPECT_TRUE(screenIs(waitForScreen(0xFF0000, kScreenWaitMs), 0xFF0000)) << "shown with showFrame";
 }
 
 TEST_F(OpenWindow, ShowFrameOfARectangleShowsOnlyThatRectangle) {
   gfx::beginDeferredShow();
   fillWorkingImage(0x00000000);
   gfx::showFrame();
-  ASSERT_TRUE(screenIs(waitForScreen(0x000000, 2000), 0x000000));
+  ASSERT_TRUE(screenIs(waitForScreen(0x000000, kScreenWaitMs), 0x000000));
   fillWorkingImage(0x0000FF00);
   gfx::graphicsState.windowDevice->showFrame(10, 20, 19, 24);  // both corners included
   std::vector<std::uint32_t> expected(std::size_t(kWidth) * kHeight, 0);
   for (int y = 20; y <= 24; ++y)
     for (int x = 10; x <= 19; ++x) expected[std::size_t(y) * kWidth + x] = 0x00FF00;
   std::vector<std::uint32_t> pixels;
-  auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+  auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kScreenWaitMs);
   do {
     pixels = screen();
   } while (pixels != expected && std::chrono::steady_clock::now() < deadline);
@@ -154,26 +165,26 @@ TEST_F(OpenWindow, OutsideDeferredModeTheScreenFollowsByItself) {
   gfx::beginDeferredShow();
   fillWorkingImage(0x00000000);
   gfx::endDeferredShow();
-  ASSERT_TRUE(screenIs(waitForScreen(0x000000, 2000), 0x000000));
+  ASSERT_TRUE(screenIs(waitForScreen(0x000000, kScreenWaitMs), 0x000000));
   fillWorkingImage(0x000000FF);
-  EXPECT_TRUE(screenIs(waitForScreen(0x0000FF, 1000), 0x0000FF)) << "copied without showFrame";
+  EXPECT_TRUE(screenIs(waitForScreen(0x0000FF, kScreenWaitMs), 0x0000FF)) << "copied without showFrame";
 }
 
 TEST_F(OpenWindow, AnUncoveredWindowShowsItsLastFrameAgain) {
   gfx::beginDeferredShow();
   fillWorkingImage(0x00123456);
   gfx::showFrame();
-  ASSERT_TRUE(screenIs(waitForScreen(0x123456, 2000), 0x123456));
+  ASSERT_TRUE(screenIs(waitForScreen(0x123456, kScreenWaitMs), 0x123456));
   // Another client paints over the window, as a window passing over it would leave it.
   GC gc = XCreateGC(display_, window_, 0, nullptr);
   XSetForeground(display_, gc, 0x000000);
   XFillRectangle(display_, window_, gc, 0, 0, kWidth, kHeight);
   XFreeGC(display_, gc);
   XSync(display_, False);
-  ASSERT_TRUE(screenIs(waitForScreen(0x000000, 1000), 0x000000)) << "the probe's paint";
+  ASSERT_TRUE(screenIs(waitForScreen(0x000000, kScreenWaitMs), 0x000000)) << "the probe's paint";
   XClearArea(display_, window_, 0, 0, 0, 0, True);  // an Expose event, as when uncovered
   XSync(display_, False);
-  EXPECT_TRUE(screenIs(waitForScreen(0x123456, 2000), 0x123456)) << "the last frame is put back, with no showFrame";
+  EXPECT_TRUE(screenIs(waitForScreen(0x123456, kScreenWaitMs), 0x123456)) << "the last frame is put back, with no showFrame";
 }
 
 // With no window manager to act on it, F11 changes nothing on the screen: the picture
@@ -185,12 +196,12 @@ TEST_F(OpenWindow, F11WithoutAWindowManagerLeavesThePictureAsItWas) {
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
   fillWorkingImage(0x00345678);
   gfx::showFrame();
-  EXPECT_TRUE(screenIs(waitForScreen(0x345678, 2000), 0x345678));
+  EXPECT_TRUE(screenIs(waitForScreen(0x345678, kScreenWaitMs), 0x345678));
   ASSERT_TRUE(xdotool("key F11"));
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
   fillWorkingImage(0x00876543);
   gfx::showFrame();
-  EXPECT_TRUE(screenIs(waitForScreen(0x876543, 2000), 0x876543));
+  EXPECT_TRUE(screenIs(waitForScreen(0x876543, kScreenWaitMs), 0x876543));
 }
 
 // Where the display shares memory with us, the two frame buffers are shared segments of
@@ -378,6 +389,64 @@ TEST_F(ChildWindow, FlagTwoIgnoresCloseRequests) {
   x11probe::requestClose(display_, window);
   int status = 0;
   EXPECT_FALSE(waitForExit(child_, 500, status)) << "ended with status " << status;
+}
+
+// Another program destroying the window (as xdotool windowclose does) ends the process as a
+// close request does, flag 2 or not: status 0, standard output flushed, nothing printed.
+// Xlib's own error handler would print the failed request and exit with status 1.
+TEST_F(ChildWindow, DestroyedWindowEndsTheProcessAsACloseDoes) {
+  for (const char* flags : {"0", "2"}) {
+    child_ = startChild({"show", flags}, true);
+    ASSERT_GT(child_.pid, 0);
+    std::string output = readOutput(child_, "ready\n", 10000);
+    ASSERT_NE(output.find("ready\n"), std::string::npos) << output;
+    Window window = x11probe::waitForWindow(display_, "window_child", 5000);
+    ASSERT_NE(window, 0u);
+    XDestroyWindow(display_, window);
+    XSync(display_, False);
+    int status = 0;
+    ASSERT_TRUE(waitForExit(child_, 1000, status)) << "flags " << flags << ": running a second after the destruction";
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "flags " << flags << ": status " << status;
+    EXPECT_EQ(readOutput(child_, "", 1000), "tail without newline") << "flags " << flags;
+    killChild(child_);
+  }
+}
+
+// Frees every graphics context among the first ids of the client that owns window, through
+// a connection of its own: the server lets any client free any resource, and xcb takes bare
+// ids. Requests on ids that are not graphics contexts fail unread.
+bool freeGraphicsContextsOfOwner(Window window) {
+  xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+  if (xcb_connection_has_error(connection)) {
+    xcb_disconnect(connection);
+    return false;
+  }
+  const std::uint32_t base = std::uint32_t(window) & ~0x1FFFFFu;  // Xvfb gives each client 21 bits of ids
+  for (std::uint32_t id = base + 1; id < base + 0x400; ++id)
+    if (id != window) xcb_free_gc(connection, id);
+  std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));  // a round trip
+  xcb_disconnect(connection);
+  return true;
+}
+
+// An X error that is not about a window gone (here BadGC, once another client has freed the
+// window's graphics contexts) prints one line naming the error and its request on standard
+// output and ends the process with status 1.
+TEST_F(ChildWindow, OtherXErrorPrintsOneLineAndExitsWithStatusOne) {
+  child_ = startChild({"show", "0"}, true);
+  ASSERT_GT(child_.pid, 0);
+  ASSERT_NE(readOutput(child_, "ready\n", 10000).find("ready\n"), std::string::npos);
+  Window window = x11probe::waitForWindow(display_, "window_child", 5000);
+  ASSERT_NE(window, 0u);
+  ASSERT_TRUE(freeGraphicsContextsOfOwner(window));
+  int status = 0;
+  ASSERT_TRUE(waitForExit(child_, 3000, status)) << "still running with its graphics contexts freed";
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << "status " << status;
+  const std::string output = readOutput(child_, "", 1000);
+  const std::regex oneLine(
+      "tail without newlineX error 13, BadGC \\([^\n]*\\), in request [0-9]+\\.[0-9]+ \\(X_[A-Za-z]+\\) on resource "
+      "0x[0-9a-f]+\n");
+  EXPECT_TRUE(std::regex_match(output, oneLine)) << output;
 }
 
 // A private X server of the test's own, so that it can be killed under a running window.
