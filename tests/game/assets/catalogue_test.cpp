@@ -201,14 +201,10 @@ TEST(PictureSets, EverySetHasOneFileNamePerImage) {
 #undef DA_ONE_IMAGE
 #undef DA_IMAGE_RUN
   ASSERT_EQ(pictureSets().size(), fields.size());
-  std::size_t total = 0;
   for (std::size_t k = 0; k < fields.size(); ++k) {
     EXPECT_STREQ(pictureSets()[k].name, fields[k].name) << "set " << k;
     EXPECT_EQ(pictureSets()[k].files.size(), fields[k].images) << fields[k].name;
-    total += pictureSets()[k].files.size();
   }
-  EXPECT_EQ(total, catalogueEntries().size());
-  EXPECT_EQ(pictureFiles().size(), catalogueEntries().size());
 }
 
 // Hidden helpers, run only as children by the tests above.
