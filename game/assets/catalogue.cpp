@@ -42,12 +42,11 @@ const std::vector<PictureFile>& pictureFiles() {
   static const std::vector<PictureFile> files = [] {
     AssetCatalogue& a = assets;
     // The first image of every set, in the order of pictureSets(); a set's images follow it.
-    const std::vector<IMAGE*> firstImages = {
-        a.norImages,         &a.dieImage,       a.attImages,        a.runImages,       a.shootImages,
-        &a.defendImage,      a.sharkMoveImages, &a.plrBulletImage,  a.enmBulletImages, &a.sharkAtkImage,
-        &a.sharkHittedImage, &a.planeImage,     &a.blackCloudImage, &a.bcHittedImage,  a.bcAtkImages,
-        &a.boomImage,        a.kingAtkImages,   a.kingImages,       a.blastImages,     a.sleepImages,
-        &a.backgroundImage,  a.meatImages,      a.eatImages};
+#define DA_FIRST_IMAGE(field, folder, file, width, height) &a.field,
+#define DA_FIRST_IMAGES(field, folder, count, files, width, height) a.field,
+    const std::vector<IMAGE*> firstImages = {DA_PICTURE_SETS(DA_FIRST_IMAGE, DA_FIRST_IMAGES)};
+#undef DA_FIRST_IMAGE
+#undef DA_FIRST_IMAGES
     std::vector<PictureFile> f;
     for (std::size_t set = 0; set < pictureSets().size(); ++set) {
       const PictureSet& s = pictureSets()[set];

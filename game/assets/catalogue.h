@@ -6,32 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "game/assets/picture_sets.h"
 #include "graphics/image.h"
 
+// The images are the fields of the list of picture sets: IMAGE norImages[8], IMAGE dieImage, ...
+#define DA_PICTURE_FIELD(field, folder, file, width, height) IMAGE field;
+#define DA_PICTURES_FIELD(field, folder, count, files, width, height) IMAGE field[count];
 struct AssetCatalogue {
-  IMAGE norImages[8];
-  IMAGE dieImage;
-  IMAGE attImages[3];
-  IMAGE runImages[20];
-  IMAGE shootImages[3];
-  IMAGE defendImage;
-  IMAGE sharkMoveImages[8];
-  IMAGE plrBulletImage;
-  IMAGE enmBulletImages[12];
-  IMAGE sharkAtkImage;
-  IMAGE sharkHittedImage;
-  IMAGE planeImage;
-  IMAGE blackCloudImage;
-  IMAGE bcHittedImage;
-  IMAGE bcAtkImages[5];
-  IMAGE boomImage;
-  IMAGE kingAtkImages[10];
-  IMAGE kingImages[10];
-  IMAGE blastImages[27];
-  IMAGE sleepImages[4];
-  IMAGE backgroundImage;
-  IMAGE meatImages[4];
-  IMAGE eatImages[6];
+  DA_PICTURE_SETS(DA_PICTURE_FIELD, DA_PICTURES_FIELD)
 
   sf::SoundBuffer blastSound;
   sf::SoundBuffer boomSound;
@@ -43,6 +25,8 @@ struct AssetCatalogue {
   sf::SoundBuffer waterHitSound;
   sf::SoundBuffer kingAtkSound;
 };
+#undef DA_PICTURE_FIELD
+#undef DA_PICTURES_FIELD
 
 extern AssetCatalogue assets;
 

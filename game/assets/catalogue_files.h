@@ -1,7 +1,8 @@
 // The names of the catalogue's files: the 23 picture sets in loading order, each with the
 // folder its files sit in and one file name per image, and the 9 sound files in loading
-// order. A plain table that knows no game state: the game's catalogue builds its load lists
-// from it, and the asset generator writes the files it names.
+// order. A plain table made from the list of picture sets (picture_sets.h) that knows no
+// game state: the game's catalogue builds its load lists from it, and the asset generator
+// writes the files it names.
 #pragma once
 #include <string>
 #include <vector>

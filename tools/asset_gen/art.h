@@ -1,23 +1,27 @@
-// The picture families of the game. Each function draws every picture of its family into
-// the list, on canvases of the catalogue's sizes. Players are stored facing left, monsters
-// facing right.
+// The picture families of the game and the drawing parts they share. Each art file draws
+// one family and registers it here. Players are stored facing left, monsters facing right.
 #pragma once
 
 #include <cairo.h>
+
+#include <vector>
 
 #include "tools/asset_gen/canvas.h"
 
 namespace assetgen {
 
-void drawPlayerPictures(Pictures& out);  // nor, die, att, run, shoot, defend, eat
-void drawSleepPictures(Pictures& out);   // sleep1..4
-void drawSharkPictures(Pictures& out);   // sharkMove, sharkAtk, sharkHitted
-void drawCloudPictures(Pictures& out);   // black cloud0, bcatk, bcHitted
-void drawShotPictures(Pictures& out);    // plrBullet and the twelve enemy bullets
-void drawPlanePictures(Pictures& out);   // plane, boom
-void drawBlastPictures(Pictures& out);   // blast1..27
-void drawKingPictures(Pictures& out);    // king, kingatk
-void drawItemPictures(Pictures& out);    // meat, white background
+// A family's drawing: every picture of the family into the list, on canvases of the
+// catalogue's sizes. Each art file registers its own, once, with a namespace-scope
+//   const RegisterArt registered(drawKingPictures);
+// and the generator draws every registered family.
+using DrawFamily = void (*)(Pictures& out);
+struct RegisterArt {
+  explicit RegisterArt(DrawFamily draw);
+};
+
+// The registered families, in the order their files were initialised. Every picture is
+// drawn from its own state only, so the order changes no pixel.
+const std::vector<DrawFamily>& artFamilies();
 
 // A drumstick centred at (cx, cy), bone to the left, turned by angle; bites 1..2 nibble
 // the meat away, 3 leaves only the bone.

@@ -79,8 +79,6 @@ void drawBlast(cairo_t* cr, double grow, double heat, double fade, double drift)
   }
 }
 
-}  // namespace
-
 void drawBlastPictures(Pictures& out) {
   for (int i = 1; i <= 27; ++i) {
     Canvas& c = newPicture(out, "blast" + std::to_string(i) + ".png");
@@ -97,5 +95,9 @@ void drawBlastPictures(Pictures& out) {
     drawBlast(c.cr(), grow, heat, fade, drift);
   }
 }
+
+const RegisterArt registered(drawBlastPictures);
+
+}  // namespace
 
 }  // namespace assetgen

@@ -142,8 +142,6 @@ void bolt(cairo_t* cr, double x, double y) {
   fillInk(cr, hex(0xffe27a), 1.4);
 }
 
-}  // namespace
-
 void drawCloudPictures(Pictures& out) {
   {
     Canvas& c = newPicture(out, "black cloud0.png");
@@ -179,5 +177,9 @@ void drawCloudPictures(Pictures& out) {
     drawCloud(cr, p);
   }
 }
+
+const RegisterArt registered(drawCloudPictures);
+
+}  // namespace
 
 }  // namespace assetgen

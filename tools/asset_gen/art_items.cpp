@@ -70,6 +70,8 @@ void drawDrumstick(cairo_t* cr, double cx, double cy, double scale, double angle
   cairo_restore(cr);
 }
 
+namespace {
+
 void drawItemPictures(Pictures& out) {
   const double wobble[4] = {-0.06, 0.02, 0.08, 0.0};
   const double lift[4] = {0, -0.5, 0, 0.5};
@@ -88,5 +90,9 @@ void drawItemPictures(Pictures& out) {
   cairo_set_source_rgb(bg.cr(), 1, 1, 1);
   cairo_paint(bg.cr());
 }
+
+const RegisterArt registered(drawItemPictures);
+
+}  // namespace
 
 }  // namespace assetgen

@@ -208,8 +208,6 @@ void soundWaves(cairo_t* cr, double x, double y, int count, double spread, doubl
   }
 }
 
-}  // namespace
-
 void drawKingPictures(Pictures& out) {
   for (int i = 0; i < 10; ++i) {
     Canvas& c = newPicture(out, "king" + std::to_string(i + 1) + ".png");
@@ -255,5 +253,9 @@ void drawKingPictures(Pictures& out) {
     if (r.waves > 0) soundWaves(c.cr(), 94, 95, r.waves, r.spread, r.spread > 0.8 ? 0.6 : 0.95);
   }
 }
+
+const RegisterArt registered(drawKingPictures);
+
+}  // namespace
 
 }  // namespace assetgen

@@ -161,11 +161,13 @@ void drawBomb(cairo_t* cr) {
   cairo_fill(cr);
 }
 
-}  // namespace
-
 void drawPlanePictures(Pictures& out) {
   drawPlane(newPicture(out, "plane.png").cr());
   drawBomb(newPicture(out, "boom.png").cr());
 }
+
+const RegisterArt registered(drawPlanePictures);
+
+}  // namespace
 
 }  // namespace assetgen

@@ -600,6 +600,8 @@ void drawPlayerPortrait(cairo_t* cr) {
   drawPillow(cr, p);
 }
 
+namespace {
+
 void drawPlayerPictures(Pictures& out) {
   drawWalk(out);
   drawDie(out);
@@ -609,5 +611,9 @@ void drawPlayerPictures(Pictures& out) {
   drawDefend(out);
   drawEat(out);
 }
+
+const RegisterArt registered(drawPlayerPictures);
+
+}  // namespace
 
 }  // namespace assetgen

@@ -189,8 +189,6 @@ void bubble(cairo_t* cr, double x, double y, double r, double alpha) {
   cairo_fill(cr);
 }
 
-}  // namespace
-
 void drawSharkPictures(Pictures& out) {
   const char* names[8] = {"sharkMove1.png", "sharkMove2.png", "sharkMove3.png", "sharkMove4.png",
                           "sharkMove5.png", "sharkMove7.png", "sharkMove8.png", "sharkMove9.png"};
@@ -238,5 +236,9 @@ void drawSharkPictures(Pictures& out) {
     }
   }
 }
+
+const RegisterArt registered(drawSharkPictures);
+
+}  // namespace
 
 }  // namespace assetgen

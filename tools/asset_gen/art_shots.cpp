@@ -34,8 +34,6 @@ void waterDrop(cairo_t* cr) {
   strokeLine(cr, withAlpha(pal::white, 0.7), 1.1);
 }
 
-}  // namespace
-
 void drawShotPictures(Pictures& out) {
   Canvas& shot = newPicture(out, "plrBullet.png");
   cairo_t* cr = shot.cr();
@@ -58,5 +56,9 @@ void drawShotPictures(Pictures& out) {
     waterDrop(b);
   }
 }
+
+const RegisterArt registered(drawShotPictures);
+
+}  // namespace
 
 }  // namespace assetgen

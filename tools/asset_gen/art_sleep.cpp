@@ -121,8 +121,6 @@ void sleeper(cairo_t* cr, double breath, int frame) {
   cairo_restore(cr);
 }
 
-}  // namespace
-
 void drawSleepPictures(Pictures& out) {
   for (int i = 0; i < 4; ++i) {
     Canvas& c = newPicture(out, "sleep" + std::to_string(i + 1) + ".png");
@@ -142,5 +140,9 @@ void drawSleepPictures(Pictures& out) {
     }
   }
 }
+
+const RegisterArt registered(drawSleepPictures);
+
+}  // namespace
 
 }  // namespace assetgen

@@ -1,12 +1,13 @@
 // The catalogue of picture and sound files: their names, folders and loading order come
-// from the game's table of catalogue files; this adds the canvas size of every set and the
-// length of every sound.
+// from the game's table of catalogue files, the canvas size of every set from the same list
+// of picture sets; this adds the length of every sound.
 #include "tools/asset_gen/catalogue.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "game/assets/catalogue_files.h"
+#include "game/assets/picture_sets.h"
 
 namespace assetgen {
 
@@ -17,34 +18,14 @@ struct CanvasSize {
   int height;
 };
 
-// The canvas of every image set, in the order of pictureSets(). The enemy bullets (0 x 0
-// here) get theirs from their headings.
+// The canvas of every image set, from the list of picture sets. The enemy bullets (0 x 0
+// there) get theirs from their headings.
 const std::vector<CanvasSize>& setCanvases() {
-  static const std::vector<CanvasSize> sizes = {
-      {kPlayerW, kPlayerH},          // norImages
-      {kPlayerW, kPlayerH},          // dieImage
-      {kPlayerW, kPlayerH},          // attImages
-      {kPlayerW, kPlayerH},          // runImages
-      {kPlayerW, kPlayerH},          // shootImages
-      {kPlayerW, kPlayerH},          // defendImage
-      {kSharkW, kSharkH},            // sharkMoveImages
-      {kShotW, kShotH},              // plrBulletImage
-      {0, 0},                        // enmBulletImages
-      {kSharkW, kSharkH},            // sharkAtkImage
-      {kSharkW, kSharkH},            // sharkHittedImage
-      {kPlaneW, kPlaneH},            // planeImage
-      {kCloudW, kCloudH},            // blackCloudImage
-      {kCloudW, kCloudH},            // bcHittedImage
-      {kCloudW, kCloudH},            // bcAtkImages
-      {kBombW, kBombH},              // boomImage
-      {kKingW, kKingH},              // kingAtkImages
-      {kKingW, kKingH},              // kingImages
-      {kBlastSide, kBlastSide},      // blastImages
-      {kSleepW, kSleepH},            // sleepImages
-      {kBackgroundW, kBackgroundH},  // backgroundImage
-      {kMeatW, kMeatH},              // meatImages
-      {kPlayerW, kPlayerH},          // eatImages
-  };
+#define DA_PICTURE_CANVAS(field, folder, file, width, height) {width, height},
+#define DA_PICTURES_CANVAS(field, folder, count, files, width, height) {width, height},
+  static const std::vector<CanvasSize> sizes = {DA_PICTURE_SETS(DA_PICTURE_CANVAS, DA_PICTURES_CANVAS)};
+#undef DA_PICTURE_CANVAS
+#undef DA_PICTURES_CANVAS
   return sizes;
 }
 

@@ -1,7 +1,7 @@
 // The files the game loads at start: every picture with the canvas size it is drawn at,
-// every sound with its intended length. The names and their order are the game's table of
-// catalogue files (game/assets/catalogue_files.h). Generation and checking both work from
-// this list.
+// every sound with its intended length. The names, their order and the canvas sizes come
+// from the game's list of picture sets (game/assets/picture_sets.h). Generation and checking
+// both work from this list.
 #pragma once
 
 #include <string>
@@ -9,7 +9,7 @@
 
 namespace assetgen {
 
-// Canvas sizes shared by the drawing code and the catalogue.
+// Canvas sizes shared by the drawing code and the list of picture sets.
 constexpr int kPlayerW = 64, kPlayerH = 84;
 constexpr int kSharkW = 128, kSharkH = 72;
 constexpr int kCloudW = 140, kCloudH = 90;

@@ -47,17 +47,9 @@ int report(const std::vector<std::string>& problems, const std::string& root) {
   return 0;
 }
 
-// Draws every family and makes sure each catalogue picture was drawn exactly once.
+// Draws every registered family and makes sure each catalogue picture was drawn exactly once.
 bool drawAll(Pictures& pictures, std::vector<std::string>& problems) {
-  drawPlayerPictures(pictures);
-  drawSleepPictures(pictures);
-  drawSharkPictures(pictures);
-  drawCloudPictures(pictures);
-  drawShotPictures(pictures);
-  drawPlanePictures(pictures);
-  drawBlastPictures(pictures);
-  drawKingPictures(pictures);
-  drawItemPictures(pictures);
+  for (DrawFamily draw : artFamilies()) draw(pictures);
   std::map<std::string, int> drawn;
   for (const Picture& p : pictures) {
     ++drawn[p.name];

@@ -10,11 +10,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "game/assets/catalogue.h"
+#include "game/assets/catalogue_files.h"
 #include "sound_files.h"
 
 namespace {
@@ -183,6 +185,26 @@ TEST_F(CatalogueFiles, UndecodableLastSoundEndsStartUpToo) {
   writeTree(dir, "resources/music/kingatk.mp3");
   std::ofstream(dir / "resources/music/kingatk.mp3") << "no sound in here, only words";
   expectLastSoundFailure(dir);
+}
+
+// The catalogue's fields and its table of file names come from one list of picture sets; a
+// run whose count disagrees with its file names would load past its last image, or leave
+// images empty.
+TEST(PictureSets, EverySetHasOneFileNamePerImage) {
+  struct Field {
+    const char* name;
+    std::size_t images;
+  };
+#define DA_ONE_IMAGE(field, ...) {#field, std::size_t(1)},
+#define DA_IMAGE_RUN(field, ...) {#field, std::size(assets.field)},
+  const std::vector<Field> fields = {DA_PICTURE_SETS(DA_ONE_IMAGE, DA_IMAGE_RUN)};
+#undef DA_ONE_IMAGE
+#undef DA_IMAGE_RUN
+  ASSERT_EQ(pictureSets().size(), fields.size());
+  for (std::size_t k = 0; k < fields.size(); ++k) {
+    EXPECT_STREQ(pictureSets()[k].name, fields[k].name) << "set " << k;
+    EXPECT_EQ(pictureSets()[k].files.size(), fields[k].images) << fields[k].name;
+  }
 }
 
 // Hidden helpers, run only as children by the tests above.
