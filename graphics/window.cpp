@@ -22,6 +22,8 @@ namespace gfx {
 namespace {
 
 constexpr std::uint64_t kAutoCopyIntervalMs = 16;  // a copy when more than this has passed
+constexpr auto kRestAfter = std::chrono::milliseconds(200);  // no frame for this long: resting
+constexpr auto kRestingWait = std::chrono::milliseconds(16);
 
 // The user closed the window: end the process now. This runs on the window thread while the
 // main thread may still be drawing, so it cannot take the fatal path's exit: static
@@ -155,6 +157,7 @@ void GraphWnd::windowThreadMain(int width, int height, std::uint32_t flags, std:
   if (!window) return;
 
   std::uint64_t last = platform::tickCount();
+  auto lastFrame = std::chrono::steady_clock::now();
   while (!stopRequested_.load()) {
     if (platform::pumpNativeEvents(window) && !(flags & kNoCloseButton)) endProcessOnClose();
     if (!deferring.load(std::memory_order_relaxed)) {
@@ -168,8 +171,14 @@ void GraphWnd::windowThreadMain(int width, int height, std::uint32_t flags, std:
     // The newest staged frame goes out as soon as the last present has finished; frames the
     // game showed in between are skipped, so the game never waits for the display.
     presentPending(window);
+    // A game that has shown nothing for a while (paused, or its window minimised) is resting:
+    // the thread then looks for events every 16 ms instead of every millisecond.
+    const auto now = std::chrono::steady_clock::now();
+    const bool resting = deferring.load(std::memory_order_relaxed) && now - lastFrame > kRestAfter;
     std::unique_lock<std::mutex> lock(frameMutex_);
-    frameEvent_.wait_for(lock, std::chrono::milliseconds(1), [&] { return stopRequested_.load() || framePending_; });
+    frameEvent_.wait_for(lock, resting ? kRestingWait : std::chrono::milliseconds(1),
+                         [&] { return stopRequested_.load() || framePending_; });
+    if (framePending_) lastFrame = std::chrono::steady_clock::now();
   }
   {
     std::lock_guard<std::mutex> lock(frameMutex_);
