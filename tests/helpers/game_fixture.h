@@ -18,6 +18,7 @@
 #include "graphics/image.h"
 #include "graphics/window.h"
 #include "platform/fake/fake_platform.h"
+#include "tests/helpers/world_fixture.h"
 
 namespace test_game {
 
@@ -85,17 +86,7 @@ class GameTest : public ::testing::Test {
   }
 
   // A player ready to act: the values of a fresh round at a chosen place.
-  static void freshPlayerAt(float x, float y) {
-    player.hitPoints = 50;
-    player.damage = 3;
-    player.energy = 150;
-    player.speed = 5;
-    player.ammo = 30;
-    player.invulnerable = 0;
-    player.state = Free;
-    player.x = x;
-    player.y = y;
-  }
+  static void freshPlayerAt(float x, float y) { test_world::readyPlayerAt(x, y); }
 };
 
 }  // namespace test_game

@@ -15,6 +15,7 @@
 #include "game/world/drawing_counters.h"
 #include "game/world/game_state.h"
 #include "game/world/lists.h"
+#include "tests/helpers/world_fixture.h"
 #include "graphics/image.h"
 #include "graphics/window.h"
 #include "platform/clock.h"
@@ -103,35 +104,14 @@ inline Monster& placeMonster(int slot, std::int8_t kind, float x, float y, std::
 }
 
 inline PlayerShot* addPlayerShot(float x, float y, double heading, std::int32_t damage) {
-  auto* shot = static_cast<PlayerShot*>(std::calloc(1, sizeof(PlayerShot)));
-  shot->x = x;
-  shot->y = y;
-  shot->speed = 20;
-  shot->damage = damage;
-  shot->heading = heading;
-  shot->image = &assets.plrBulletImage;
-  appendAtTail(playerShots, shot);
-  return shot;
+  return test_world::addShot(playerShots, x, y, heading, damage, &assets.plrBulletImage);
 }
 
 inline EnemyShot* addEnemyShot(float x, float y, double heading, std::int32_t damage) {
-  auto* shot = static_cast<EnemyShot*>(std::calloc(1, sizeof(EnemyShot)));
-  shot->x = x;
-  shot->y = y;
-  shot->speed = 10;
-  shot->damage = damage;
-  shot->heading = heading;
-  shot->image = &assets.enmBulletImages[0];
-  appendAtTail(enemyShots, shot);
-  return shot;
+  return test_world::addShot(enemyShots, x, y, heading, damage, &assets.enmBulletImages[0]);
 }
 
-template <typename Element>
-int listLength(const Element* head) {
-  int n = 0;
-  for (; head; head = head->next) ++n;
-  return n;
-}
+using test_world::listLength;
 
 // Runs the behaviour of every living slot 0 to 6, as one update tick does.
 inline void runBehaviours() {

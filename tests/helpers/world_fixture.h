@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <type_traits>
 
 #include "game/world/drawing_counters.h"
 #include "game/world/game_state.h"
@@ -107,6 +108,33 @@ inline std::string scoreText() {
   return text;
 }
 
+// A player ready to act: the values of a fresh round at a chosen place.
+inline void readyPlayerAt(float x, float y) {
+  player.hitPoints = 50;
+  player.damage = 3;
+  player.energy = 150;
+  player.speed = 5;
+  player.ammo = 30;
+  player.invulnerable = 0;
+  player.state = Free;
+  player.x = x;
+  player.y = y;
+}
+
+// A shot appended to its list: the player's 20 pixels a pass, an enemy's 10.
+template <typename Shot>
+Shot* addShot(Shot*& head, float x, float y, double heading, std::int32_t damage, IMAGE* image) {
+  auto* shot = static_cast<Shot*>(std::calloc(1, sizeof(Shot)));
+  shot->x = x;
+  shot->y = y;
+  shot->speed = std::is_same<Shot, PlayerShot>::value ? 20 : 10;
+  shot->damage = damage;
+  shot->heading = heading;
+  shot->image = image;
+  appendAtTail(head, shot);
+  return shot;
+}
+
 template <typename Element>
 int listLength(const Element* head) {
   int n = 0;
@@ -159,18 +187,7 @@ class RulesWorld : public WorldTest {
  protected:
   RulesWorld() : WorldTest(kSizes) {}
 
-  // A player ready to act: the values of a fresh round at a chosen place.
-  static void freshPlayerAt(float x, float y) {
-    player.hitPoints = 50;
-    player.damage = 3;
-    player.energy = 150;
-    player.speed = 5;
-    player.ammo = 30;
-    player.invulnerable = 0;
-    player.state = Free;
-    player.x = x;
-    player.y = y;
-  }
+  static void freshPlayerAt(float x, float y) { readyPlayerAt(x, y); }
 };
 
 }  // namespace rules_world
@@ -198,27 +215,11 @@ inline Monster& placeMonster(int slot, std::int8_t kind, float x, float y, std::
 }
 
 inline PlayerShot* addPlayerShot(float x, float y, double heading, std::int32_t damage) {
-  auto* shot = static_cast<PlayerShot*>(std::calloc(1, sizeof(PlayerShot)));
-  shot->x = x;
-  shot->y = y;
-  shot->speed = 20;
-  shot->damage = damage;
-  shot->heading = heading;
-  shot->image = &standIns().bullets[0];
-  appendAtTail(playerShots, shot);
-  return shot;
+  return addShot(playerShots, x, y, heading, damage, &standIns().bullets[0]);
 }
 
 inline EnemyShot* addEnemyShot(float x, float y, double heading, std::int32_t damage) {
-  auto* shot = static_cast<EnemyShot*>(std::calloc(1, sizeof(EnemyShot)));
-  shot->x = x;
-  shot->y = y;
-  shot->speed = 10;
-  shot->damage = damage;
-  shot->heading = heading;
-  shot->image = &standIns().bullets[0];
-  appendAtTail(enemyShots, shot);
-  return shot;
+  return addShot(enemyShots, x, y, heading, damage, &standIns().bullets[0]);
 }
 
 // A healthy player at (700, 500) with a score of '0'.
