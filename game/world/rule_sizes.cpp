@@ -5,7 +5,6 @@
 #include "graphics/image.h"
 
 RuleSizes ruleSizes{};
-WorldPictures worldPictures{};
 
 namespace {
 
