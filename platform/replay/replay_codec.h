@@ -40,8 +40,10 @@ struct ReplayHeader {
 enum class ReplayHeaderStatus { kOk, kEmpty, kForeign, kCut, kOtherVersion, kDamaged };
 
 // The header bytes for a game version (printable ASCII, at most kReplayMaxGameVersion bytes;
-// the caller checks), and their check, which the first pass's model starts from.
-std::vector<std::uint8_t> encodeReplayHeader(const std::string& gameVersion, std::uint32_t& check);
+// the caller checks), and their check, which the first pass's model starts from. A file is
+// written in the current format version; a tool that rewrites a file keeps the file's own.
+std::vector<std::uint8_t> encodeReplayHeader(const std::string& gameVersion, std::uint32_t& check,
+                                             std::uint16_t formatVersion = kReplayFormatVersion);
 
 // Reads the header at the start of bytes. Fills header with kOk; only its formatVersion with
 // kOtherVersion.

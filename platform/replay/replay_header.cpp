@@ -19,10 +19,11 @@ bool isPrintableGameVersion(const std::string& version) {
          std::all_of(version.begin(), version.end(), [](char c) { return c >= 0x20 && c <= 0x7E; });
 }
 
-std::vector<std::uint8_t> encodeReplayHeader(const std::string& gameVersion, std::uint32_t& check) {
+std::vector<std::uint8_t> encodeReplayHeader(const std::string& gameVersion, std::uint32_t& check,
+                                             std::uint16_t formatVersion) {
   std::vector<std::uint8_t> out(std::begin(kReplayMagic), std::end(kReplayMagic));
-  out.push_back(std::uint8_t(kReplayFormatVersion));
-  out.push_back(std::uint8_t(kReplayFormatVersion >> 8));
+  out.push_back(std::uint8_t(formatVersion));
+  out.push_back(std::uint8_t(formatVersion >> 8));
   out.push_back(std::uint8_t(gameVersion.size()));
   out.insert(out.end(), gameVersion.begin(), gameVersion.end());
   check = crc(0, out.data(), out.size());

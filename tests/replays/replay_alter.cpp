@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   std::uint32_t outCheck = 0;
-  std::vector<std::uint8_t> out = platform::encodeReplayHeader(header.gameVersion, outCheck);
+  std::vector<std::uint8_t> out = platform::encodeReplayHeader(header.gameVersion, outCheck, header.formatVersion);
   platform::ReplayModel reading, writing;
   platform::startReplayModel(reading, header.check);
   platform::startReplayModel(writing, outCheck);
