@@ -23,7 +23,7 @@ cp "$session/monsterData.txt" "$work/monsterData.txt"
 export ALSOFT_DRIVERS=null
 
 # The lines of the summary that the session decides (not the time the replay took).
-summary() { grep -E '^(replay|recorded by|passes|rounds|deaths|scores|actions):' "$1"; }
+summary() { grep -E '^(replay|recorded by|passes|rounds|deaths|scores|actions|distance):' "$1"; }
 
 case $mode in
   expect)

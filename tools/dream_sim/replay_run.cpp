@@ -4,6 +4,7 @@
 #include "tools/dream_sim/replay_run.h"
 
 #include <chrono>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -27,6 +28,12 @@ struct ReplayStats {
   // How often the player went into each state (strikes, dashes, shots, meals).
   std::uint64_t entered[Eating + 1] = {};
   PlayerState state = Free;
+  // Pixels the player covered on foot: a step of more than one and a half times its speed
+  // is a run (double steps); dashes and knock-backs (a hit in the pass) are neither.
+  double walked = 0;
+  double ran = 0;
+  float x = 0, y = 0;
+  std::int32_t hitPoints = 0;
   std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
 };
 
@@ -42,6 +49,13 @@ void afterPass() {
     drawingIntoSink = true;
   }
   const bool playing = player.hitPoints > 0;
+  if (playing && stats.playing && player.state == Free && stats.state == Free && player.hitPoints == stats.hitPoints) {
+    const double step = std::hypot(double(player.x) - stats.x, double(player.y) - stats.y);
+    (step > 1.5 * player.speed ? stats.ran : stats.walked) += step;
+  }
+  stats.x = player.x;
+  stats.y = player.y;
+  stats.hitPoints = player.hitPoints;
   if (playing && !stats.playing) ++stats.rounds;
   if (!playing && stats.playing) {
     ++stats.deaths;
@@ -68,6 +82,7 @@ void printSummary(const char* ending) {
   auto times = [](PlayerState s) { return static_cast<unsigned long long>(stats.entered[s]); };
   std::printf("actions: %llu strikes, %llu dashes, %llu shots, %llu meals, %llu knock-backs\n", times(Striking),
               times(Dashing), times(Shooting), times(Eating), times(KnockedBack));
+  std::printf("distance: %.0f px walked, %.0f px ran\n", stats.walked, stats.ran);
   std::printf("frames: %s\n", composeFrames ? "composed, frame digests checked" : "not composed");
   const double played = double(platform::replay::replayedMilliseconds()) / 1000.0;
   std::printf("time: %.1f s of play replayed in %.2f s (%.0f times real time)\n", played, seconds,
