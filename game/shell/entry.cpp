@@ -12,6 +12,7 @@
 
 bool playRound(bool& countdownPending) {
   resetRound();
+  startPauseWatch();
   RoundTimer timer;
   while (player.hitPoints > 0) {
     playingPass(timer);

@@ -54,6 +54,11 @@ bool resumeAsked() {
 
 }  // namespace
 
+void startPauseWatch() {
+  platform::forgetPresses(platform::kVkPause);
+  platform::forgetPresses(platform::kVkFocusLost);
+}
+
 bool pauseAsked() {
   const bool key = platform::keyPressed(platform::kVkPause);
   const bool focusLost = platform::keyPressed(platform::kVkFocusLost);

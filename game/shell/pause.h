@@ -4,6 +4,10 @@
 // it, and the game rests until input comes instead of composing.
 #pragma once
 
+// A round begins: a pause key pressed or a focus lost before it (on the title or game-over
+// screen, which do not pause) asks for no pause in it.
+void startPauseWatch();
+
 // Whether this pass asks for a pause (reads the pause key and the window's news).
 bool pauseAsked();
 

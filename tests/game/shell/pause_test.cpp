@@ -120,4 +120,15 @@ TEST_F(Pause, TheClickThatResumesFiresNoShotAndAHeldPauseKeyDoesNotPauseAgain) {
   EXPECT_TRUE(pauseAsked()) << "pressed anew, it pauses";
 }
 
+TEST_F(Pause, APauseAskedBeforeARoundBeginsDoesNotPauseIt) {
+  fake::holdKey(platform::kVkPause);
+  fake::releaseKey(platform::kVkPause);
+  fake::holdKey(platform::kVkFocusLost);
+  fake::releaseKey(platform::kVkFocusLost);
+  startPauseWatch();
+  EXPECT_FALSE(pauseAsked()) << "Escape and a focus loss on the game-over screen are forgotten";
+  fake::holdKey(platform::kVkPause);
+  EXPECT_TRUE(pauseAsked()) << "a press in the round pauses it";
+}
+
 }  // namespace
