@@ -90,6 +90,7 @@ void BM_ReplayWriteMinuteToFile(benchmark::State& state) {
           case ReplayEventKind::kCursor: writer.cursor(platform::cursorX(e.value), platform::cursorY(e.value)); break;
           case ReplayEventKind::kSeed: writer.seed(e.value); break;
           case ReplayEventKind::kDigest: writer.digest(e.id, e.value); break;
+          case ReplayEventKind::kValue: writer.value(e.id, e.value); break;
         }
       }
       writer.endPass();
@@ -137,6 +138,7 @@ void BM_ReplayReadMinute(benchmark::State& state) {
           case ReplayEventKind::kCursor: ok &= reader.cursor(x, y); value = std::uint64_t(x + y); break;
           case ReplayEventKind::kSeed: ok &= reader.seed(value); break;
           case ReplayEventKind::kDigest: ok &= reader.digest(e.id, value); break;
+          case ReplayEventKind::kValue: ok &= reader.value(e.id, value); break;
         }
         sum += value;
       }

@@ -18,6 +18,7 @@ constexpr unsigned kKeyPressed = 1;
 constexpr unsigned kKeyFromReference = 2;  // the key is the reference slot's: no key byte
 constexpr unsigned kOtherCursor = 0;
 constexpr unsigned kOtherSeed = 1;
+constexpr unsigned kOtherValue = 2;  // a tag byte and a varint follow
 constexpr unsigned kEndRest = 0x10;  // the rest of the reference follows as predicted
 constexpr unsigned kEndCheckMask = 0x0F;
 

@@ -151,6 +151,10 @@ class PassDecoder {
   bool other(unsigned arg) {
     std::uint64_t a, b;
     if (arg == kOtherSeed) return in_.varint(a) && emit({a, ReplayEventKind::kSeed, 0});
+    if (arg == kOtherValue) {
+      std::uint8_t tag;
+      return in_.byte(tag) && in_.varint(a) && emit({a, ReplayEventKind::kValue, tag});
+    }
     if (arg != kOtherCursor) return in_.damaged("an unknown event code");
     if (!in_.varint(a) || !in_.varint(b)) return false;
     const std::int64_t dx = unzigzag(a), dy = unzigzag(b);

@@ -51,6 +51,11 @@ void putEvent(std::vector<std::uint8_t>& out, const ReplayEvent& e, const Replay
       out.push_back(code(kOpOther, kOtherSeed));
       putVarint(out, e.value);
       break;
+    case ReplayEventKind::kValue:
+      out.push_back(code(kOpOther, kOtherValue));
+      out.push_back(e.id);
+      putVarint(out, e.value);
+      break;
     case ReplayEventKind::kDigest:
       if (e.id < kArgEscape) {
         out.push_back(code(kOpDigest, e.id));

@@ -29,8 +29,10 @@ namespace platform {
 constexpr char kReplayMagic[8] = {'D', 'A', 'R', 'E', 'P', 'L', 'A', 'Y'};
 // Version 2 holds the reads of the pause key and of the window's news (focus lost, away);
 // a version 1 file was recorded by a game that never read them, and a replay answers them
-// "not pressed" without taking anything from the file. Both code their passes alike.
-constexpr std::uint16_t kReplayFormatVersion = 2;
+// "not pressed" without taking anything from the file. Version 3 adds value reads (answers
+// of the seam that are neither keys nor the clock, each under a tag); an older file answers
+// them as the game that recorded it behaved. All three code their passes alike.
+constexpr std::uint16_t kReplayFormatVersion = 3;
 constexpr std::uint16_t kReplayOldestFormatVersion = 1;
 constexpr std::size_t kReplayMaxGameVersion = 255;
 // More seam reads than this in one pass is no game pass; it bounds what one pass may hold.
@@ -40,11 +42,11 @@ constexpr std::size_t kReplayReferences = 8;
 // A larger file is refused before it is read (about fifty hours of play).
 constexpr std::uint64_t kReplayMaxFileBytes = std::uint64_t(1) << 30;
 
-enum class ReplayEventKind : std::uint8_t { kClock, kKey, kCursor, kSeed, kDigest };
+enum class ReplayEventKind : std::uint8_t { kClock, kKey, kCursor, kSeed, kDigest, kValue };
 
 // One answer of the seam as the file keeps it. id: the virtual key of a key query, the tag
-// of a digest, 0 otherwise. value: the clock or seed reading, the key's answer (0 or 1),
-// the digest, or the cursor packed by packCursor.
+// of a digest or a value read, 0 otherwise. value: the clock or seed reading, the key's
+// answer (0 or 1), the digest, the value read, or the cursor packed by packCursor.
 struct ReplayEvent {
   std::uint64_t value;
   ReplayEventKind kind;

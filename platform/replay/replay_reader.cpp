@@ -66,6 +66,7 @@ std::string asked(ReplayEventKind kind, int id) {
     case ReplayEventKind::kCursor: return "the game read the cursor";
     case ReplayEventKind::kSeed: return "the game read the seed";
     case ReplayEventKind::kDigest: return "the game looked for digest " + std::to_string(id);
+    case ReplayEventKind::kValue: return "the game read value " + std::to_string(id);
   }
   return "the game asked for something unknown";
 }
@@ -190,6 +191,12 @@ bool ReplayReader::cursor(int& x, int& y) {
 bool ReplayReader::seed(std::uint64_t& seconds) {
   const ReplayEvent* e = take(ReplayEventKind::kSeed, 0);
   if (e) seconds = e->value;
+  return e;
+}
+
+bool ReplayReader::value(std::uint8_t tag, std::uint64_t& value) {
+  const ReplayEvent* e = take(ReplayEventKind::kValue, tag);
+  if (e) value = e->value;
   return e;
 }
 

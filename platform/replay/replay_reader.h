@@ -52,6 +52,7 @@ class ReplayReader {
   bool key(int virtualKey, bool& pressed);
   bool cursor(int& x, int& y);
   bool seed(std::uint64_t& seconds);
+  bool value(std::uint8_t tag, std::uint64_t& value);
   bool digest(std::uint8_t tag, std::uint64_t& value);
   bool checkDigest(std::uint8_t tag, std::uint64_t made);
   bool endPass();

@@ -38,6 +38,7 @@ ReplayEvent take(ReplayReader& reader) {
       got.value = platform::packCursor(x, y);
       break;
     case ReplayEventKind::kSeed: require(reader.seed(got.value)); break;
+    case ReplayEventKind::kValue: require(reader.value(shown.id, got.value)); break;
     case ReplayEventKind::kDigest: require(reader.checkDigest(shown.id, shown.value)); break;
   }
   require(got == shown);

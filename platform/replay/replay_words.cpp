@@ -52,6 +52,7 @@ std::string describeReplayEvent(const ReplayEvent& e) {
       return "a cursor read (" + std::to_string(cursorX(e.value)) + ", " + std::to_string(cursorY(e.value)) + ")";
     case ReplayEventKind::kSeed: return "the seed (" + std::to_string(e.value) + ")";
     case ReplayEventKind::kDigest: return "digest " + std::to_string(e.id) + " (" + describeDigest(e.value) + ")";
+    case ReplayEventKind::kValue: return "value " + std::to_string(e.id) + " (" + std::to_string(e.value) + ")";
   }
   return "an unknown event";
 }

@@ -12,7 +12,7 @@ namespace platform {
 
 ReplayWriter::~ReplayWriter() { close(); }
 
-bool ReplayWriter::open(const std::string& path, const std::string& gameVersion) {
+bool ReplayWriter::open(const std::string& path, const std::string& gameVersion, std::uint16_t formatVersion) {
   close();
   path_ = path;
   error_.clear();
@@ -25,7 +25,7 @@ bool ReplayWriter::open(const std::string& path, const std::string& gameVersion)
   fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd_ < 0) return fail(std::string("cannot create replay ") + path + ": " + std::strerror(errno));
   std::uint32_t check = 0;
-  const std::vector<std::uint8_t> header = encodeReplayHeader(gameVersion, check);
+  const std::vector<std::uint8_t> header = encodeReplayHeader(gameVersion, check, formatVersion);
   startReplayModel(model_, check);
   return writeAll(header);
 }
@@ -44,6 +44,8 @@ void ReplayWriter::key(int virtualKey, bool pressed) {
 void ReplayWriter::cursor(int x, int y) { add({packCursor(x, y), ReplayEventKind::kCursor, 0}); }
 
 void ReplayWriter::seed(std::uint64_t seconds) { add({seconds, ReplayEventKind::kSeed, 0}); }
+
+void ReplayWriter::value(std::uint8_t tag, std::uint64_t value) { add({value, ReplayEventKind::kValue, tag}); }
 
 void ReplayWriter::digest(std::uint8_t tag, std::uint64_t value) { add({value, ReplayEventKind::kDigest, tag}); }
 

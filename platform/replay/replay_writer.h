@@ -32,12 +32,14 @@ class ReplayWriter {
   ReplayWriter& operator=(const ReplayWriter&) = delete;
 
   // Creates (or empties) the file and writes the header. A writer already open is closed first.
-  bool open(const std::string& path, const std::string& gameVersion);
+  // An older formatVersion makes a file as an older game did (for tests).
+  bool open(const std::string& path, const std::string& gameVersion, std::uint16_t formatVersion = kReplayFormatVersion);
 
   void clock(std::uint64_t ms);
   void key(int virtualKey, bool pressed);
   void cursor(int x, int y);
   void seed(std::uint64_t seconds);
+  void value(std::uint8_t tag, std::uint64_t value);
   void digest(std::uint8_t tag, std::uint64_t value);
 
   // Writes the pass's events as one pass.

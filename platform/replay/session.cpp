@@ -168,6 +168,36 @@ std::uint64_t calendarRead(std::uint64_t live) {
   return recorded;
 }
 
+std::uint64_t valueRead(std::uint8_t tag, std::uint64_t live, std::uint64_t unrecorded) {
+  switch (sessionOfThisThread()) {
+    case Mode::kNone: return live;
+    case Mode::kRecording: writer.value(tag, live); return live;
+    case Mode::kReplaying: break;
+  }
+  if (reader.formatVersion() < 3) return unrecorded;
+  stopAtEndOfFile();
+  std::uint64_t recorded = 0;
+  stopUnless(reader.value(tag, recorded));
+  return recorded;
+}
+
+std::string textRead(std::uint8_t tag, const std::string& live, const std::string& unrecorded) {
+  const Mode now = sessionOfThisThread();
+  if (now == Mode::kNone) return live;
+  if (now == Mode::kReplaying && reader.formatVersion() < 3) return unrecorded;
+  const std::uint64_t size = valueRead(tag, live.size(), 0);
+  if (size > kReplayMaxPassEvents * 8)
+    stop(StopReason::kDeparture, "replay departs at pass " + std::to_string(pass) + ": a text read longer than a pass holds");
+  std::string text(size, '\0');
+  for (std::size_t at = 0; at < size; at += 8) {
+    std::uint64_t word = 0;
+    for (std::size_t i = at; i < at + 8 && i < size; ++i) word |= std::uint64_t(std::uint8_t(i < live.size() ? live[i] : 0)) << 8 * (i - at);
+    word = valueRead(tag, word, 0);
+    for (std::size_t i = at; i < at + 8 && i < size; ++i) text[i] = char(word >> 8 * (i - at));
+  }
+  return text;
+}
+
 void endPass(Digest worldDigest, Digest frameDigest) {
   const Mode now = sessionOfThisThread();
   if (now == Mode::kNone) {

@@ -67,6 +67,22 @@ bool keyRead(int virtualKey, bool live);
 void cursorRead(int& x, int& y);
 std::uint64_t calendarRead(std::uint64_t live);
 
+// Tags of value reads: answers of the seam that are neither keys, the cursor nor the clock.
+// Each feature keeps to its own range so that tags never collide.
+namespace value_tag {
+constexpr std::uint8_t kComposes = 1;    // whether this pass composes and shows a frame
+constexpr std::uint8_t kPauseHint = 2;   // the pause screen's line of bindings, as text
+constexpr std::uint8_t kFirstPad = 16;   // 16..31: gamepads
+constexpr std::uint8_t kFirstScore = 32; // 32..63: the table of best scores
+}  // namespace value_tag
+
+// A value read under tag: live recorded, or the file's answer. A file made before value reads
+// existed (format version 1 or 2) answers unrecorded, taking nothing from the file: what the
+// game that recorded it did without the read.
+std::uint64_t valueRead(std::uint8_t tag, std::uint64_t live, std::uint64_t unrecorded);
+// A text read the same way: its length, then its bytes eight to a value read.
+std::string textRead(std::uint8_t tag, const std::string& live, const std::string& unrecorded);
+
 // The end of one pass: the game has shown its frame. Every kWorldDigestPasses-th pass keeps
 // (or checks) worldDigest(), every kFrameDigestPasses-th frameDigest(); each is called only
 // then. afterPass, when set (by a replayer, or a driver that plays the game headless), is

@@ -25,6 +25,9 @@ inline platform::ReplayEvent cursorRead(int x, int y) {
   return {platform::packCursor(x, y), platform::ReplayEventKind::kCursor, 0};
 }
 inline platform::ReplayEvent seedRead(std::uint64_t seconds) { return {seconds, platform::ReplayEventKind::kSeed, 0}; }
+inline platform::ReplayEvent valueOf(std::uint8_t tag, std::uint64_t value) {
+  return {value, platform::ReplayEventKind::kValue, tag};
+}
 inline platform::ReplayEvent digestOf(std::uint8_t tag, std::uint64_t value) {
   return {value, platform::ReplayEventKind::kDigest, tag};
 }

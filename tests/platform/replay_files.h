@@ -32,6 +32,7 @@ inline void feed(platform::ReplayWriter& writer, const ReplayEvent& e) {
     case ReplayEventKind::kCursor: writer.cursor(platform::cursorX(e.value), platform::cursorY(e.value)); break;
     case ReplayEventKind::kSeed: writer.seed(e.value); break;
     case ReplayEventKind::kDigest: writer.digest(e.id, e.value); break;
+    case ReplayEventKind::kValue: writer.value(e.id, e.value); break;
   }
 }
 
@@ -79,6 +80,7 @@ inline bool readEvent(platform::ReplayReader& reader, const ReplayEvent& e, Repl
     }
     case ReplayEventKind::kSeed: return reader.seed(got.value);
     case ReplayEventKind::kDigest: return reader.digest(e.id, got.value);
+    case ReplayEventKind::kValue: return reader.value(e.id, got.value);
   }
   return false;
 }

@@ -43,6 +43,8 @@ Passes variedTraffic() {
     passes.push_back(pass);
   }
   passes.push_back({seedRead(0), seedRead(UINT64_MAX), clockRead(3)});
+  passes.push_back({valueOf(0, 0), valueOf(1, 1), valueOf(255, UINT64_MAX), valueOf(2, 0x6f6c6c6568)});
+  for (int i = 0; i < 40; ++i) passes.push_back({clockRead(20'000 + i), valueOf(1, i % 7 == 0)});
   return passes;
 }
 

@@ -11,6 +11,7 @@
 #include "platform/clock.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/input.h"
+#include "platform/replay/replay_writer.h"
 #include "platform/replay/session.h"
 #include "tests/platform/replay_files.h"
 
@@ -121,6 +122,56 @@ TEST(ReplaySession, OtherThreadsReadTheLivePlatform) {
   EXPECT_EQ(platform::calendarSeconds(), 1700000000u) << "the session's own thread still reads the file";
   EXPECT_FALSE(replay::finishReplay(error)) << "199 passes were left unplayed";
   EXPECT_NE(error.find("pass 1"), std::string::npos) << error;
+  std::remove(path.c_str());
+}
+
+TEST(ReplaySession, ValueAndTextReadsReplayAndAnOlderFileAnswersWhatItsGameDid) {
+  const std::string path = replay_files::tempPath("values");
+  const std::string hint = "Escape or P (\u00c9chap), or a click: play on";
+  std::string error;
+  ASSERT_TRUE(replay::startRecording(path, "dream-arena test", error)) << error;
+  for (int pass = 0; pass < 30; ++pass) {
+    EXPECT_EQ(replay::valueRead(replay::value_tag::kComposes, pass % 4 == 0, 1), std::uint64_t(pass % 4 == 0));
+    if (pass == 7) {
+      EXPECT_EQ(replay::textRead(replay::value_tag::kPauseHint, hint, "old"), hint);
+    }
+    if (pass == 8) {
+      EXPECT_EQ(replay::textRead(replay::value_tag::kPauseHint, "", "old"), "");
+    }
+    readPass();
+  }
+  replay::stopRecording();
+
+  ASSERT_TRUE(replay::startReplay(path, true, exitWithReason, error)) << error;
+  for (int pass = 0; pass < 30; ++pass) {
+    ASSERT_EQ(replay::valueRead(replay::value_tag::kComposes, 7, 7), std::uint64_t(pass % 4 == 0)) << "pass " << pass;
+    if (pass == 7) {
+      EXPECT_EQ(replay::textRead(replay::value_tag::kPauseHint, "live text", "old"), hint);
+    }
+    if (pass == 8) {
+      EXPECT_EQ(replay::textRead(replay::value_tag::kPauseHint, "live", "old"), "");
+    }
+    readPass();
+  }
+  EXPECT_TRUE(replay::finishReplay(error)) << error;
+
+  // A file of the second format, from a game that never made value reads: each read gets its
+  // unrecorded answer and takes nothing, so the file's passes still line up.
+  platform::ReplayWriter older;
+  ASSERT_TRUE(older.open(path, "dream-arena old", 2)) << older.error();
+  for (int pass = 0; pass < 3; ++pass) {
+    older.clock(100 + pass);
+    ASSERT_TRUE(older.endPass());
+  }
+  ASSERT_TRUE(older.close());
+  ASSERT_TRUE(replay::startReplay(path, true, exitWithReason, error)) << error;
+  for (int pass = 0; pass < 3; ++pass) {
+    EXPECT_EQ(replay::valueRead(replay::value_tag::kComposes, 0, 1), 1u);
+    EXPECT_EQ(replay::textRead(replay::value_tag::kPauseHint, "new", "old"), "old");
+    EXPECT_EQ(platform::tickCount(), 100u + pass);
+    replay::endPass(worldDigestForTest, frameDigestForTest);
+  }
+  EXPECT_TRUE(replay::finishReplay(error)) << error;
   std::remove(path.c_str());
 }
 
