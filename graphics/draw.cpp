@@ -29,4 +29,6 @@ void setBackColour(std::uint32_t colour) { graphicsState.currentDevice->setBackC
 void setFillColour(std::uint32_t colour) { graphicsState.currentDevice->setFillColour(colour); }
 void setFont(int height, int width, const char* face) { graphicsState.currentDevice->setFont(height, width, face); }
 
+int measureTextWidth(const char* text) { return graphicsState.currentDevice->measureTextWidth(text); }
+
 }  // namespace gfx

@@ -17,5 +17,7 @@ void setTextColour(std::uint32_t colour);
 void setBackColour(std::uint32_t colour);
 void setFillColour(std::uint32_t colour);
 void setFont(int height, int width, const char* face);
+// Width in pixels of text in the current font, one line.
+int measureTextWidth(const char* text);
 
 }  // namespace gfx

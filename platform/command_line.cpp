@@ -10,22 +10,11 @@
 #include <string>
 
 #include "platform/audio/volume.h"
+#include "platform/key_names.h"
 #include "platform/settings_file.h"
 
 namespace platform {
 namespace {
-
-// Names of keys as the layout prints them while the video subsystem runs, else SDL's
-// scancode names.
-std::string printedNames(const KeyList& keys, bool layoutKnown) {
-  if (keys.empty()) return "(none)";
-  std::string names;
-  for (SDL_Scancode key : keys) {
-    const char* name = layoutKnown ? SDL_GetKeyName(SDL_GetKeyFromScancode(key)) : "";
-    names += (names.empty() ? "" : " ") + std::string(*name ? name : SDL_GetScancodeName(key));
-  }
-  return names;
-}
 
 bool startVideoForKeyNames() {
   SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
@@ -36,7 +25,7 @@ bool startVideoForKeyNames() {
 
 void printHelp(const std::string& program, const std::string& path) {
   const Settings settings = peekSettings(path);
-  const bool layoutKnown = startVideoForKeyNames();
+  startVideoForKeyNames();
   std::printf(
       "Usage: %s [--settings FILE]\n"
       "A 2-D arena action game: walk, run, strike, dash, eat and fire at the cursor.\n\n"
@@ -48,13 +37,13 @@ void printHelp(const std::string& program, const std::string& path) {
       program.c_str(), path.c_str());
   const std::vector<SettingLine> lines = settingLines(settings);
   for (int a = 0; a < kActionCount; ++a)
-    std::printf("  %-12s %-14s %s\n", lines[a].key.c_str(), printedNames(settings.bindings.keys[a], layoutKnown).c_str(),
+    std::printf("  %-12s %-14s %s\n", lines[a].key.c_str(), printedKeyNames(settings.bindings.keys[a]).c_str(),
                 lines[a].meaning.c_str());
   std::printf(
       "  Fixed: the left mouse button fires and clicks, the right one clicks; Enter leaves the\n"
       "  game-over screen; F11 or Alt+Enter switches fullscreen; %s mutes and unmutes.\n\n"
       "Other settings:\n",
-      printedNames({SDL_SCANCODE_M}, layoutKnown).c_str());
+      printedKeyName(SDL_SCANCODE_M).c_str());
   for (std::size_t k = kActionCount; k < lines.size(); ++k)
     std::printf("  %-19s = %-9s %s\n", lines[k].key.c_str(), lines[k].value.c_str(), lines[k].meaning.c_str());
   std::fflush(stdout);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "game/shell/screens.h"
@@ -13,11 +14,13 @@
 #include "graphics/image.h"
 #include "platform/clock.h"
 #include "platform/input.h"
+#include "platform/pause_hint.h"
 
 namespace {
 
 // A paused game wakes at least this often, else only for input.
 constexpr std::uint32_t kRestMs = 250;
+constexpr int kHintHeight = 30;
 
 void forgetResumingPresses() {
   platform::forgetPresses(platform::kVkPause);
@@ -38,10 +41,13 @@ void putBackFrame(const std::vector<std::uint32_t>& kept) {
   std::memcpy(words, kept.data(), kept.size() * sizeof(std::uint32_t));
 }
 
-void drawPausedTexts() {
+// "Paused" and, smaller and centred under it, how to play on and the keys bound (the line
+// comes through the seam, as the recording drew it).
+void drawPausedTexts(const std::string& hint) {
   gfx::drawText(650, 290, "Paused");
-  gfx::setFont(40, 0, "Consolas");
-  gfx::drawText(500, 420, "Escape or P, or a click: play on");
+  gfx::setFont(kHintHeight, 0, "Consolas");
+  const int width = gfx::measureTextWidth(hint.c_str());
+  gfx::drawText(width < targetWidth() ? (targetWidth() - width) / 2 : 0, 420, hint.c_str());
   gfx::setFont(100, 0, "Consolas");
 }
 
@@ -70,7 +76,7 @@ void pauseUntilResumed() {
   stopGameClock();
   forgetResumingPresses();
   const std::vector<std::uint32_t> covered = keepFrame();
-  drawPausedTexts();
+  drawPausedTexts(platform::pauseHint());
   showPass();
   for (;;) {
     platform::restUntilInput(kRestMs);

@@ -23,6 +23,7 @@
 #include "platform/input.h"
 #include "platform/input_feed.h"
 #include "platform/key_router.h"
+#include "platform/pause_hint.h"
 #include "platform/picture_fit.h"
 #include "platform/sdl/sdl_keys.h"
 #include "platform/sdl/surface_frames.h"
@@ -266,6 +267,7 @@ NativeWindow* createNativeWindow(int width, int height, const std::string& title
   auto* native = new NativeWindow{window, width, height, shared, nullptr, -1, false, 0, width, height,
                                   PictureRect{0, 0, width, height}, false, SDL_SCANCODE_UNKNOWN, display, xwindow,
                                   makeKeyRouter(settings.bindings), settings.pauseOnFocusLoss, false};
+  refreshPauseHint();
   if (!shared && !(native->surface = createSurfaceFrames(window, width, height, error))) {
     destroyNativeWindow(native);
     return nullptr;
@@ -303,6 +305,7 @@ bool pumpNativeEvents(NativeWindow* native) {
     }
     switch (event.type) {
       case SDL_QUIT: closeRequested = true; break;
+      case SDL_KEYMAPCHANGED: refreshPauseHint(); break;
       case SDL_WINDOWEVENT:
         if (event.window.event == SDL_WINDOWEVENT_CLOSE) closeRequested = true;
         if (event.window.event == SDL_WINDOWEVENT_LEAVE) native->pointerOutside = true;

@@ -1,13 +1,19 @@
 // The pause on the fake platform: one seed and one input script with and without a 5 s pause
-// give the same world after every update, and the click that resumes fires no shot.
+// give the same world after every update, the click that resumes fires no shot, and the
+// paused screen's line of bindings is the one the recording drew.
+#include <cstdio>
+#include <fstream>
+#include <string>
 #include <vector>
 
+#include "game/render/frame.h"
 #include "game/shell/pause.h"
 #include "game/shell/screens.h"
 #include "game/shell/startup.h"
 #include "game/shell/world_digest.h"
 #include "game/world/game_clock.h"
 #include "platform/input.h"
+#include "platform/settings_file.h"
 #include "platform/replay/session.h"
 #include "tests/helpers/monster_world.h"
 
@@ -129,6 +135,71 @@ TEST_F(Pause, APauseAskedBeforeARoundBeginsDoesNotPauseIt) {
   EXPECT_FALSE(pauseAsked()) << "Escape and a focus loss on the game-over screen are forgotten";
   fake::holdKey(platform::kVkPause);
   EXPECT_TRUE(pauseAsked()) << "a press in the round pauses it";
+}
+
+// This run's settings from a file holding text.
+void useSettings(const std::string& text) {
+  const std::string path = ::testing::TempDir() + "pause_settings.ini";
+  std::ofstream(path) << text;
+  platform::loadSettings(path, false);
+  std::remove(path.c_str());
+}
+
+std::uint64_t pausedFrame = 0;
+
+// Ten passes of a round, then a pause whose first rest keeps the paused screen's digest and
+// resumes; returns that digest.
+std::uint64_t pauseAndKeepItsFrame() {
+  clearGameState();
+  clearDrawingCounters();
+  standardKinds();
+  fake::setTickCount(kStart);
+  std::srand(7);
+  resetRound();
+  RoundTimer timer;
+  for (int p = 0; p < 10; ++p) {
+    fake::advanceTicks(11);
+    playingPass(timer);
+  }
+  pausedFrame = 0;
+  // The first paused pass keeps its frame and lets go of the key; the next presses it anew.
+  platform::replay::setAfterPass([] {
+    if (pausedFrame == 0) {
+      pausedFrame = frameDigest();
+      fake::releaseKey(platform::kVkPause);
+    } else {
+      fake::holdKey(platform::kVkPause);
+    }
+  });
+  fake::holdKey(platform::kVkPause);
+  if (pauseAsked()) pauseUntilResumed();
+  platform::replay::setAfterPass(nullptr);
+  fake::releaseAll();
+  return pausedFrame;
+}
+
+[[noreturn]] void failReplay(platform::replay::StopReason, const std::string& message) {
+  std::fprintf(stderr, "%s\n", message.c_str());
+  std::_Exit(5);
+}
+
+TEST_F(Pause, ThePausedScreenDrawsTheBindingsTheRecordingShowed) {
+  useSettings("");
+  const std::uint64_t defaults = pauseAndKeepItsFrame();
+  useSettings("pause = Space\nstrike = L\n");
+  const std::string path = ::testing::TempDir() + "pause_hint.replay";
+  std::string error;
+  ASSERT_TRUE(platform::replay::startRecording(path, "dream-arena test", error)) << error;
+  const std::uint64_t recorded = pauseAndKeepItsFrame();
+  platform::replay::stopRecording();
+  EXPECT_NE(recorded, defaults) << "other keys bound, another line drawn";
+
+  // Another player's settings replay it: the line comes from the file.
+  useSettings("");
+  ASSERT_TRUE(platform::replay::startReplay(path, true, failReplay, error)) << error;
+  EXPECT_EQ(pauseAndKeepItsFrame(), recorded);
+  EXPECT_TRUE(platform::replay::finishReplay(error)) << error;
+  std::remove(path.c_str());
 }
 
 }  // namespace

@@ -1,0 +1,56 @@
+// The pause screen's line: how to play on with the pause keys bound, the keys of a round's
+// actions as a layout names them, and the text in the Latin-1 the game's fonts draw.
+#include <SDL_keyboard.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/pause_hint.h"
+
+namespace {
+
+using platform::Action;
+using platform::pauseHintText;
+
+std::string usName(SDL_Scancode key) { return SDL_GetScancodeName(key); }
+
+// A French layout's printed names for the keys in W A Q places and the rest as on a US one.
+std::string frenchName(SDL_Scancode key) {
+  switch (key) {
+    case SDL_SCANCODE_W: return "Z";
+    case SDL_SCANCODE_A: return "Q";
+    case SDL_SCANCODE_1: return "&";
+    case SDL_SCANCODE_2: return "\xc3\xa9";  // é
+    default: return SDL_GetScancodeName(key);
+  }
+}
+
+TEST(PauseHint, NamesThePauseKeysAndEachActionsFirstKeyAsTheLayoutPrintsThem) {
+  const platform::Bindings defaults = platform::defaultBindings();
+  EXPECT_EQ(pauseHintText(defaults, usName),
+            "Escape or P, or a click: play on - walk W A S D, run H, strike J, dash K, eat E");
+  EXPECT_EQ(pauseHintText(defaults, frenchName),
+            "Escape or P, or a click: play on - walk Z Q S D, run H, strike J, dash K, eat E");
+
+  platform::Bindings rebound = defaults;
+  rebound.keys[int(Action::Pause)] = {SDL_SCANCODE_SPACE, SDL_SCANCODE_ESCAPE, SDL_SCANCODE_PAUSE};
+  rebound.keys[int(Action::Strike)] = {SDL_SCANCODE_2, SDL_SCANCODE_J};
+  rebound.keys[int(Action::Dash)] = {};
+  rebound.keys[int(Action::Fire)] = {SDL_SCANCODE_LSHIFT};
+  rebound.keys[int(Action::WalkLeft)] = {SDL_SCANCODE_LEFT, SDL_SCANCODE_A};
+  EXPECT_EQ(pauseHintText(rebound, frenchName),
+            "Space, Escape or Pause, or a click: play on - walk Z Left S D, run H, strike \xc3\xa9, eat E, fire Left Shift");
+
+  platform::Bindings bare;
+  EXPECT_EQ(pauseHintText(bare, usName), "A click: play on") << "nothing bound: only the click is left";
+}
+
+TEST(PauseHint, Latin1KeepsWhatTheFontsDrawAndMarksTheRest) {
+  EXPECT_EQ(platform::latin1("eat E"), "eat E");
+  EXPECT_EQ(platform::latin1("strike \xc3\xa9, \xc3\x9f"), "strike \xe9, \xdf");
+  EXPECT_EQ(platform::latin1("\xd0\xa6 \xe2\x82\xac \xf0\x9f\x8e\xae"), "? ? ?") << "Cyrillic, the euro sign, an emoji";
+  EXPECT_EQ(platform::latin1("a\xc3"), "a?") << "a sequence cut short";
+  EXPECT_EQ(platform::latin1("\x80z\xc3("), "?z?(") << "stray continuation bytes and a lead without its byte";
+}
+
+}  // namespace
