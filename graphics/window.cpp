@@ -15,6 +15,7 @@
 #include "graphics/graphics_state.h"
 #include "platform/clock.h"
 #include "platform/fatal.h"
+#include "platform/frame_pacing.h"
 #include "platform/frame_copy.h"
 #include "platform/window_backend.h"
 
@@ -172,11 +173,12 @@ void GraphWnd::windowThreadMain(int width, int height, std::uint32_t flags, std:
     // game showed in between are skipped, so the game never waits for the display.
     presentPending(window);
     // A game that has shown nothing for a while (paused, or its window minimised) is resting:
-    // the thread then looks for events every 16 ms instead of every millisecond.
+    // the thread then looks for events every 16 ms instead of every millisecond (every 4 when
+    // play is paced to the display).
     const auto now = std::chrono::steady_clock::now();
     const bool resting = deferring.load(std::memory_order_relaxed) && now - lastFrame > kRestAfter;
     std::unique_lock<std::mutex> lock(frameMutex_);
-    frameEvent_.wait_for(lock, resting ? kRestingWait : std::chrono::milliseconds(1),
+    frameEvent_.wait_for(lock, resting ? kRestingWait : std::chrono::milliseconds(platform::eventPollMs()),
                          [&] { return stopRequested_.load() || framePending_; });
     if (framePending_) lastFrame = std::chrono::steady_clock::now();
   }

@@ -16,6 +16,14 @@ std::uint64_t calendarSeconds();
 // Blocks the calling thread for ms milliseconds (the fake clock advances itself instead).
 void sleepMs(std::uint32_t ms);
 
+// The platform's own time in microseconds, not through the seam: for pacing, whose decisions
+// are answers of their own. The fake returns its tick count in microseconds.
+std::uint64_t unrecordedMicros();
+
+// Blocks the calling thread for us microseconds; the fake returns at once and leaves its time
+// to the test (a paced pass rests here, and no answer of the game depends on how long).
+void restMicros(std::uint64_t us);
+
 // Rests the calling thread until the window records input or ms pass, whichever comes first:
 // a paused game waits here instead of composing. The fake clock returns at once.
 void restUntilInput(std::uint32_t ms);

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +16,10 @@
 
 namespace platform {
 namespace {
+
+// Read every pass and by the window thread every few milliseconds: kept apart from the
+// settings, whose copy allocates.
+std::atomic<bool> pacedToDisplay{false};
 
 namespace fs = std::filesystem;
 
@@ -137,6 +142,7 @@ void loadSettings(const std::string& path, bool firstStart) {
   RunSettings& state = run();
   std::lock_guard<std::mutex> lock(state.lock);
   state.settings = settings;
+  pacedToDisplay.store(settings.framePacing == FramePacing::Display, std::memory_order_relaxed);
   state.path = path;
   state.writable = clean;
 }
@@ -147,6 +153,8 @@ Settings peekSettings(const std::string& path) {
   readSettingsFile(path, settings, clean);
   return settings;
 }
+
+bool framesPacedToDisplay() { return pacedToDisplay.load(std::memory_order_relaxed); }
 
 Settings currentSettings() {
   RunSettings& state = run();

@@ -28,6 +28,9 @@ Settings peekSettings(const std::string& path);
 // This run's settings: the defaults until loadSettings ran. Any thread.
 Settings currentSettings();
 
+// This run's frame_pacing is display; cheap, any thread.
+bool framesPacedToDisplay();
+
 // The player switched fullscreen or the sound: this run's settings change, and the file's
 // own line is rewritten when the file may be written. A failed write prints one line and the
 // file is left alone from then on. Called by the window thread.

@@ -14,6 +14,7 @@
 #include "graphics/image.h"
 #include "graphics/window.h"
 #include "platform/clock.h"
+#include "platform/frame_pacing.h"
 #include "platform/input.h"
 #include "platform/replay/session.h"
 
@@ -36,6 +37,18 @@ void countdownSecond() {
   for (std::uint32_t waited = 0; waited < 1000; waited += kCountdownSliceMs) {
     if (pauseAsked()) pauseUntilResumed();
     platform::sleepMs(kCountdownSliceMs);
+  }
+}
+
+// A pass of a round: its frame composed and shown when the pass composes, else only the
+// animation step, which keeps every state change of the drawing in step.
+void composeOrStep() {
+  if (platform::composesThisPass()) {
+    drawFrame();
+    showPass();
+  } else {
+    stepAnimations();
+    endPassUnshown();
   }
 }
 
@@ -64,19 +77,24 @@ bool titlePass(bool& countdownPending) {
   restWhileAway();
   const bool clicked = mouseButtonPressed();
   countdownPending = clicked;
-  drawImage(0, 0, &assets.backgroundImage, kPlainCopy);
-  gfx::drawText(425, 192, "Click To Dream.");
-  stepAfter(titleFrameTime, 120, titleFrame);
-  titleFrame %= 4;
-  drawSprite(sleepX, sleepY, assets.sleepImages[titleFrame]);
-  showPass();
+  if (platform::composesThisPass()) {
+    drawImage(0, 0, &assets.backgroundImage, kPlainCopy);
+    gfx::drawText(425, 192, "Click To Dream.");
+    stepAfter(titleFrameTime, 120, titleFrame);
+    titleFrame %= 4;
+    drawSprite(sleepX, sleepY, assets.sleepImages[titleFrame]);
+    showPass();
+  } else {
+    endPassUnshown();
+  }
+  platform::restBeforeNextPass(platform::kNoUpdateDue);
   return clicked;
 }
 
 void playingPass(RoundTimer& timer) {
   updateIfDue(timer, true);
-  drawFrame();
-  showPass();
+  composeOrStep();
+  platform::restBeforeNextPass(msToNextUpdate(timer));
 }
 
 void showCountdown() {
@@ -110,9 +128,15 @@ void startGameOverScreen() {
 GameOverChoice gameOverPass(RoundTimer& timer) {
   restWhileAway();
   updateIfDue(timer, false);
-  drawFrame();
-  drawGameOverTexts();
-  showPass();
+  if (platform::composesThisPass()) {
+    drawFrame();
+    drawGameOverTexts();
+    showPass();
+  } else {
+    stepAnimations();
+    endPassUnshown();
+  }
+  platform::restBeforeNextPass(msToNextUpdate(timer));
   if (mouseButtonPressed()) return GameOverChoice::kAnotherRound;
   if (platform::keyPressed(platform::kVkReturn)) return GameOverChoice::kLeave;
   return GameOverChoice::kStay;

@@ -1,6 +1,8 @@
 // One world update of a round and the 10 ms rule that decides when it runs.
 #include "game/shell/update_tick.h"
 
+#include <algorithm>
+
 #include "game/monsters/spawner.h"
 #include "game/player/controls.h"
 #include "game/world/game_clock.h"
@@ -25,8 +27,15 @@ void updateTick(bool withPlayer) {
 }
 
 bool updateIfDue(RoundTimer& timer, bool withPlayer) {
-  if (gameTickCount() - timer.lastUpdateTick <= kUpdateIntervalMs) return false;
+  timer.lastCheckTick = gameTickCount();
+  if (timer.lastCheckTick - timer.lastUpdateTick <= kUpdateIntervalMs) return false;
   updateTick(withPlayer);
   timer.lastUpdateTick = gameTickCount();
   return true;
+}
+
+std::uint64_t msToNextUpdate(const RoundTimer& timer) {
+  const std::uint64_t due = timer.lastUpdateTick + kUpdateIntervalMs + 1;
+  const std::uint64_t now = std::max(timer.lastCheckTick, timer.lastUpdateTick);
+  return now >= due ? 0 : due - now;
 }

@@ -12,8 +12,13 @@ void updateTick(bool withPlayer);
 // of every round, so the first pass always updates).
 struct RoundTimer {
   std::uint64_t lastUpdateTick = 0;
+  std::uint64_t lastCheckTick = 0;  // the game clock as the last check read it
 };
 
 // Runs updateTick(withPlayer) if more than 10 ms have passed since the last update and
 // then restamps; returns whether it ran.
 bool updateIfDue(RoundTimer& timer, bool withPlayer);
+
+// Milliseconds of the game clock from the last check to the next update due (0 when one is
+// due now), without reading the clock again.
+std::uint64_t msToNextUpdate(const RoundTimer& timer);

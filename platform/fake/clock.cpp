@@ -19,6 +19,10 @@ std::uint64_t calendarSeconds() { return replay::calendarRead(fakeCalendar.load(
 
 void sleepMs(std::uint32_t ms) { fakeNow.fetch_add(ms, std::memory_order_relaxed); }
 
+std::uint64_t unrecordedMicros() { return fakeNow.load(std::memory_order_relaxed) * 1000u; }
+
+void restMicros(std::uint64_t) {}
+
 void restUntilInput(std::uint32_t) {}
 
 namespace fake {

@@ -24,6 +24,18 @@ void sleepMs(std::uint32_t ms) {
   }
 }
 
+std::uint64_t unrecordedMicros() {
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  return std::uint64_t(now.tv_sec) * 1000000u + std::uint64_t(now.tv_nsec) / 1000u;
+}
+
+void restMicros(std::uint64_t us) {
+  timespec left{time_t(us / 1000000u), long(us % 1000000u) * 1000L};
+  while (nanosleep(&left, &left) != 0 && errno == EINTR) {
+  }
+}
+
 void restUntilInput(std::uint32_t ms) { waitForRecordedInput(ms); }
 
 }  // namespace platform

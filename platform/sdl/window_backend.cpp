@@ -20,6 +20,7 @@
 #include <cstring>
 
 #include "platform/audio/volume.h"
+#include "platform/frame_pacing.h"
 #include "platform/input.h"
 #include "platform/input_feed.h"
 #include "platform/key_router.h"
@@ -268,6 +269,9 @@ NativeWindow* createNativeWindow(int width, int height, const std::string& title
                                   PictureRect{0, 0, width, height}, false, SDL_SCANCODE_UNKNOWN, display, xwindow,
                                   makeKeyRouter(settings.bindings), settings.pauseOnFocusLoss, false};
   refreshPauseHint();
+  SDL_DisplayMode mode{};
+  const int displayIndex = SDL_GetWindowDisplayIndex(window);
+  setDisplayRefresh(displayIndex >= 0 && SDL_GetCurrentDisplayMode(displayIndex, &mode) == 0 ? mode.refresh_rate : 0);
   if (!shared && !(native->surface = createSurfaceFrames(window, width, height, error))) {
     destroyNativeWindow(native);
     return nullptr;
