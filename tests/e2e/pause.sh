@@ -28,6 +28,8 @@ xdotool key Escape
 sleep 1
 first=$(grab_sum)
 paused_shown || e2e_fail "no \"Paused\" after Escape in a round"
+# Under it, the line with the keys: screen text across most of the width.
+(($(e2e_count 100 415 1500 455 $TEXT) > 400)) || e2e_fail "no line of keys under \"Paused\""
 ticks=$(cpu_ticks)
 sleep 2
 second=$(grab_sum)

@@ -7,6 +7,10 @@
 #   walk_fight_eat   walks, runs, strikes, dashes, fires and eats; ends by closing the window
 #   die_and_click    dies and starts another round by clicking, twice; ends by SIGTERM
 #   enter_to_leave   fires and walks, dies, and leaves with Enter on the game-over screen
+#   pause_rebound    another player's settings (kept beside it: pause on Space, strike on L,
+#                    play paced to the display); strikes, pauses with Space, finds Escape
+#                    unbound, plays on with Space, fires; ends by closing the window
+# (pause_and_resume, in the older file format, was recorded by hand; it is kept as it is.)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
@@ -14,7 +18,7 @@ root=$(cd "$here/../.." && pwd)
 if [[ ${1:-} != --session ]]; then
   build=$(cd "${1:-$root/build}" && pwd)
   sessions=("${@:2}")
-  ((${#sessions[@]})) || sessions=(walk_fight_eat die_and_click enter_to_leave)
+  ((${#sessions[@]})) || sessions=(walk_fight_eat die_and_click enter_to_leave pause_rebound)
   cmake --build "$build" -j2 --target dream-arena dream-sim xwin replay_alter stage >/dev/null
   for name in "${sessions[@]}"; do
     for attempt in 1 2 3; do
@@ -178,6 +182,31 @@ case $name in
     xdotool key Return
     e2e_wait_exit 10 || e2e_fail "the game did not end after Enter"
     ((E2E_EXIT_STATUS == 0)) || e2e_fail "exit status $E2E_EXIT_STATUS after Enter"
+    ;;
+  pause_rebound)
+    mkdir -p "$XDG_CONFIG_HOME/dream-arena"
+    printf '%s\n' "# Another player's keys: pause on Space, strike on L; play paced to the display." \
+      "pause = Space" "strike = L" "frame_pacing = display" >"$out/settings.ini"
+    cp "$out/settings.ini" "$XDG_CONFIG_HOME/dream-arena/settings.ini"
+    start_session $'0 1000 3 1\n0 1000 2 2\n0 1000 2 3\n0 1000 2 4\n'
+    click_and_count_down
+    e2e_key_hold 0.6 d
+    for _ in 1 2 3; do e2e_key_hold 0.1 l; sleep 0.4; done
+    paused_shown() { e2e_grab && (($(e2e_count 640 290 1000 390 0 150 255) > 150)); }
+    e2e_key_hold 0.1 space
+    sleep 1.5
+    paused_shown || e2e_fail "no \"Paused\" after Space"
+    e2e_key_hold 0.1 Escape
+    sleep 1
+    paused_shown || e2e_fail "Escape, no longer bound, played on"
+    e2e_key_hold 0.1 space
+    sleep 1
+    paused_shown && e2e_fail "still paused after Space"
+    e2e_key_hold 0.6 a
+    fire_burst
+    e2e_key_hold 0.1 j
+    "$xwin" close dream-arena >/dev/null
+    e2e_wait_exit 10 || e2e_fail "the game did not end when its window was closed"
     ;;
   *) e2e_fail "no session named $name" ;;
 esac
