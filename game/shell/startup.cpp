@@ -42,6 +42,10 @@ void applyTextSettings() {
 
 void startUp() {
   std::srand(static_cast<unsigned>(platform::calendarSeconds()));
+  loadRun();
+}
+
+void loadRun() {
   applyTextSettings();
   useGameMonsterKinds();
   readMonsterTable();
