@@ -14,10 +14,12 @@ std::uint64_t tickCount();
 std::uint64_t calendarSeconds();
 
 // Blocks the calling thread for ms milliseconds (the fake clock advances itself instead).
+// A thread that replays a file does not wait: its clock comes from the file.
 void sleepMs(std::uint32_t ms);
 
 // Rests the calling thread until the window records input or ms pass, whichever comes first:
-// a paused game waits here instead of composing. The fake clock returns at once.
+// a paused game waits here instead of composing. The fake clock, and a replaying thread,
+// return at once.
 void restUntilInput(std::uint32_t ms);
 
 }  // namespace platform
