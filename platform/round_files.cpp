@@ -78,6 +78,7 @@ void recordRoundsInto(const std::string& folder, const std::string& gameVersion)
   rounds.folder = folder;
   rounds.gameVersion = gameVersion;
   rounds.enabled = true;
+  rounds.complained = false;
   std::error_code error;
   std::filesystem::create_directories(folder, error);
   if (error) {

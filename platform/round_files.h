@@ -5,8 +5,8 @@
 // the headless driver record no rounds unless told to.
 //
 // Failures never stop the game: a folder that cannot be made or written prints one line on
-// standard output, once per run, and the rounds go unrecorded; a round whose file fails is
-// dropped.
+// standard output, once (per folder asked for), and the rounds go unrecorded; a round whose
+// file fails is dropped.
 #pragma once
 #include <string>
 
