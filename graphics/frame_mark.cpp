@@ -45,8 +45,11 @@ void markShownFrames(const std::string& text) {
     width = int(font->measure(text.data(), text.size())) + 2 * kMarkPadding;
     height = font->cellHeight + kMarkPadding;
     pixels.assign(std::size_t(width) * std::size_t(height), kMarkBack);
-    for (int x = 0; x < width; ++x) pixels[std::size_t(x)] = pixels[std::size_t(height - 1) * width + x] = kMarkBorder;
-    for (int y = 0; y < height; ++y) pixels[std::size_t(y) * width] = pixels[std::size_t(y) * width + width - 1] = kMarkBorder;
+    auto at = [&](int x, int y) -> std::uint32_t& {
+      return pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)];
+    };
+    for (int x = 0; x < width; ++x) at(x, 0) = at(x, height - 1) = kMarkBorder;
+    for (int y = 0; y < height; ++y) at(0, y) = at(width - 1, y) = kMarkBorder;
     raster::Surface surface;
     surface.pixels = pixels.data();
     surface.width = width;
@@ -66,9 +69,10 @@ void layMark(std::uint32_t* frame, int width, int height) {
   std::lock_guard<std::mutex> guard(shared.lock);
   if (shared.pixels.empty() || shared.width + kMarkMargin > width || shared.height + kMarkMargin > height) return;
   const int left = width - kMarkMargin - shared.width;
-  for (int y = 0; y < shared.height; ++y)
-    std::memcpy(frame + std::size_t(kMarkMargin + y) * width + left, shared.pixels.data() + std::size_t(y) * shared.width,
-                std::size_t(shared.width) * 4);
+  for (int y = 0; y < shared.height; ++y) {
+    const std::uint32_t* row = shared.pixels.data() + std::size_t(y) * std::size_t(shared.width);
+    std::memcpy(frame + std::size_t(kMarkMargin + y) * std::size_t(width) + left, row, std::size_t(shared.width) * 4);
+  }
 }
 
 }  // namespace gfx

@@ -82,7 +82,8 @@ int startFromCommandLine(int argc, char** argv, std::string& watchFile) {
     } else if (option.rfind("--watch=", 0) == 0 && option.size() > 8) {
       watchFile = option.substr(8);
     } else {
-      const bool needsFile = option == "--settings" || option == "--settings=" || option == "--watch" || option == "--watch=";
+      const bool needsFile =
+          option == "--settings" || option == "--settings=" || option == "--watch" || option == "--watch=";
       const char* problem = needsFile ? "needs a FILE" : "is not an option";
       std::fprintf(stderr, "%s: '%s' %s (try --help)\n", program.c_str(), option.c_str(), problem);
       return 2;

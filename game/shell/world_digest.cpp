@@ -94,8 +94,9 @@ std::uint64_t worldDigest() {
 
 std::string passDigestLine(std::uint64_t round, std::uint64_t pass, bool withFrame) {
   char line[96];
-  int length = std::snprintf(line, sizeof line, "round %llu pass %llu world %016llx", static_cast<unsigned long long>(round),
-                             static_cast<unsigned long long>(pass), static_cast<unsigned long long>(worldDigest()));
+  const int length =
+      std::snprintf(line, sizeof line, "round %llu pass %llu world %016llx", static_cast<unsigned long long>(round),
+                    static_cast<unsigned long long>(pass), static_cast<unsigned long long>(worldDigest()));
   if (withFrame && pass % 64 == 0)
     std::snprintf(line + length, sizeof line - std::size_t(length), " frame %016llx",
                   static_cast<unsigned long long>(frameDigest()));

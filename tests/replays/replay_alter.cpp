@@ -48,7 +48,8 @@ int main(int argc, char** argv) {
     at = result.end;
     ++number;
     for (platform::ReplayEvent& e : pass) {
-      if (!newVersion && altered == 0 && number > 1000 && e.kind == platform::ReplayEventKind::kKey && e.id == 'J' && e.value == 0) {
+      const bool strikeNotPressed = e.kind == platform::ReplayEventKind::kKey && e.id == 'J' && e.value == 0;
+      if (!newVersion && altered == 0 && number > 1000 && strikeNotPressed) {
         e.value = 1;
         altered = number;
       }
