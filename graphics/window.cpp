@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include "graphics/device.h"
+#include "graphics/frame_mark.h"
 #include "graphics/graphics_state.h"
 #include "platform/clock.h"
 #include "platform/fatal.h"
@@ -127,6 +128,7 @@ void GraphWnd::stageFrame(int left, int top, int right, int bottom) {
                     std::size_t(x1 - x0 + 1) * 4);
     }
   }
+  layMark(staged, frameWidth_, frameHeight_);
   framePending_ = true;
 }
 

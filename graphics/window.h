@@ -9,7 +9,8 @@
 // not presenting from and wakes the thread, so the game never waits for the display.
 // Outside deferred mode the window thread makes such a copy by itself at most every 17 ms.
 // The window thread presents the newest frame shown as soon as its last present is done;
-// frames shown in between are never put on screen.
+// frames shown in between are never put on screen. A mark set by markShownFrames
+// (frame_mark.h) is laid over each frame in its buffer, never in the working image.
 // The native window's frame buffers keep the size the window was opened with (the platform
 // may show them scaled, on a small screen or in fullscreen); a resized working image shows
 // the part that fits.

@@ -14,6 +14,7 @@ std::uint64_t tickCount();
 std::uint64_t calendarSeconds();
 
 // Blocks the calling thread for ms milliseconds (the fake clock advances itself instead).
+// A thread that replays a file does not wait: its clock comes from the file.
 void sleepMs(std::uint32_t ms);
 
 // The platform's own time in microseconds, not through the seam: for pacing, whose decisions
@@ -25,7 +26,8 @@ std::uint64_t unrecordedMicros();
 void restMicros(std::uint64_t us);
 
 // Rests the calling thread until the window records input or ms pass, whichever comes first:
-// a paused game waits here instead of composing. The fake clock returns at once.
+// a paused game waits here instead of composing. The fake clock, and a replaying thread,
+// return at once.
 void restUntilInput(std::uint32_t ms);
 
 }  // namespace platform

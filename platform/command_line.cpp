@@ -27,9 +27,11 @@ void printHelp(const std::string& program, const std::string& path) {
   const Settings settings = peekSettings(path);
   startVideoForKeyNames();
   std::printf(
-      "Usage: %s [--settings FILE]\n"
+      "Usage: %s [--settings FILE] [--watch FILE]\n"
       "A 2-D arena action game: walk, run, strike, dash, eat and fire at the cursor.\n\n"
       "  --settings FILE  read the settings from FILE and keep them there\n"
+      "  --watch FILE     watch a recorded round again (Space pauses, the right arrow runs four\n"
+      "                   times as fast, Escape leaves)\n"
       "  --help           print this help and the settings, then exit\n\n"
       "Settings file: %s\n\n"
       "Keys, as your keyboard layout prints them (the file names them by their places on a\n"
@@ -52,7 +54,7 @@ void printHelp(const std::string& program, const std::string& path) {
 
 }  // namespace
 
-int startFromCommandLine(int argc, char** argv) {
+int startFromCommandLine(int argc, char** argv, std::string& watchFile) {
   const std::string program = argc > 0 ? argv[0] : "dream-arena";
   std::string path = defaultSettingsPath();
   bool help = false;
@@ -64,8 +66,14 @@ int startFromCommandLine(int argc, char** argv) {
       path = argv[++k];
     } else if (option.rfind("--settings=", 0) == 0 && option.size() > 11) {
       path = option.substr(11);
+    } else if (option == "--watch" && k + 1 < argc) {
+      watchFile = argv[++k];
+    } else if (option.rfind("--watch=", 0) == 0 && option.size() > 8) {
+      watchFile = option.substr(8);
     } else {
-      const char* problem = option == "--settings" || option == "--settings=" ? "needs a FILE" : "is not an option";
+      const bool needsFile =
+          option == "--settings" || option == "--settings=" || option == "--watch" || option == "--watch=";
+      const char* problem = needsFile ? "needs a FILE" : "is not an option";
       std::fprintf(stderr, "%s: '%s' %s (try --help)\n", program.c_str(), option.c_str(), problem);
       return 2;
     }

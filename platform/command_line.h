@@ -1,13 +1,16 @@
 // The program's command line and start-up settings: --help prints how to play and the
 // settings, --settings FILE reads and keeps the settings in FILE instead of the player's
-// own file. Without --help, loads the settings (the first start writes them) and sets the
-// sound level; the window reads the rest when it opens.
+// own file, --watch FILE asks to watch a recorded round instead of playing. Without --help,
+// loads the settings (the first start writes them) and sets the sound level; the window
+// reads the rest when it opens.
 #pragma once
+#include <string>
 
 namespace platform {
 
-// Called first by main. Returns -1 when the game should play, else the exit status to end
-// with: 0 after --help, 2 after an option it does not know (one line on standard error).
-int startFromCommandLine(int argc, char** argv);
+// Called first by main. Returns -1 when the game should play (or watch: watchFile then holds
+// the FILE of --watch, else it is empty), else the exit status to end with: 0 after --help, 2
+// after an option it does not know (one line on standard error).
+int startFromCommandLine(int argc, char** argv, std::string& watchFile);
 
 }  // namespace platform

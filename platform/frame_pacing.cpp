@@ -48,7 +48,8 @@ std::uint32_t eventPollMs() { return paced() ? 4 : 1; }
 std::uint64_t passesComposed() { return composed; }
 
 void restBeforeNextPass(std::uint64_t updateDueMs) {
-  if (!paced()) return;
+  // A replay takes its time from its file and is paced by whoever plays it.
+  if (!paced() || replay::replaying()) return;
   const std::uint64_t now = unrecordedMicros();
   const std::uint64_t update = updateDueMs == kNoUpdateDue ? nextFrameUs : passMarkUs + updateDueMs * 1000u;
   const std::uint64_t wake = std::min(update, nextFrameUs);

@@ -24,6 +24,7 @@ std::mutex inputLock;
 std::condition_variable inputRecorded;
 std::uint64_t recordings = 0;
 KeyState keys[kVirtualKeyCount];
+bool watchKeys[kWatchKeyCount] = {};
 int cursorX = 0;
 int cursorY = 0;
 
@@ -70,6 +71,20 @@ void cursorInClient(int& x, int& y) {
   replay::cursorRead(x, y);
 }
 
+bool watchKeyPressed(WatchKey key) {
+  std::lock_guard<std::mutex> lock(inputLock);
+  const bool pressed = watchKeys[int(key)];
+  watchKeys[int(key)] = false;
+  return pressed;
+}
+
+void recordWatchKey(WatchKey key) {
+  std::lock_guard<std::mutex> lock(inputLock);
+  watchKeys[int(key)] = true;
+  ++recordings;
+  inputRecorded.notify_all();
+}
+
 void recordKey(int virtualKey, bool down) {
   if (!validKey(virtualKey)) return;
   std::lock_guard<std::mutex> lock(inputLock);
@@ -99,6 +114,7 @@ void waitForRecordedInput(std::uint32_t ms) {
 void resetInput() {
   std::lock_guard<std::mutex> lock(inputLock);
   for (KeyState& key : keys) key = KeyState{};
+  for (bool& key : watchKeys) key = false;
   cursorX = cursorY = 0;
 }
 

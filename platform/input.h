@@ -42,4 +42,13 @@ void forgetPresses(int virtualKey);
 // the window is shown at: 0..width-1 / 0..height-1 over the picture, beyond outside it.
 void cursorInClient(int& x, int& y);
 
+// The keys of a watched round, which the game never reads: Space pauses, the right arrow
+// runs faster, Escape leaves. The window feeds them by their places on the keyboard, beside
+// (not instead of) the player's bindings; they go through no record or replay.
+enum class WatchKey { kPause, kFaster, kLeave };
+constexpr int kWatchKeyCount = 3;
+
+// True when the key was pressed since the previous call for it; clears that.
+bool watchKeyPressed(WatchKey key);
+
 }  // namespace platform

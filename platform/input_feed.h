@@ -3,6 +3,8 @@
 #pragma once
 #include <cstdint>
 
+#include "platform/input.h"
+
 namespace platform {
 
 // Records a key or mouse button going down or up (virtual-key code, see input.h).
@@ -10,6 +12,9 @@ void recordKey(int virtualKey, bool down);
 
 // Records the cursor position in frame coordinates (see cursorInClient).
 void recordCursor(int x, int y);
+
+// Records a fresh press of a watch key (input.h).
+void recordWatchKey(WatchKey key);
 
 // Releases every key and clears every latch (a fresh process, or a test's fresh start).
 void resetInput();

@@ -1,5 +1,6 @@
 // The entry: the title screen until a click, then rounds until Enter on the game-over
-// screen, then the farewell. Everything runs on the main thread in deferred drawing mode.
+// screen, then the farewell; or one recorded round. Everything runs on the main thread in
+// deferred drawing mode.
 #include "game/shell/entry.h"
 
 #include "game/shell/pause.h"
@@ -8,9 +9,13 @@
 #include "game/world/game_state.h"
 #include "graphics/draw.h"
 #include "graphics/window.h"
+#include "game/shell/round_opening.h"
 #include "platform/clock.h"
+#include "platform/round_files.h"
 
 bool playRound(bool& countdownPending) {
+  platform::beginRoundFile();
+  openRound();
   resetRound();
   startPauseWatch();
   RoundTimer timer;
@@ -22,6 +27,8 @@ bool playRound(bool& countdownPending) {
     }
     if (pauseAsked()) pauseUntilResumed();
   }
+  // The round's file ends with the pass where hit points reached 0; the path is the keeper's.
+  platform::finishRoundFile();
   startGameOverScreen();
   for (;;) {
     switch (gameOverPass(timer)) {
@@ -35,6 +42,14 @@ bool playRound(bool& countdownPending) {
         break;
     }
   }
+}
+
+void playRecordedRound() {
+  windowHandle = gfx::openGraphics(1600, 960, 0);
+  loadRun();
+  gfx::beginDeferredShow();
+  bool countdownPending = true;
+  playRound(countdownPending);
 }
 
 int gameMain() {

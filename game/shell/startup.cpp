@@ -41,7 +41,12 @@ void applyTextSettings() {
 }
 
 void startUp() {
-  std::srand(static_cast<unsigned>(platform::calendarSeconds()));
+  randomSeed = static_cast<unsigned>(platform::calendarSeconds());
+  std::srand(randomSeed);
+  loadRun();
+}
+
+void loadRun() {
   applyTextSettings();
   useGameMonsterKinds();
   readMonsterTable();

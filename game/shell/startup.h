@@ -7,6 +7,10 @@
 // for a table that parseMonsterTable refuses.
 void startUp();
 
+// Start-up without the seed: the text settings, the monster table, the assets and the sleeping
+// figure's place (a recorded round, which brings its own seed, starts so).
+void loadRun();
+
 // The text settings every screen draws with: cells in white, 100-high "Consolas", orange ink.
 void applyTextSettings();
 

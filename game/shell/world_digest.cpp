@@ -1,9 +1,11 @@
 // The world's digest: FNV-1a over the game state's fields in a fixed order.
 #include "game/shell/world_digest.h"
 
+#include <cstdio>
 #include <cstring>
 
 #include "game/assets/catalogue.h"
+#include "game/render/frame.h"
 #include "game/world/game_state.h"
 
 namespace {
@@ -88,4 +90,15 @@ std::uint64_t worldDigest() {
   d.add(std::uint8_t(0xFF));
   for (const ScoreDigit* s = scoreHead; s; s = s->next) d.add(s->digit);
   return d.value();
+}
+
+std::string passDigestLine(std::uint64_t round, std::uint64_t pass, bool withFrame) {
+  char line[96];
+  const int length =
+      std::snprintf(line, sizeof line, "round %llu pass %llu world %016llx", static_cast<unsigned long long>(round),
+                    static_cast<unsigned long long>(pass), static_cast<unsigned long long>(worldDigest()));
+  if (withFrame && pass % 64 == 0)
+    std::snprintf(line + length, sizeof line - std::size_t(length), " frame %016llx",
+                  static_cast<unsigned long long>(frameDigest()));
+  return line;
 }

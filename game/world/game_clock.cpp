@@ -35,3 +35,11 @@ void resetGameClock() {
   stoppedAt = 0;
   stopped = false;
 }
+
+GameClockState gameClockState() { return {stoppedTotal, stoppedAt, stopped}; }
+
+void setGameClockState(const GameClockState& state) {
+  stoppedTotal = state.stoppedTotal;
+  stoppedAt = state.stoppedAt;
+  stopped = state.stopped;
+}

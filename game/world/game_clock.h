@@ -20,3 +20,13 @@ bool gameClockStopped();
 
 // Puts the clock back as at program start: running, no time stood still (tests).
 void resetGameClock();
+
+// The clock's whole state: the time it stood still before, and whether (and since when) it
+// stands now. A round inherits it from the rounds before it.
+struct GameClockState {
+  std::uint64_t stoppedTotal;
+  std::uint64_t stoppedAt;
+  bool stopped;
+};
+GameClockState gameClockState();
+void setGameClockState(const GameClockState& state);

@@ -15,5 +15,6 @@ void clearGameState() {
   for (Monster& slot : monsters) slot = Monster{};
   sleepX = 0;
   sleepY = 0;
+  randomSeed = 0;
   resetGameClock();
 }

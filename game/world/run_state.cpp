@@ -5,3 +5,4 @@ MonsterKind monsterKinds[kKindCount];
 int sleepX = 0;
 int sleepY = 0;
 void* windowHandle = nullptr;
+unsigned randomSeed = 0;

@@ -1,6 +1,6 @@
 // The part of the game state that lasts the whole run: the kind table read from
-// monsterData.txt, the sleeping figure's place and the window handle. startUp fills it,
-// before the title and again before every further round.
+// monsterData.txt, the sleeping figure's place, the window handle and the seed rand was last
+// given. startUp fills it, before the title and again before every further round.
 #pragma once
 #include "game/world/records.h"
 
@@ -8,3 +8,4 @@ extern MonsterKind monsterKinds[kKindCount];
 extern int sleepX;
 extern int sleepY;
 extern void* windowHandle;
+extern unsigned randomSeed;

@@ -88,7 +88,7 @@ bool ReplayReader::openBytes(const std::uint8_t* bytes, std::size_t size, const 
 bool ReplayReader::load(const std::string& name) {
   header_ = ReplayHeader{};
   passCount_ = 0;
-  cutShort_ = departed_ = false;
+  cutShort_ = departed_ = firstIsValue_ = false;
   error_.clear();
   switch (parseReplayHeader(bytes_.data(), bytes_.size(), header_)) {
     case ReplayHeaderStatus::kOk: break;
@@ -118,6 +118,8 @@ bool ReplayReader::load(const std::string& name) {
   position_ = header_.size;
   pass_ = 1;
   decodeCurrentPass();
+  firstIsValue_ = !events_.empty() && events_[0].kind == ReplayEventKind::kValue;
+  firstTag_ = firstIsValue_ ? events_[0].id : 0;
   return true;
 }
 
@@ -141,6 +143,15 @@ void ReplayReader::decodeCurrentPass() {
 const ReplayEvent* ReplayReader::peek() const {
   if (departed_ || next_ >= events_.size()) return nullptr;
   return &events_[next_];
+}
+
+bool ReplayReader::lastClockOfPass(std::uint64_t& ms) const {
+  for (std::size_t i = events_.size(); i-- > next_;) {
+    if (events_[i].kind != ReplayEventKind::kClock) continue;
+    ms = events_[i].value;
+    return true;
+  }
+  return false;
 }
 
 const ReplayEvent* ReplayReader::take(ReplayEventKind kind, int id) {

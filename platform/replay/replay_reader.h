@@ -47,6 +47,10 @@ class ReplayReader {
 
   // The next event of this pass; null at its end, after the file's last pass or a departure.
   const ReplayEvent* peek() const;
+  // The last clock reading this pass holds; false when it holds none.
+  bool lastClockOfPass(std::uint64_t& ms) const;
+  // The first event of the first pass is a value read under tag.
+  bool opensWithValue(std::uint8_t tag) const { return firstIsValue_ && firstTag_ == tag; }
 
   bool clock(std::uint64_t& ms);
   bool key(int virtualKey, bool& pressed);
@@ -75,6 +79,8 @@ class ReplayReader {
   std::uint64_t passCount_ = 0;
   std::uint64_t pass_ = 0;
   bool cutShort_ = false;
+  bool firstIsValue_ = false;
+  std::uint8_t firstTag_ = 0;
   bool departed_ = false;
   std::string error_;
 };

@@ -46,6 +46,8 @@ class ReplayWriter {
   bool endPass();
   // Writes a pass still holding events (nothing is lost at a normal end) and closes the file.
   bool close();
+  // Forgets the events of the pass in progress (a file that ends at a pass already written).
+  void dropPass() { pass_.clear(); }
 
   const std::string& error() const { return error_; }
   std::uint64_t passCount() const { return passes_; }

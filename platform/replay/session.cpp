@@ -20,6 +20,11 @@ enum class Mode { kNone, kRecording, kReplaying };
 std::atomic<Mode> mode{Mode::kNone};
 std::thread::id owner;
 ReplayWriter writer;
+// The round's file: recorded by roundOwner's reads while roundOpen, its passes counted apart.
+std::atomic<bool> roundOpen{false};
+std::thread::id roundOwner;
+ReplayWriter roundWriter;
+std::uint64_t roundPass = 1;
 ReplayReader reader;
 bool replayFrames = true;
 bool writeFailureReported = false;
@@ -33,6 +38,18 @@ bool clockSeen = false;
 Mode sessionOfThisThread() {
   const Mode now = mode.load(std::memory_order_acquire);
   return now != Mode::kNone && std::this_thread::get_id() == owner ? now : Mode::kNone;
+}
+
+bool roundOfThisThread() {
+  return roundOpen.load(std::memory_order_acquire) && std::this_thread::get_id() == roundOwner;
+}
+
+// Hands a live answer to every file that records this thread's reads.
+template <typename Write>
+void recordLive(Mode now, Write write) {
+  const bool round = roundOfThisThread();
+  if (now == Mode::kRecording) write(writer);
+  if (round) write(roundWriter);
 }
 
 [[noreturn]] void stop(StopReason reason, const std::string& message) {
@@ -51,6 +68,11 @@ void stopAtEndOfFile() {
 // Keys the game of the first file format never read: the pause key and the window's news.
 bool unknownToFirstFormat(int virtualKey) {
   return virtualKey == kVkPause || virtualKey == kVkFocusLost || virtualKey == kVkWindowAway;
+}
+
+// The first file format that holds value reads under tag.
+std::uint16_t firstFormatHolding(std::uint8_t tag) {
+  return tag >= value_tag::kFirstRound && tag < value_tag::kFirstRound + 16 ? 4 : 3;
 }
 
 void stopUnless(bool readAsRecorded) {
@@ -90,6 +112,33 @@ void stopRecording() {
   if (!writer.close()) reportWriteFailure();
 }
 
+bool startRoundRecording(const std::string& path, const std::string& gameVersion, std::string& error) {
+  if (sessionOfThisThread() == Mode::kReplaying) {
+    error = "a replay records no round";
+    return false;
+  }
+  roundOpen.store(false, std::memory_order_release);
+  if (!roundWriter.open(path, gameVersion)) {
+    error = roundWriter.error();
+    return false;
+  }
+  roundOwner = std::this_thread::get_id();
+  roundPass = 1;
+  roundOpen.store(true, std::memory_order_release);
+  return true;
+}
+
+bool finishRoundRecording(std::string& error) {
+  if (!roundOpen.load(std::memory_order_acquire)) return true;
+  roundOpen.store(false, std::memory_order_release);
+  roundWriter.dropPass();
+  if (roundWriter.close()) return true;
+  error = roundWriter.error();
+  return false;
+}
+
+bool recordingRound() { return roundOpen.load(std::memory_order_acquire); }
+
 bool startReplay(const std::string& path, bool withFrames, StopHandler onStop, std::string& error) {
   if (!reader.open(path)) {
     error = reader.error();
@@ -99,6 +148,7 @@ bool startReplay(const std::string& path, bool withFrames, StopHandler onStop, s
   replayFrames = withFrames;
   stopHandler = onStop;
   pass = 1;
+  clockSeen = false;
   mode.store(Mode::kReplaying, std::memory_order_release);
   return true;
 }
@@ -112,17 +162,27 @@ bool finishReplay(std::string& message) {
 
 bool active() { return mode.load(std::memory_order_acquire) != Mode::kNone; }
 
+bool replaying() { return sessionOfThisThread() == Mode::kReplaying; }
+
 std::uint64_t passNumber() { return pass; }
 
 std::string recordedGameVersion() { return reader.gameVersion(); }
 
 std::uint64_t replayedMilliseconds() { return clockSeen ? lastClock - firstClock : 0; }
 
+std::uint64_t upcomingMilliseconds() {
+  std::uint64_t next = 0;
+  if (!reader.lastClockOfPass(next)) return replayedMilliseconds();
+  return clockSeen ? next - firstClock : 0;
+}
+
+bool replayOpensWith(std::uint8_t tag) { return reader.opensWithValue(tag); }
+
 std::uint64_t clockRead(std::uint64_t live) {
-  switch (sessionOfThisThread()) {
-    case Mode::kNone: return live;
-    case Mode::kRecording: writer.clock(live); return live;
-    case Mode::kReplaying: break;
+  const Mode now = sessionOfThisThread();
+  if (now != Mode::kReplaying) {
+    recordLive(now, [&](ReplayWriter& w) { w.clock(live); });
+    return live;
   }
   stopAtEndOfFile();
   std::uint64_t recorded = 0;
@@ -134,10 +194,10 @@ std::uint64_t clockRead(std::uint64_t live) {
 }
 
 bool keyRead(int virtualKey, bool live) {
-  switch (sessionOfThisThread()) {
-    case Mode::kNone: return live;
-    case Mode::kRecording: writer.key(virtualKey, live); return live;
-    case Mode::kReplaying: break;
+  const Mode now = sessionOfThisThread();
+  if (now != Mode::kReplaying) {
+    recordLive(now, [&](ReplayWriter& w) { w.key(virtualKey, live); });
+    return live;
   }
   if (reader.formatVersion() < 2 && unknownToFirstFormat(virtualKey)) return false;
   stopAtEndOfFile();
@@ -147,20 +207,20 @@ bool keyRead(int virtualKey, bool live) {
 }
 
 void cursorRead(int& x, int& y) {
-  switch (sessionOfThisThread()) {
-    case Mode::kNone: return;
-    case Mode::kRecording: writer.cursor(x, y); return;
-    case Mode::kReplaying: break;
+  const Mode now = sessionOfThisThread();
+  if (now != Mode::kReplaying) {
+    recordLive(now, [&](ReplayWriter& w) { w.cursor(x, y); });
+    return;
   }
   stopAtEndOfFile();
   stopUnless(reader.cursor(x, y));
 }
 
 std::uint64_t calendarRead(std::uint64_t live) {
-  switch (sessionOfThisThread()) {
-    case Mode::kNone: return live;
-    case Mode::kRecording: writer.seed(live); return live;
-    case Mode::kReplaying: break;
+  const Mode now = sessionOfThisThread();
+  if (now != Mode::kReplaying) {
+    recordLive(now, [&](ReplayWriter& w) { w.seed(live); });
+    return live;
   }
   stopAtEndOfFile();
   std::uint64_t recorded = 0;
@@ -169,12 +229,12 @@ std::uint64_t calendarRead(std::uint64_t live) {
 }
 
 std::uint64_t valueRead(std::uint8_t tag, std::uint64_t live, std::uint64_t unrecorded) {
-  switch (sessionOfThisThread()) {
-    case Mode::kNone: return live;
-    case Mode::kRecording: writer.value(tag, live); return live;
-    case Mode::kReplaying: break;
+  const Mode now = sessionOfThisThread();
+  if (now != Mode::kReplaying) {
+    recordLive(now, [&](ReplayWriter& w) { w.value(tag, live); });
+    return live;
   }
-  if (reader.formatVersion() < 3) return unrecorded;
+  if (reader.formatVersion() < firstFormatHolding(tag)) return unrecorded;
   stopAtEndOfFile();
   std::uint64_t recorded = 0;
   stopUnless(reader.value(tag, recorded));
@@ -183,7 +243,7 @@ std::uint64_t valueRead(std::uint8_t tag, std::uint64_t live, std::uint64_t unre
 
 std::string textRead(std::uint8_t tag, const std::string& live, const std::string& unrecorded) {
   const Mode now = sessionOfThisThread();
-  if (now == Mode::kNone) return live;
+  if (now == Mode::kNone && !roundOfThisThread()) return live;
   if (now == Mode::kReplaying && reader.formatVersion() < 3) return unrecorded;
   const std::uint64_t size = valueRead(tag, live.size(), 0);
   if (size > kReplayMaxPassEvents * 8)
@@ -200,20 +260,25 @@ std::string textRead(std::uint8_t tag, const std::string& live, const std::strin
 
 void endPass(Digest worldDigest, Digest frameDigest) {
   const Mode now = sessionOfThisThread();
-  if (now == Mode::kNone) {
+  if (now != Mode::kReplaying) {
+    if (roundOfThisThread()) {
+      // A write failure shows when the round's file is finished.
+      if (roundPass % kWorldDigestPasses == 0) roundWriter.digest(kWorldDigest, worldDigest());
+      if (roundPass % kFrameDigestPasses == 0) roundWriter.digest(kFrameDigest, frameDigest());
+      roundWriter.endPass();
+      ++roundPass;
+    }
+    if (now == Mode::kRecording) {
+      if (pass % kWorldDigestPasses == 0) writer.digest(kWorldDigest, worldDigest());
+      if (pass % kFrameDigestPasses == 0) writer.digest(kFrameDigest, frameDigest());
+      if (!writer.endPass()) reportWriteFailure();
+      ++pass;
+    }
     if (afterPassHook) afterPassHook();
     return;
   }
   const bool worldDue = pass % kWorldDigestPasses == 0;
   const bool frameDue = pass % kFrameDigestPasses == 0;
-  if (now == Mode::kRecording) {
-    if (worldDue) writer.digest(kWorldDigest, worldDigest());
-    if (frameDue) writer.digest(kFrameDigest, frameDigest());
-    if (!writer.endPass()) reportWriteFailure();
-    ++pass;
-    if (afterPassHook) afterPassHook();
-    return;
-  }
   stopAtEndOfFile();
   if (worldDue) stopUnless(reader.checkDigest(kWorldDigest, worldDigest()));
   if (frameDue && replayFrames) stopUnless(reader.checkDigest(kFrameDigest, frameDigest()));

@@ -3,7 +3,8 @@
 // that seeds the random generator) is written to a replay file as it is given, or taken from
 // one instead of from the platform. The platform's own read functions pass their answers
 // through the hooks below; the shell marks the end of every pass, where digests of the world
-// and of the frame are kept every so often. With no session, each hook is one check of a
+// and of the frame are kept every so often. A round's file may be recorded alongside (or
+// alone): the same reads from the round's start. With neither, each hook is two checks of a
 // flag and changes nothing.
 //
 // Failures: recording stops at the first write that fails (the file so far stays readable);
@@ -34,6 +35,18 @@ void recordIfAsked(const std::string& gameVersion);
 // Writes a pass still holding reads and closes the file (at a normal end of the program).
 void stopRecording();
 
+// A file of one round, recorded alongside the session file (or alone): from now on the
+// calling thread's reads also go to path, a file made anew, whose passes count from 1 here
+// and carry their own digests. A replay refuses it (false). false and a one-line error when
+// the file cannot be made.
+bool startRoundRecording(const std::string& path, const std::string& gameVersion, std::string& error);
+// Ends the round's file after its last whole pass: reads made since that pass's end are
+// left out. false and a one-line error when a write failed at any point (the file then
+// holds the passes before it).
+bool finishRoundRecording(std::string& error);
+// A round's file is being recorded.
+bool recordingRound();
+
 enum class StopReason { kEndOfFile, kDeparture };
 
 // Called when a replay departs from its file (message says at which pass and what
@@ -52,12 +65,19 @@ bool finishReplay(std::string& message);
 
 // Recording, or replaying.
 bool active();
+// Replaying, on the calling thread.
+bool replaying();
 // The pass being recorded or replayed, from 1.
 std::uint64_t passNumber();
 // The replay's game version (empty when not replaying).
 std::string recordedGameVersion();
 // Milliseconds of play replayed so far: the last clock reading given minus the first.
 std::uint64_t replayedMilliseconds();
+// The clock reading the next pass will end on, as replayedMilliseconds counts: the last clock
+// read of the pass to come, or the last reading given when it reads none (a watch paces by it).
+std::uint64_t upcomingMilliseconds();
+// Whether the file's first pass opens with a value read under tag (a round's file opens so).
+bool replayOpensWith(std::uint8_t tag);
 
 // The seam's hooks: each takes the platform's own answer and returns the answer the game
 // gets (the same, recorded, when recording; the file's when replaying). Reads made by any
@@ -74,6 +94,7 @@ constexpr std::uint8_t kComposes = 1;    // whether this pass composes and shows
 constexpr std::uint8_t kPauseHint = 2;   // the pause screen's line of bindings, as text
 constexpr std::uint8_t kFirstPad = 16;   // 16..31: gamepads
 constexpr std::uint8_t kFirstScore = 32; // 32..63: the table of best scores
+constexpr std::uint8_t kFirstRound = 64; // 64..79: what a round inherits from the rounds before it
 }  // namespace value_tag
 
 // A value read under tag: live recorded, or the file's answer. A file made before value reads

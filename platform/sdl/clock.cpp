@@ -18,7 +18,9 @@ std::uint64_t tickCount() {
 
 std::uint64_t calendarSeconds() { return replay::calendarRead(std::uint64_t(std::time(nullptr))); }
 
+// A replay takes its time from its file and is paced by whoever plays it: its waits are none.
 void sleepMs(std::uint32_t ms) {
+  if (replay::replaying()) return;
   timespec left{time_t(ms / 1000u), long(ms % 1000u) * 1000000L};
   while (nanosleep(&left, &left) != 0 && errno == EINTR) {
   }
@@ -36,6 +38,8 @@ void restMicros(std::uint64_t us) {
   }
 }
 
-void restUntilInput(std::uint32_t ms) { waitForRecordedInput(ms); }
+void restUntilInput(std::uint32_t ms) {
+  if (!replay::replaying()) waitForRecordedInput(ms);
+}
 
 }  // namespace platform

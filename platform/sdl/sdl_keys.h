@@ -4,9 +4,14 @@
 #pragma once
 #include <SDL.h>
 
+#include "platform/input.h"
+
 namespace platform {
 
 // Virtual-key code of a mouse button, or 0 for buttons the game does not read.
 int virtualButtonOf(Uint8 button);
+
+// The watch key (input.h) at a key's place: Space, the right arrow, Escape. false for others.
+bool watchKeyAt(SDL_Scancode key, WatchKey& watchKey);
 
 }  // namespace platform

@@ -207,6 +207,8 @@ void handleKey(NativeWindow& native, const SDL_KeyboardEvent& event) {
     if (freshPress) toggleMute();
     return;
   }
+  WatchKey watchKey;
+  if (freshPress && watchKeyAt(key, watchKey)) recordWatchKey(watchKey);
   routeKey(native.keys, key, down);
 }
 

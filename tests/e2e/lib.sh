@@ -57,6 +57,8 @@ e2e_init() {
   # script starts as a first start does, and the tester's own settings are left alone.
   E2E_CONFIG=$(mktemp -d)
   export XDG_CONFIG_HOME=$E2E_CONFIG
+  # Kept rounds likewise go to a data folder of the script's own.
+  export XDG_DATA_HOME=$E2E_CONFIG/data
   trap e2e_cleanup EXIT
   e2e_write_helper
 }
@@ -116,11 +118,11 @@ e2e_stop_display() {
   E2E_XVFB_PID=""
 }
 
-# e2e_start_game [directory]: starts the game in the working directory (or the one given)
-# and waits for its window; sets E2E_WID and the window's client origin E2E_WX, E2E_WY on
-# the screen.
+# e2e_start_game [directory [argument]...]: starts the game in the working directory (or the
+# one given) with the arguments and waits for its window; sets E2E_WID and the window's client
+# origin E2E_WX, E2E_WY on the screen.
 e2e_start_game() {
-  (cd "${1:-$E2E_WORK}" && exec "$E2E_GAME") >"$E2E_WORK/out.txt" 2>&1 &
+  (cd "${1:-$E2E_WORK}" && exec "$E2E_GAME" "${@:2}") >"$E2E_WORK/out.txt" 2>&1 &
   E2E_GAME_PID=$!
   local n
   for ((n = 0; n < 200; ++n)); do

@@ -167,12 +167,76 @@ TEST(ReplaySession, ValueAndTextReadsReplayAndAnOlderFileAnswersWhatItsGameDid) 
   ASSERT_TRUE(replay::startReplay(path, true, exitWithReason, error)) << error;
   for (int pass = 0; pass < 3; ++pass) {
     EXPECT_EQ(replay::valueRead(replay::value_tag::kComposes, 0, 1), 1u);
+    EXPECT_EQ(replay::valueRead(replay::value_tag::kFirstRound, 0, 9), 9u);
     EXPECT_EQ(replay::textRead(replay::value_tag::kPauseHint, "new", "old"), "old");
     EXPECT_EQ(platform::tickCount(), 100u + pass);
     replay::endPass(worldDigestForTest, frameDigestForTest);
   }
   EXPECT_TRUE(replay::finishReplay(error)) << error;
+
+  // A third-format file holds value reads, but not yet those that open a round.
+  ASSERT_TRUE(older.open(path, "dream-arena old", 3)) << older.error();
+  older.value(replay::value_tag::kComposes, 0);
+  ASSERT_TRUE(older.endPass());
+  ASSERT_TRUE(older.close());
+  ASSERT_TRUE(replay::startReplay(path, true, exitWithReason, error)) << error;
+  EXPECT_EQ(replay::valueRead(replay::value_tag::kFirstRound + 3, 5, 9), 9u);
+  EXPECT_EQ(replay::valueRead(replay::value_tag::kComposes, 1, 1), 0u) << "the file's answer";
+  replay::endPass(worldDigestForTest, frameDigestForTest);
+  EXPECT_TRUE(replay::finishReplay(error)) << error;
   std::remove(path.c_str());
+}
+
+TEST(ReplaySession, ARoundsFileRecordsAlongsideTheSessionFromItsStartAndEndsAtItsLastWholePass) {
+  const std::string sessionPath = replay_files::tempPath("whole");
+  const std::string roundPath = replay_files::tempPath("round");
+  fake::releaseAll();
+  fake::setTickCount(9000);
+  std::string error;
+  ASSERT_TRUE(replay::startRecording(sessionPath, "dream-arena test", error)) << error;
+  std::vector<PassReads> session;
+  for (int pass = 0; pass < 150; ++pass) {
+    fake::advanceTicks(3);
+    if (pass == 40) {
+      platform::tickCount();  // a read of the session's pass before the round begins
+      ASSERT_TRUE(replay::startRoundRecording(roundPath, "dream-arena test", error)) << error;
+      EXPECT_TRUE(replay::recordingRound());
+    }
+    if (pass == 100) fake::holdKey(platform::kVkLButton);
+    fake::placeCursor(pass, 2 * pass);
+    session.push_back(readPass());
+  }
+  platform::tickCount();  // read after the round's last pass: left out of its file
+  ASSERT_TRUE(replay::finishRoundRecording(error)) << error;
+  EXPECT_FALSE(replay::recordingRound());
+  readPass();
+  replay::stopRecording();
+
+  // The round's file holds passes 41 to 150 of the session, numbered from 1, with digests of
+  // its own every 64 passes of the round.
+  ASSERT_TRUE(replay::startReplay(roundPath, true, exitWithReason, error)) << error;
+  EXPECT_FALSE(replay::startRoundRecording(roundPath + ".2", "dream-arena test", error)) << "a replay records no round";
+  for (std::size_t pass = 40; pass < session.size(); ++pass) {
+    EXPECT_EQ(replay::upcomingMilliseconds(), session[pass].tick - session[40].tick) << "pass " << pass + 1;
+    const PassReads got = readPass();
+    ASSERT_EQ(got.tick, session[pass].tick) << "session pass " << pass + 1;
+    ASSERT_EQ(got.left, session[pass].left) << "session pass " << pass + 1;
+    ASSERT_EQ(got.x, session[pass].x) << "session pass " << pass + 1;
+  }
+  EXPECT_EQ(replay::passNumber(), 111u);
+  EXPECT_TRUE(replay::finishReplay(error)) << "the file ends with the round's last pass: " << error;
+
+  // The session's file has every pass, the round's reads included once.
+  ASSERT_TRUE(replay::startReplay(sessionPath, true, exitWithReason, error)) << error;
+  for (std::size_t pass = 0; pass < session.size(); ++pass) {
+    if (pass == 40) platform::tickCount();
+    ASSERT_EQ(readPass().tick, session[pass].tick) << "pass " << pass + 1;
+  }
+  platform::tickCount();
+  readPass();
+  EXPECT_TRUE(replay::finishReplay(error)) << error;
+  std::remove(sessionPath.c_str());
+  std::remove(roundPath.c_str());
 }
 
 TEST(ReplaySessionDeathTest, ADepartureStopsAtItsPassAndTheEndOfTheFileEndsTheReplay) {

@@ -170,10 +170,10 @@ if [[ $(id -u) == 0 ]]; then
   chmod 755 "$E2E_WORK" "$E2E_WORK/dream-arena"
   E2E_GAME_SAVED=$E2E_GAME
   E2E_GAME=$E2E_WORK/dream-arena
-  mkdir -p "$E2E_WORK/nobody_config"
-  chown nobody "$E2E_WORK/nobody_config"
+  mkdir -p "$E2E_WORK/nobody_config" "$E2E_WORK/nobody_data"
+  chown nobody "$E2E_WORK/nobody_config" "$E2E_WORK/nobody_data"
   run_case "working directory not readable" "data text open fail" runuser -u nobody -- env DISPLAY="$DISPLAY" ALSOFT_DRIVERS=null \
-    XDG_CONFIG_HOME="$E2E_WORK/nobody_config"
+    XDG_CONFIG_HOME="$E2E_WORK/nobody_config" XDG_DATA_HOME="$E2E_WORK/nobody_data"
   E2E_GAME=$E2E_GAME_SAVED
 else
   run_case "working directory not readable" "data text open fail"
@@ -215,7 +215,8 @@ if [[ $(id -u) == 0 ]]; then
   E2E_GAME_SAVED=$E2E_GAME
   E2E_GAME=$E2E_WORK/dream-arena
   run_case "settings: unreadable" "plays:cannot read settings $ini: Permission denied; playing with the defaults, nothing is saved"$'\n' \
-    setpriv --reuid=nobody --regid=nogroup --clear-groups env DISPLAY="$DISPLAY" ALSOFT_DRIVERS=null XDG_CONFIG_HOME="$config"
+    setpriv --reuid=nobody --regid=nogroup --clear-groups env DISPLAY="$DISPLAY" ALSOFT_DRIVERS=null XDG_CONFIG_HOME="$config" \
+    XDG_DATA_HOME="$E2E_WORK/nobody_data"
   E2E_GAME=$E2E_GAME_SAVED
 else
   run_case "settings: unreadable" "plays:cannot read settings $ini: Permission denied; playing with the defaults, nothing is saved"$'\n' "${with_config[@]}"

@@ -25,6 +25,7 @@
 #include "graphics/window.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/replay/session.h"
+#include "platform/round_files.h"
 #include "tools/dream_sim/frame_png.h"
 #include "tools/dream_sim/replay_run.h"
 #include "tools/dream_sim/sim_player.h"
@@ -45,6 +46,9 @@ struct Options {
   bool frameHash = false;
   std::string replay;
   std::string png;  // where to write the last composed frame, or empty
+  std::string record;     // a session file to record, or empty
+  std::string rounds;     // a folder for a file of every round, or empty
+  std::string digestLog;  // where --replay writes its digests, or empty
 };
 
 void printHelp() {
@@ -67,11 +71,18 @@ void printHelp() {
       "                     position is NaN; the first violation is printed and exits with 1\n"
       "  --frame-hash       print one digest of every composed frame's pixels, to show that a\n"
       "                     change to the drawing code leaves every pixel as it was\n"
-      "  --replay FILE      play a replay file (recorded with DREAM_ARENA_RECORD=FILE) through the\n"
-      "                     real game instead of the simulated player; with --no-frames nothing\n"
-      "                     is composed and frame digests go unchecked. Exit status 1 when the\n"
-      "                     replay departs from its file, with the pass and what differed\n"
+      "  --replay FILE      play a replay file (a session recorded with DREAM_ARENA_RECORD=FILE, or\n"
+      "                     a round's file, which plays alone) through the real game instead of\n"
+      "                     the simulated player; with --no-frames nothing is composed and frame\n"
+      "                     digests go unchecked. Exit status 1 when the replay departs from its\n"
+      "                     file, with the pass and what differed\n"
       "  --png FILE         write the last composed frame (after --ticks ticks) as a PNG file\n"
+      "  --record FILE      record the session into FILE, as DREAM_ARENA_RECORD does\n"
+      "  --rounds DIR       record every round into a file of its own in DIR (made when missing),\n"
+      "                     as the game does in its data folder; each replays alone\n"
+      "  --digest-log FILE  with --replay: one line per pass of a round, \"round R pass P world W\",\n"
+      "                     the pass counted from the round's first, with \" frame F\" every 64th\n"
+      "                     when frames are composed\n"
       "  --help             this text\n"
       "\n"
       "Prints ticks, frames, rounds, deaths, kills, score, peak list lengths, start-up time,\n"
@@ -117,6 +128,15 @@ int parseOptions(int argc, char** argv, Options& options) {
       ++i;
     } else if (arg == "--png" && next && *next) {
       options.png = next;
+      ++i;
+    } else if (arg == "--record" && next && *next) {
+      options.record = next;
+      ++i;
+    } else if (arg == "--rounds" && next && *next) {
+      options.rounds = next;
+      ++i;
+    } else if (arg == "--digest-log" && next && *next) {
+      options.digestLog = next;
       ++i;
     } else {
       std::fprintf(stderr, "dream-sim: bad option or value: %s%s%s (see --help)\n", arg.c_str(), next ? " " : "",
@@ -282,6 +302,7 @@ void Simulation::chooseInput() {
 void Simulation::finish() {
   if (playing_) roundScores_.push_back(scoreValue());
   const bool pictureWritten = writePicture();
+  platform::replay::stopRecording();
   gfx::endDeferredShow();
   setDrawTarget(nullptr);
   gfx::closeGraphics();
@@ -340,7 +361,7 @@ int main(int argc, char** argv) {
   Options options;
   const int status = parseOptions(argc, argv, options);
   if (status >= 0) return status;
-  if (!options.replay.empty()) return replayFile(options.replay, options.frames);
+  if (!options.replay.empty()) return replayFile(options.replay, options.frames, options.digestLog);
   if (!std::filesystem::exists("monsterData.txt") || !std::filesystem::is_directory("resources")) {
     std::fprintf(stderr,
                  "dream-sim: no monsterData.txt or resources/ in %s; run it in the staged directory "
@@ -348,6 +369,14 @@ int main(int argc, char** argv) {
                  std::filesystem::current_path().c_str());
     return 2;
   }
+  if (!options.record.empty()) {
+    std::string error;
+    if (!platform::replay::startRecording(options.record, DA_GAME_VERSION, error)) {
+      std::fprintf(stderr, "dream-sim: %s\n", error.c_str());
+      return 1;
+    }
+  }
+  if (!options.rounds.empty()) platform::recordRoundsInto(options.rounds, DA_GAME_VERSION);
   Simulation simulation(options);
   simulation.run();
 }

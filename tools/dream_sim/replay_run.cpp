@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "game/shell/entry.h"
+#include "game/shell/round_opening.h"
+#include "game/shell/world_digest.h"
 #include "game/world/game_state.h"
 #include "graphics/image.h"
 #include "platform/fake/fake_platform.h"
@@ -40,6 +42,17 @@ struct ReplayStats {
 ReplayStats stats;
 bool composeFrames = true;
 bool drawingIntoSink = false;
+std::FILE* digestLog = nullptr;
+std::uint64_t roundPass = 0;
+
+// The digests of a pass of a round: from the round's first pass to the one where hit points
+// reach 0, counted in each round from 1.
+void logDigests(bool playing) {
+  if (!digestLog || (!playing && !stats.playing)) return;
+  const bool starts = playing && !stats.playing;
+  roundPass = starts ? 1 : roundPass + 1;
+  std::fprintf(digestLog, "%s\n", passDigestLine(stats.rounds + starts, roundPass, composeFrames).c_str());
+}
 
 void afterPass() {
   // Without frames everything is drawn into a 1 x 1 image from the second pass on.
@@ -49,6 +62,7 @@ void afterPass() {
     drawingIntoSink = true;
   }
   const bool playing = player.hitPoints > 0;
+  logDigests(playing);
   if (playing && stats.playing && player.state == Free && stats.state == Free && player.hitPoints == stats.hitPoints) {
     const double step = std::hypot(double(player.x) - stats.x, double(player.y) - stats.y);
     (step > 1.5 * player.speed ? stats.ran : stats.walked) += step;
@@ -94,6 +108,7 @@ void printSummary(const char* ending) {
   if (reason == platform::replay::StopReason::kEndOfFile) {
     printSummary(message.c_str());
     std::fflush(stdout);
+    if (digestLog) std::fclose(digestLog);
     std::_Exit(0);
   }
   std::fflush(stdout);
@@ -103,7 +118,7 @@ void printSummary(const char* ending) {
 
 }  // namespace
 
-int replayFile(const std::string& path, bool frames) {
+int replayFile(const std::string& path, bool frames, const std::string& digestPath) {
   composeFrames = frames;
   if (!frames) platform::fake::keepNoFrames();
   std::string error;
@@ -111,8 +126,14 @@ int replayFile(const std::string& path, bool frames) {
     std::fprintf(stderr, "dream-sim: %s\n", error.c_str());
     return 1;
   }
+  if (!digestPath.empty() && !(digestLog = std::fopen(digestPath.c_str(), "w"))) {
+    std::fprintf(stderr, "dream-sim: cannot write %s\n", digestPath.c_str());
+    return 1;
+  }
   platform::replay::setAfterPass(afterPass);
-  gameMain();
+  if (opensRound()) playRecordedRound();
+  else gameMain();
+  if (digestLog) std::fclose(digestLog);
   if (!platform::replay::finishReplay(error)) {
     std::fprintf(stderr, "dream-sim: %s\n", error.c_str());
     return 1;

@@ -1,0 +1,139 @@
+// The watch (see watch.h): the replay session answers the game, and after every pass the watch
+// waits until the real time the file's clock says is due, scaled by the speed, reading its own
+// keys meanwhile.
+#include "game/shell/watch.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
+
+#include "game/shell/entry.h"
+#include "game/shell/round_opening.h"
+#include "game/shell/world_digest.h"
+#include "graphics/draw.h"
+#include "graphics/frame_mark.h"
+#include "graphics/window.h"
+#include "platform/input.h"
+#include "platform/replay/session.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kFastSpeed = 4;
+// Keys are looked at this often while the watch waits.
+constexpr auto kKeySlice = std::chrono::milliseconds(20);
+// Further behind than this (a slow pass, a busy machine), the watch goes on from now instead
+// of rushing to catch up.
+constexpr auto kMostBehind = std::chrono::milliseconds(250);
+
+struct Pace {
+  Clock::time_point realBase;
+  std::uint64_t fileBase = 0;  // the file's milliseconds at realBase
+  int speed = 1;
+  bool paused = false;
+};
+
+Pace pace;
+std::FILE* digestLog = nullptr;
+
+void mark() {
+  if (pace.paused) gfx::markShownFrames("Replay - paused");
+  else gfx::markShownFrames(pace.speed == 1 ? "Replay" : "Replay x4");
+}
+
+void rebase(std::uint64_t fileMs) {
+  pace.realBase = Clock::now();
+  pace.fileBase = fileMs;
+}
+
+[[noreturn]] void leave(int status) {
+  if (digestLog) std::fclose(digestLog);
+  gfx::closeGraphics();
+  std::fflush(stdout);
+  std::_Exit(status);
+}
+
+// Reads the watch's keys: Escape leaves; Space and the right arrow change the pace, from the
+// file's time now on, and the mark with it (the frame on screen is shown again with it).
+void readKeys(std::uint64_t fileNow) {
+  if (platform::watchKeyPressed(platform::WatchKey::kLeave)) leave(0);
+  bool changed = false;
+  if (platform::watchKeyPressed(platform::WatchKey::kPause)) {
+    pace.paused = !pace.paused;
+    changed = true;
+  }
+  if (platform::watchKeyPressed(platform::WatchKey::kFaster)) {
+    pace.speed = pace.speed == 1 ? kFastSpeed : 1;
+    changed = true;
+  }
+  if (!changed) return;
+  rebase(fileNow);
+  mark();
+  gfx::showFrame();
+}
+
+// After every pass: waits until the next pass is due, or while paused.
+void afterPass() {
+  if (digestLog) {
+    std::fprintf(digestLog, "%s\n", passDigestLine(1, platform::replay::passNumber() - 1, true).c_str());
+    std::fflush(digestLog);
+  }
+  const std::uint64_t now = platform::replay::replayedMilliseconds();
+  const std::uint64_t next = platform::replay::upcomingMilliseconds();
+  for (;;) {
+    readKeys(now);
+    if (pace.paused) {
+      std::this_thread::sleep_for(kKeySlice);
+      continue;
+    }
+    const Clock::time_point due =
+        pace.realBase + std::chrono::milliseconds((next - pace.fileBase) / std::uint64_t(pace.speed));
+    const Clock::time_point real = Clock::now();
+    if (real - due > kMostBehind) rebase(next);
+    if (real >= due) return;
+    std::this_thread::sleep_for(std::min<Clock::duration>(due - real, kKeySlice));
+  }
+}
+
+[[noreturn]] void onStop(platform::replay::StopReason reason, const std::string& message) {
+  if (reason == platform::replay::StopReason::kEndOfFile) leave(0);
+  std::fprintf(stderr, "cannot watch: %s\n", message.c_str());
+  leave(1);
+}
+
+}  // namespace
+
+int watchRound(const std::string& path, const std::string& gameVersion) {
+  std::string error;
+  if (!platform::replay::startReplay(path, true, onStop, error)) {
+    std::fprintf(stderr, "cannot watch: %s\n", error.c_str());
+    return 1;
+  }
+  const std::string recordedBy = platform::replay::recordedGameVersion();
+  if (recordedBy != gameVersion) {
+    std::fprintf(stderr, "cannot watch: %s was recorded by %s; this is %s\n", path.c_str(), recordedBy.c_str(),
+                 gameVersion.c_str());
+    return 1;
+  }
+  if (const char* log = std::getenv("DREAM_ARENA_WATCH_DIGESTS"); log && *log && !(digestLog = std::fopen(log, "w"))) {
+    std::fprintf(stderr, "cannot watch: cannot write %s\n", log);
+    return 1;
+  }
+  mark();
+  rebase(0);
+  platform::replay::setAfterPass(afterPass);
+  if (opensRound()) {
+    playRecordedRound();
+  } else {
+    gameMain();
+  }
+  // A session's file whose player left by Enter: the game has said farewell.
+  if (digestLog) std::fclose(digestLog);
+  if (!platform::replay::finishReplay(error)) {
+    std::fprintf(stderr, "cannot watch: %s\n", error.c_str());
+    return 1;
+  }
+  return 0;
+}
