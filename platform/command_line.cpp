@@ -10,6 +10,8 @@
 #include <string>
 
 #include "platform/audio/volume.h"
+#include "platform/scores.h"
+#include "platform/scores/score_folder.h"
 #include "platform/settings_file.h"
 
 namespace platform {
@@ -38,14 +40,16 @@ void printHelp(const std::string& program, const std::string& path) {
   const Settings settings = peekSettings(path);
   const bool layoutKnown = startVideoForKeyNames();
   std::printf(
-      "Usage: %s [--settings FILE]\n"
+      "Usage: %s [--settings FILE] [--scores]\n"
       "A 2-D arena action game: walk, run, strike, dash, eat and fire at the cursor.\n\n"
       "  --settings FILE  read the settings from FILE and keep them there\n"
+      "  --scores         print the ten best rounds and the totals, then exit\n"
       "  --help           print this help and the settings, then exit\n\n"
-      "Settings file: %s\n\n"
+      "Settings file: %s\n"
+      "Best scores and kept rounds: %s/\n\n"
       "Keys, as your keyboard layout prints them (the file names them by their places on a\n"
       "US keyboard):\n",
-      program.c_str(), path.c_str());
+      program.c_str(), path.c_str(), defaultScoreFolder().c_str());
   const std::vector<SettingLine> lines = settingLines(settings);
   for (int a = 0; a < kActionCount; ++a)
     std::printf("  %-12s %-14s %s\n", lines[a].key.c_str(), printedNames(settings.bindings.keys[a], layoutKnown).c_str(),
@@ -67,10 +71,13 @@ int startFromCommandLine(int argc, char** argv) {
   const std::string program = argc > 0 ? argv[0] : "dream-arena";
   std::string path = defaultSettingsPath();
   bool help = false;
+  bool scores = false;
   for (int k = 1; k < argc; ++k) {
     const std::string option = argv[k];
     if (option == "--help" || option == "-h") {
       help = true;
+    } else if (option == "--scores") {
+      scores = true;
     } else if (option == "--settings" && k + 1 < argc) {
       path = argv[++k];
     } else if (option.rfind("--settings=", 0) == 0 && option.size() > 11) {
@@ -85,6 +92,7 @@ int startFromCommandLine(int argc, char** argv) {
     printHelp(program, path);
     return 0;
   }
+  if (scores) return printScores();
   loadSettings(path, true);
   const Settings settings = currentSettings();
   setSoundLevel(settings.volume, settings.muted);

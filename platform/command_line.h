@@ -1,6 +1,6 @@
 // The program's command line and start-up settings: --help prints how to play and the
-// settings, --settings FILE reads and keeps the settings in FILE instead of the player's
-// own file. Without --help, loads the settings (the first start writes them) and sets the
+// settings, --scores the best rounds and the totals, --settings FILE reads and keeps the
+// settings in FILE instead of the player's own file. Without --help, loads the settings (the first start writes them) and sets the
 // sound level; the window reads the rest when it opens.
 #pragma once
 

@@ -112,6 +112,8 @@ bool finishReplay(std::string& message) {
 
 bool active() { return mode.load(std::memory_order_acquire) != Mode::kNone; }
 
+bool replaying() { return mode.load(std::memory_order_acquire) == Mode::kReplaying; }
+
 std::uint64_t passNumber() { return pass; }
 
 std::string recordedGameVersion() { return reader.gameVersion(); }
