@@ -44,8 +44,10 @@ void stopKeepingScores();
 // Called by the shell on the main thread at the pass where hit points reach 0, before the
 // game-over screen. When scores are kept and nothing replays, puts the round into the table
 // with the date, and roundFile (the finished round's replay, or empty) is moved beside the
-// table when the round is among the ten best and deleted otherwise; without keeping,
-// roundFile is left alone. The answer goes through the seam (value tags kFirstScore..+2).
+// table when the round is among the ten best and deleted otherwise; it is deleted too when
+// the program asked to keep scores but the folder cannot take them. While a replay replays,
+// or when nobody asked (tests, the headless driver), roundFile is left alone. The answer
+// goes through the seam (value tags kFirstScore..+2).
 TablePlace keepRound(const FinishedRound& round, const std::string& roundFile);
 
 // The full path of the highest-placed kept round that has a file; empty, with the reason,

@@ -61,8 +61,9 @@ std::string scoreListing(const ScoreTable& table, const std::string& path) {
                   killsText(e).c_str());
     text += line;
   }
-  std::snprintf(line, sizeof line, "Totals: %llu rounds, %llu kills, %s played\n",
-                static_cast<unsigned long long>(table.totals.rounds), static_cast<unsigned long long>(table.totals.kills),
+  std::snprintf(line, sizeof line, "Totals: %llu round%s, %llu kill%s, %s played\n",
+                static_cast<unsigned long long>(table.totals.rounds), table.totals.rounds == 1 ? "" : "s",
+                static_cast<unsigned long long>(table.totals.kills), table.totals.kills == 1 ? "" : "s",
                 playTimeText(table.totals.playedMs, true).c_str());
   return text + line;
 }

@@ -18,7 +18,8 @@ constexpr std::uint8_t kRoundPlace = tag::kFirstScore + 1;
 constexpr std::uint8_t kBestScore = tag::kFirstScore + 2;
 
 struct Keeping {
-  bool on = false;
+  bool asked = false;  // the program asked to keep scores
+  bool on = false;     // and the folder takes them
   std::string folder;
   std::string version;
 };
@@ -57,6 +58,7 @@ TablePlace keepLive(const FinishedRound& round, const std::string& roundFile) {
 }  // namespace
 
 void keepScores(const std::string& gameVersion) {
+  keeping.asked = true;
   keeping.folder = defaultScoreFolder();
   keeping.version = gameVersion;
   std::string reason;
@@ -67,11 +69,15 @@ void keepScores(const std::string& gameVersion) {
   if (!keeping.on) stopKeeping(reason);
 }
 
-void stopKeepingScores() { keeping.on = false; }
+void stopKeepingScores() { keeping = Keeping{}; }
 
 TablePlace keepRound(const FinishedRound& round, const std::string& roundFile) {
   TablePlace live;
-  if (keeping.on && !replay::replaying()) live = keepLive(round, roundFile);
+  if (keeping.on && !replay::replaying()) {
+    live = keepLive(round, roundFile);
+  } else if (keeping.asked && !replay::replaying() && !roundFile.empty()) {
+    std::remove(roundFile.c_str());  // nowhere to keep it
+  }
   TablePlace read;
   read.known = replay::valueRead(kTableKnown, live.known ? 1 : 0, 0) != 0;
   if (!read.known) return read;

@@ -146,6 +146,7 @@ TEST_F(ScoreFolder, KeepsTheTenBestRoundsInOrderAndOnlyTheirFiles) {
   ScoreTable looked;
   ASSERT_TRUE(platform::readScoreFolder(folder_.string(), looked, reason)) << reason;
   EXPECT_EQ(platform::scoreTableText(looked), platform::scoreTableText(table));
+  EXPECT_EQ(platform::bestRoundFile(reason), (folder_ / table.best[0].roundFile).string()) << reason;
 }
 
 TEST_F(ScoreFolder, ADamagedOrUnreadableTableIsKeptAsideAndAFreshOneStarts) {
@@ -201,7 +202,7 @@ TEST_F(ScoreFolder, AFileWhereTheFolderShouldBeIsLeftAloneAndNothingIsKept) {
             "cannot keep scores in " + folder_.string() + ": it is a file, not a folder; playing without keeping scores\n");
   EXPECT_FALSE(place.known);
   EXPECT_EQ(fileText(folder_), "mine");
-  EXPECT_TRUE(fs::exists(file)) << "without keeping, the round's file stays with its owner";
+  EXPECT_FALSE(fs::exists(file)) << "a round's file with nowhere to be kept is deleted";
 }
 
 TEST_F(ScoreFolder, AReadOnlyFolderGivesOneLineAndTheGamePlaysOnWithoutScores) {
@@ -303,6 +304,9 @@ TEST_F(ScoreFolder, OnlyAProgramThatAsksKeepsScores) {
   EXPECT_FALSE(platform::keepRound({9, {{1, 9}}, 500}, file).known);
   EXPECT_FALSE(fs::exists(folder_)) << "tests and the headless driver never ask: no folder is made";
   EXPECT_TRUE(fs::exists(file));
+  std::string reason;
+  EXPECT_EQ(platform::bestRoundFile(reason), "");
+  EXPECT_EQ(reason, "no round is kept in " + folder_.string());
 }
 
 TEST_F(ScoreFolder, AReplayKeepsNothingAndAnswersAsTheRecordingDid) {

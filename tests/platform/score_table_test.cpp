@@ -1,5 +1,6 @@
 // The score table's text: what it writes reads back the same, a table with any bad line is
-// refused with the line named, and a round is placed after every round of an equal score.
+// refused with the line named, and the listing --scores prints. (Placing rounds is tested
+// with real files in score_folder_test.cpp.)
 #include <gtest/gtest.h>
 
 #include <string>
@@ -83,31 +84,6 @@ TEST(ScoreTable, ATableWithABadLineIsRefusedNamingIt) {
   }
 }
 
-TEST(ScoreTable, ARoundGoesAfterEveryRoundOfItsScoreAndTheEleventhDropsOut) {
-  ScoreTable table;
-  std::vector<ScoreEntry> dropped;
-  const std::uint64_t scores[] = {5, 9, 5, 12, 0, 7, 9, 3, 20, 1};
-  std::size_t places[10];
-  for (std::size_t k = 0; k < 10; ++k) places[k] = platform::placeRound(table, entry(scores[k], k), dropped);
-  EXPECT_EQ(places[2], 3u) << "5 after 9 and the earlier 5";
-  EXPECT_EQ(places[6], 3u) << "9 after 12 and the earlier 9";
-  EXPECT_EQ(places[8], 1u);
-  EXPECT_TRUE(dropped.empty());
-  const std::uint64_t order[] = {8, 3, 1, 6, 5, 0, 2, 7, 9, 4};  // rounds by length, best first
-  for (std::size_t k = 0; k < 10; ++k) EXPECT_EQ(table.best[k].lengthMs, order[k]) << "place " << k + 1;
-
-  EXPECT_EQ(platform::placeRound(table, entry(0, 10), dropped), 0u) << "an eleventh 0 comes after the earlier 0";
-  ASSERT_EQ(dropped.size(), 1u);
-  EXPECT_EQ(dropped[0].lengthMs, 10u);
-  dropped.clear();
-  EXPECT_EQ(platform::placeRound(table, entry(3, 11), dropped), 9u);
-  ASSERT_EQ(dropped.size(), 1u);
-  EXPECT_EQ(dropped[0].lengthMs, 4u) << "the round scoring 0 drops out";
-  EXPECT_EQ(table.totals.rounds, 12u);
-  EXPECT_EQ(table.totals.kills, (5 + 9 + 5 + 12 + 0 + 7 + 9 + 3 + 20 + 1 + 0 + 3) + 12 * 3u);
-  EXPECT_EQ(table.totals.playedMs, 66u);
-}
-
 TEST(ScoreTable, TheListingShowsEveryRoundAndTheTotals) {
   ScoreTable table;
   table.totals = {3, 25, 3723000};
@@ -118,6 +94,8 @@ TEST(ScoreTable, TheListingShowsEveryRoundAndTheTotals) {
   EXPECT_NE(listing.find("dream-arena 1.0.0, replay kept; kills: kind -3 1, shark 20, king 2\n"), std::string::npos) << listing;
   EXPECT_NE(listing.find("  2.        2     0:00.9  "), std::string::npos) << listing;
   EXPECT_NE(listing.find("Totals: 3 rounds, 25 kills, 1:02:03 played\n"), std::string::npos) << listing;
+  table.totals = {1, 1, 0};
+  EXPECT_NE(platform::scoreListing(table, "p").find("Totals: 1 round, 1 kill, 0:00:00 played\n"), std::string::npos);
   EXPECT_NE(platform::scoreListing(ScoreTable{}, "p").find("  none kept yet\n"), std::string::npos);
 }
 
