@@ -3,6 +3,7 @@
 #include "game/shell/entry.h"
 
 #include "game/shell/pause.h"
+#include "game/shell/round_score.h"
 #include "game/shell/screens.h"
 #include "game/shell/startup.h"
 #include "game/world/game_state.h"
@@ -14,17 +15,27 @@ bool playRound(bool& countdownPending) {
   resetRound();
   startPauseWatch();
   RoundTimer timer;
+  // The round's length runs on the game clock from the first pass after the countdown to
+  // the end of the update that brought the hit points to 0.
+  bool startPending = true;
+  std::uint64_t roundStart = 0;
   while (player.hitPoints > 0) {
     playingPass(timer);
+    if (startPending) {
+      roundStart = timer.lastReading;
+      startPending = false;
+    }
     if (countdownPending) {
       showCountdown();
       countdownPending = false;
+      startPending = true;
     }
     if (pauseAsked()) pauseUntilResumed();
   }
+  const platform::TablePlace place = keepFinishedRound(timer.lastUpdateTick - roundStart, "");
   startGameOverScreen();
   for (;;) {
-    switch (gameOverPass(timer)) {
+    switch (gameOverPass(timer, place)) {
       case GameOverChoice::kAnotherRound:
         startUp();
         countdownPending = true;

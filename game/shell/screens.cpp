@@ -8,6 +8,7 @@
 #include "game/render/frame.h"
 #include "game/shell/frame.h"
 #include "game/shell/pause.h"
+#include "game/shell/round_score.h"
 #include "game/world/run_state.h"
 #include "game/shell/world_digest.h"
 #include "graphics/draw.h"
@@ -107,11 +108,12 @@ void startGameOverScreen() {
   platform::forgetPresses(platform::kVkReturn);
 }
 
-GameOverChoice gameOverPass(RoundTimer& timer) {
+GameOverChoice gameOverPass(RoundTimer& timer, const platform::TablePlace& place) {
   restWhileAway();
   updateIfDue(timer, false);
   drawFrame();
   drawGameOverTexts();
+  drawTablePlace(place);
   showPass();
   if (mouseButtonPressed()) return GameOverChoice::kAnotherRound;
   if (platform::keyPressed(platform::kVkReturn)) return GameOverChoice::kLeave;

@@ -54,6 +54,7 @@ void startUp() {
 
 void resetRound() {
   freeScore();
+  clearRoundTally();
   freeBooms();
   freeShots();
   freeMeats();

@@ -25,7 +25,8 @@ void updateTick(bool withPlayer) {
 }
 
 bool updateIfDue(RoundTimer& timer, bool withPlayer) {
-  if (gameTickCount() - timer.lastUpdateTick <= kUpdateIntervalMs) return false;
+  timer.lastReading = gameTickCount();
+  if (timer.lastReading - timer.lastUpdateTick <= kUpdateIntervalMs) return false;
   updateTick(withPlayer);
   timer.lastUpdateTick = gameTickCount();
   return true;

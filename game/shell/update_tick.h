@@ -9,9 +9,11 @@
 void updateTick(bool withPlayer);
 
 // Timing of one round: the tick count at the end of the last world update (0 at the start
-// of every round, so the first pass always updates).
+// of every round, so the first pass always updates), and the game clock as the last pass
+// read it to decide.
 struct RoundTimer {
   std::uint64_t lastUpdateTick = 0;
+  std::uint64_t lastReading = 0;
 };
 
 // Runs updateTick(withPlayer) if more than 10 ms have passed since the last update and
