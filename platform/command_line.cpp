@@ -11,6 +11,8 @@
 
 #include "platform/audio/volume.h"
 #include "platform/key_names.h"
+#include "platform/round_files.h"
+#include "platform/scores.h"
 #include "platform/settings_file.h"
 
 namespace platform {
@@ -27,16 +29,19 @@ void printHelp(const std::string& program, const std::string& path) {
   const Settings settings = peekSettings(path);
   startVideoForKeyNames();
   std::printf(
-      "Usage: %s [--settings FILE] [--watch FILE]\n"
+      "Usage: %s [--settings FILE] [--scores] [--watch FILE | --watch-best]\n"
       "A 2-D arena action game: walk, run, strike, dash, eat and fire at the cursor.\n\n"
       "  --settings FILE  read the settings from FILE and keep them there\n"
+      "  --scores         print the ten best rounds and the totals, then exit\n"
       "  --watch FILE     watch a recorded round again (Space pauses, the right arrow runs four\n"
       "                   times as fast, Escape leaves)\n"
+      "  --watch-best     watch the best kept round again\n"
       "  --help           print this help and the settings, then exit\n\n"
-      "Settings file: %s\n\n"
+      "Settings file: %s\n"
+      "Best scores and kept rounds: %s/\n\n"
       "Keys, as your keyboard layout prints them (the file names them by their places on a\n"
       "US keyboard):\n",
-      program.c_str(), path.c_str());
+      program.c_str(), path.c_str(), dataFolder().c_str());
   const std::vector<SettingLine> lines = settingLines(settings);
   for (int a = 0; a < kActionCount; ++a)
     std::printf("  %-12s %-14s %s\n", lines[a].key.c_str(), printedKeyNames(settings.bindings.keys[a]).c_str(),
@@ -58,10 +63,14 @@ int startFromCommandLine(int argc, char** argv, std::string& watchFile) {
   const std::string program = argc > 0 ? argv[0] : "dream-arena";
   std::string path = defaultSettingsPath();
   bool help = false;
+  bool scores = false;
+  bool watchBest = false;
   for (int k = 1; k < argc; ++k) {
     const std::string option = argv[k];
     if (option == "--help" || option == "-h") {
       help = true;
+    } else if (option == "--scores") {
+      scores = true;
     } else if (option == "--settings" && k + 1 < argc) {
       path = argv[++k];
     } else if (option.rfind("--settings=", 0) == 0 && option.size() > 11) {
@@ -70,6 +79,8 @@ int startFromCommandLine(int argc, char** argv, std::string& watchFile) {
       watchFile = argv[++k];
     } else if (option.rfind("--watch=", 0) == 0 && option.size() > 8) {
       watchFile = option.substr(8);
+    } else if (option == "--watch-best") {
+      watchBest = true;
     } else {
       const bool needsFile =
           option == "--settings" || option == "--settings=" || option == "--watch" || option == "--watch=";
@@ -81,6 +92,15 @@ int startFromCommandLine(int argc, char** argv, std::string& watchFile) {
   if (help) {
     printHelp(program, path);
     return 0;
+  }
+  if (scores) return printScores();
+  if (watchBest) {
+    std::string reason;
+    watchFile = bestRoundFile(reason);
+    if (watchFile.empty()) {
+      std::fprintf(stderr, "%s: no round to watch: %s\n", program.c_str(), reason.c_str());
+      return 1;
+    }
   }
   loadSettings(path, true);
   const Settings settings = currentSettings();

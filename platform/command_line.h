@@ -1,8 +1,8 @@
 // The program's command line and start-up settings: --help prints how to play and the
-// settings, --settings FILE reads and keeps the settings in FILE instead of the player's
-// own file, --watch FILE asks to watch a recorded round instead of playing. Without --help,
-// loads the settings (the first start writes them) and sets the sound level; the window
-// reads the rest when it opens.
+// settings, --scores the best rounds and the totals, --settings FILE reads and keeps the
+// settings in FILE instead of the player's own file, --watch FILE and --watch-best ask to
+// watch a recorded round instead of playing. Without --help, loads the settings (the first
+// start writes them) and sets the sound level; the window reads the rest when it opens.
 #pragma once
 #include <string>
 

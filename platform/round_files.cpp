@@ -88,6 +88,8 @@ void recordRoundsInto(const std::string& folder, const std::string& gameVersion)
   removeAbandoned(folder);
 }
 
+void stopRecordingRounds() { rounds = RoundFiles{}; }
+
 void beginRoundFile() {
   if (!rounds.enabled) return;
   const std::string path = rounds.folder + "/" + temporaryName(long(::getpid()));

@@ -20,6 +20,9 @@ std::string dataFolder();
 // gameVersion. Temporary files of rounds left by games no longer running are removed.
 void recordRoundsInto(const std::string& folder, const std::string& gameVersion);
 
+// Rounds are no longer recorded (tests).
+void stopRecordingRounds();
+
 // A round begins (before it reads anything): its file is made, unless rounds are not recorded.
 void beginRoundFile();
 

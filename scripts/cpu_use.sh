@@ -13,7 +13,7 @@ work=$(mktemp -d)
 source "$root/tests/helpers/private_display.sh"
 private_xvfb "$work" 1920x1080 || { echo "cpu_use: Xvfb did not start"; exit 1; }
 private_openbox "$work" || { echo "cpu_use: openbox did not start"; exit 1; }
-export XDG_CONFIG_HOME=$work/config ALSOFT_DRIVERS=null
+export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data ALSOFT_DRIVERS=null
 pid=
 trap 'kill $pid 2>/dev/null; kill $PRIVATE_XVFB_PID 2>/dev/null; rm -rf "$work"' EXIT
 start_game() {

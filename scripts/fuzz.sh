@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Fuzzes the loaders of files a player can replace (pictures, the monster table, sounds,
-# replays) with libFuzzer under ASan + UBSan, for a bounded time per harness.
+# replays, the score table) with libFuzzer under ASan + UBSan, for a bounded time per harness.
 #   scripts/fuzz.sh            60 s per harness
 #   scripts/fuzz.sh 10         10 s per harness (the test command's short run)
 # Builds with clang in build-fuzz/ (DA_FUZZ_BUILD overrides). Seeds: fuzz/corpus/ and the
@@ -74,4 +74,5 @@ run monster_table_fuzz "$root/fuzz/corpus/monster_table" 4096
 run image_file_fuzz "$seeds/image_file" 65536
 run sound_decode_fuzz "$seeds/sound_decode" 65536
 run replay_reader_fuzz "$root/fuzz/corpus/replay_file" 4096
+run score_table_fuzz "$root/fuzz/corpus/score_table" 8192
 exit $failed

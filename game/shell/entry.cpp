@@ -4,12 +4,13 @@
 #include "game/shell/entry.h"
 
 #include "game/shell/pause.h"
+#include "game/shell/round_opening.h"
+#include "game/shell/round_score.h"
 #include "game/shell/screens.h"
 #include "game/shell/startup.h"
 #include "game/world/game_state.h"
 #include "graphics/draw.h"
 #include "graphics/window.h"
-#include "game/shell/round_opening.h"
 #include "platform/clock.h"
 #include "platform/round_files.h"
 
@@ -19,19 +20,28 @@ bool playRound(bool& countdownPending) {
   resetRound();
   startPauseWatch();
   RoundTimer timer;
+  // The round's length runs on the game clock from the first pass after the countdown to
+  // the end of the update that brought the hit points to 0.
+  bool startPending = true;
+  std::uint64_t roundStart = 0;
   while (player.hitPoints > 0) {
     playingPass(timer);
+    if (startPending) {
+      roundStart = timer.lastCheckTick;
+      startPending = false;
+    }
     if (countdownPending) {
       showCountdown();
       countdownPending = false;
+      startPending = true;
     }
     if (pauseAsked()) pauseUntilResumed();
   }
-  // The round's file ends with the pass where hit points reached 0; the path is the keeper's.
-  platform::finishRoundFile();
+  // The round's file ends with the pass where hit points reached 0; the table keeps it or not.
+  const platform::TablePlace place = keepFinishedRound(timer.lastUpdateTick - roundStart, platform::finishRoundFile());
   startGameOverScreen();
   for (;;) {
-    switch (gameOverPass(timer)) {
+    switch (gameOverPass(timer, place)) {
       case GameOverChoice::kAnotherRound:
         startUp();
         countdownPending = true;

@@ -8,6 +8,7 @@
 #include "game/render/frame.h"
 #include "game/shell/frame.h"
 #include "game/shell/pause.h"
+#include "game/shell/round_score.h"
 #include "game/world/run_state.h"
 #include "game/shell/world_digest.h"
 #include "graphics/draw.h"
@@ -125,12 +126,13 @@ void startGameOverScreen() {
   platform::forgetPresses(platform::kVkReturn);
 }
 
-GameOverChoice gameOverPass(RoundTimer& timer) {
+GameOverChoice gameOverPass(RoundTimer& timer, const platform::TablePlace& place) {
   restWhileAway();
   updateIfDue(timer, false);
   if (platform::composesThisPass()) {
     drawFrame();
     drawGameOverTexts();
+    drawTablePlace(place);
     showPass();
   } else {
     stepAnimations();

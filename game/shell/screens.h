@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/shell/update_tick.h"
+#include "platform/scores.h"
 
 // Shows the pass's frame: the end of one pass of a screen. Record and replay count passes
 // by it and keep digests of the world and of the frame every so often.
@@ -42,5 +43,6 @@ enum class GameOverChoice { kStay, kAnotherRound, kLeave };
 void startGameOverScreen();
 
 // One pass of the game-over screen: update without the player if due, compose with the
-// texts, show, then read the mouse buttons (another round) and Enter (leave).
-GameOverChoice gameOverPass(RoundTimer& timer);
+// texts and the lines of the round's place in the table, show, then read the mouse buttons
+// (another round) and Enter (leave).
+GameOverChoice gameOverPass(RoundTimer& timer, const platform::TablePlace& place = {});

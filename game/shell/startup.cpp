@@ -59,6 +59,7 @@ void loadRun() {
 
 void resetRound() {
   freeScore();
+  clearRoundTally();
   freeBooms();
   freeShots();
   freeMeats();

@@ -14,5 +14,6 @@ void loadRun();
 // The text settings every screen draws with: cells in white, 100-high "Consolas", orange ink.
 void applyTextSettings();
 
-// Frees every list, gives the player a fresh round and the score a single '0'.
+// Frees every list, gives the player a fresh round, the score a single '0' and the round's
+// tally no kills.
 void resetRound();

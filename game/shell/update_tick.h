@@ -9,7 +9,8 @@
 void updateTick(bool withPlayer);
 
 // Timing of one round: the tick count at the end of the last world update (0 at the start
-// of every round, so the first pass always updates).
+// of every round, so the first pass always updates), and the game clock as the last pass
+// read it to decide.
 struct RoundTimer {
   std::uint64_t lastUpdateTick = 0;
   std::uint64_t lastCheckTick = 0;  // the game clock as the last check read it

@@ -8,6 +8,7 @@ void clearGameState() {
   freeBooms();
   freeShots();
   freeMeats();
+  clearRoundTally();
   player = Player{};
   player.state = Free;
   player.specialCooldown = 60;

@@ -1,4 +1,5 @@
-// Kills: the score list of decimal digits counts up by one, and one kill in eight (a rand
+// Kills: the score list of decimal digits counts up by one (and the round's tally by the
+// monster's kind), and one kill in eight (a rand
 // draw made whether or not the player lives) drops meat that lasts 1500 updates.
 #include "game/world/kills.h"
 
@@ -8,6 +9,7 @@
 #include "game/world/game_state.h"
 #include "game/world/geometry.h"
 #include "game/world/lists.h"
+#include "game/world/round_tally.h"
 
 namespace {
 
@@ -32,7 +34,10 @@ void countKill() {
 }  // namespace
 
 void onMonsterKilled(std::int32_t slot) {
-  if (player.hitPoints > 0 && scoreTail) countKill();
+  if (player.hitPoints > 0 && scoreTail) {
+    countKill();
+    tallyScoringKill(monsters[slot].kind);
+  }
   if (std::rand() % 8 != 0) return;
   auto* piece = newListElement<Meat>("malloc fail\n");
   piece->x = truncToInt(monsters[slot].x);

@@ -31,9 +31,9 @@ constexpr char kReplayMagic[8] = {'D', 'A', 'R', 'E', 'P', 'L', 'A', 'Y'};
 // a version 1 file was recorded by a game that never read them, and a replay answers them
 // "not pressed" without taking anything from the file. Version 3 adds value reads (answers
 // of the seam that are neither keys nor the clock, each under a tag); an older file answers
-// them as the game that recorded it behaved. Version 4 adds the value reads that open each
-// round (what it inherits from the rounds before it); a version 3 file answers those the same
-// way. All four code their passes alike.
+// them as the game that recorded it behaved. Version 4 adds the reads of the table of best
+// scores and those that open each round (what it inherits from the rounds before it); a
+// version 3 file answers those the same way. All four code their passes alike.
 constexpr std::uint16_t kReplayFormatVersion = 4;
 constexpr std::uint16_t kReplayOldestFormatVersion = 1;
 constexpr std::size_t kReplayMaxGameVersion = 255;

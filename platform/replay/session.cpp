@@ -70,10 +70,9 @@ bool unknownToFirstFormat(int virtualKey) {
   return virtualKey == kVkPause || virtualKey == kVkFocusLost || virtualKey == kVkWindowAway;
 }
 
-// The first file format that holds value reads under tag.
-std::uint16_t firstFormatHolding(std::uint8_t tag) {
-  return tag >= value_tag::kFirstRound && tag < value_tag::kFirstRound + 16 ? 4 : 3;
-}
+// The first file format that holds value reads under tag: the score table's and a round's
+// opening came with version 4.
+std::uint16_t firstFormatHolding(std::uint8_t tag) { return tag >= value_tag::kFirstScore ? 4 : 3; }
 
 void stopUnless(bool readAsRecorded) {
   if (!readAsRecorded) stop(StopReason::kDeparture, reader.error());

@@ -65,7 +65,8 @@ bool finishReplay(std::string& message);
 
 // Recording, or replaying.
 bool active();
-// Replaying, on the calling thread.
+// Replaying on the calling thread: the seam's answers come from a file, and nothing the
+// game does is for real.
 bool replaying();
 // The pass being recorded or replayed, from 1.
 std::uint64_t passNumber();

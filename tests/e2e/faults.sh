@@ -158,9 +158,28 @@ case_close_round() {
   fi
 }
 
+# The round is kept before the game-over screen shows: closing the window there loses
+# nothing, and --scores then lists it. The session, recorded, replays through dream-sim with
+# the table's answers and every digest checked, and leaves the table as it was.
 case_close_game_over() {
-  launch
-  if to_countdown && gameover_shown 60000; then close_case "game over"; else
+  local scores=$XDG_DATA_HOME/dream-arena listing replayed kept
+  local sim=${DA_BINARY_DIR:?}/tools/dream_sim/dream-sim
+  rm -rf "$scores"
+  launch DREAM_ARENA_RECORD="$E2E_WORK/game_over.replay"
+  if to_countdown && gameover_shown 60000; then
+    "$xwin" waitcount dream-arena 300 30 1300 130 "$text" 200 3000 >/dev/null ||
+      fail_case "close during game over" "no line about the table above the screen's texts"
+    close_case "game over"
+    [[ $(grep -c $'^round\t' "$scores/scores.txt") == 1 && $(sed -n 2p "$scores/scores.txt") == $'totals\trounds=1\t'* ]] ||
+      fail_case "close during game over" "the round is not in the table: $(cat "$scores/scores.txt" 2>&1)"
+    listing=$("$E2E_GAME" --scores) || fail_case "close during game over" "--scores failed: $listing"
+    [[ $listing == *$'\n  1. '*$'\nTotals: 1 round, '* ]] || fail_case "close during game over" "--scores printed: $listing"
+    echo "close during game over: the round kept; --scores: $(tr '\n' '|' <<<"$listing")"
+    kept=$(cat "$scores/scores.txt")
+    replayed=$(cd "$E2E_WORK" && "$sim" --replay "$E2E_WORK/game_over.replay" 2>&1) ||
+      fail_case "close during game over" "the recorded session does not replay: $replayed"
+    [[ $(cat "$scores/scores.txt") == "$kept" ]] || fail_case "close during game over" "the replay changed the table"
+  else
     fail_case "close during game over" "no game-over screen"
     stop_game
   fi

@@ -53,11 +53,11 @@ e2e_init() {
   : "${DA_STAGE_DIR:?DA_STAGE_DIR must name the staged working directory}"
   export ALSOFT_DRIVERS=${ALSOFT_DRIVERS:-null}
   E2E_WORK=$(mktemp -d)
-  # The game's settings in a folder of the script's own, beside the working directory: every
-  # script starts as a first start does, and the tester's own settings are left alone.
+  # The game's settings and scores in a folder of the script's own, beside the working
+  # directory: every script starts as a first start does, and the tester's own settings and
+  # scores are left alone.
   E2E_CONFIG=$(mktemp -d)
   export XDG_CONFIG_HOME=$E2E_CONFIG
-  # Kept rounds likewise go to a data folder of the script's own.
   export XDG_DATA_HOME=$E2E_CONFIG/data
   trap e2e_cleanup EXIT
   e2e_write_helper

@@ -48,8 +48,9 @@ fail_case() {
 
 # run_case <name> <expectation> [runner...]: expectation is "works", "works-white" (the
 # background picture must show white at (20, 20)), "plays:TEXT" (works, having printed
-# exactly TEXT) or the exact text expected on standard output before exit status 1. The
-# optional runner prefixes the game's command line.
+# exactly TEXT), "plays-like:PATTERN" (works, having printed what the glob PATTERN matches)
+# or the exact text expected on standard output before exit status 1. The optional runner
+# prefixes the game's command line.
 run_case() {
   local name=$1 expect=$2
   shift 2
@@ -57,7 +58,7 @@ run_case() {
   local out="$E2E_WORK/out_$cases.txt" err="$E2E_WORK/err_$cases.txt"
   "$@" "$E2E_GAME" >"$out" 2>"$err" &
   local pid=$! status=running n
-  if [[ $expect == works* || $expect == plays:* ]]; then
+  if [[ $expect == works* || $expect == plays* ]]; then
     # The title's white text box, then (for pictures) the background.
     if ! "$xwin" waitpixel dream-arena 427 194 FFFFFF 15000 >/dev/null; then
       fail_case "$name" "no title screen; output: $(cat "$out" "$err")"
@@ -86,11 +87,16 @@ run_case() {
     fail_case "$name" "still running after 15 s"
     return
   fi
-  if [[ $expect == works* || $expect == plays:* ]]; then
+  if [[ $expect == works* || $expect == plays* ]]; then
     local said=""
     [[ $expect == plays:* ]] && said=${expect#plays:}
     [[ $status == 143 ]] || fail_case "$name" "exit status $status: it ended before SIGTERM or did not die by it"
-    [[ $(cat "$out"; echo x) == "$said"x ]] || fail_case "$name" "printed '$(cat "$out")', not '$said'"
+    if [[ $expect == plays-like:* ]]; then
+      # shellcheck disable=SC2053
+      [[ $(cat "$out") == ${expect#plays-like:} ]] || fail_case "$name" "printed '$(cat "$out")', not like '${expect#plays-like:}'"
+    else
+      [[ $(cat "$out"; echo x) == "$said"x ]] || fail_case "$name" "printed '$(cat "$out")', not '$said'"
+    fi
     [[ ! -s $err ]] || fail_case "$name" "wrote to standard error: $(cat "$err")"
   else
     [[ $status == 1 ]] || fail_case "$name" "exit status $status, not 1"
@@ -235,6 +241,32 @@ run_case "settings: unwritable folder" "plays:cannot write settings $ini: $reaso
 [[ $(id -u) == 0 ]] && chattr -i "$config/dream-arena"
 chmod 755 "$config/dream-arena"
 [[ ! -e $ini ]] || fail_case "settings: unwritable folder" "a settings file appeared"
+cd "$E2E_WORK"
+
+# The scores folder: one line, and the game plays on without keeping scores; a damaged
+# table is kept aside under a dated name and a fresh one starts.
+data=$E2E_WORK/case/data
+scores=$data/dream-arena
+with_data=(env XDG_DATA_HOME="$data")
+fresh; mkdir -p "$data"; printf 'x' >"$scores"
+run_case "scores: a file where the folder should be" \
+  "plays:cannot keep scores in $scores: it is a file, not a folder; playing without keeping scores"$'\n' "${with_data[@]}"
+fresh; mkdir -p "$scores"
+if [[ $(id -u) == 0 ]]; then
+  chattr +i "$scores" || e2e_fail "chattr cannot make a folder immutable here"
+  reason="Operation not permitted"
+else
+  chmod 555 "$scores"
+  reason="Permission denied"
+fi
+run_case "scores: read-only folder" "plays:cannot keep scores in $scores: $reason; playing without keeping scores"$'\n' "${with_data[@]}"
+[[ $(id -u) == 0 ]] && chattr -i "$scores"
+chmod 755 "$scores"
+fresh; mkdir -p "$scores"; printf 'dream-arena scores 1\ntotals\trounds=1\nround\n' >"$scores/scores.txt"
+run_case "scores: damaged table" "plays-like:scores file $scores/scores.txt is damaged (line 2: the totals need rounds=, kills= and played_ms=); kept as $scores/scores-damaged-[0-9]*.txt, a fresh table starts" "${with_data[@]}"
+kept=("$scores"/scores-damaged-*.txt)
+[[ -f ${kept[0]} && $(cat "${kept[0]}") == $'dream-arena scores 1\ntotals\trounds=1\nround' ]] ||
+  fail_case "scores: damaged table" "the damaged table was not kept as it was"
 cd "$E2E_WORK"
 
 # The command line: an unknown option or --settings without a FILE, one line on standard

@@ -1,0 +1,44 @@
+// The round's entry for the table of best scores and the lines drawn from its answer.
+#include "game/shell/round_score.h"
+
+#include "game/world/game_state.h"
+#include "graphics/device.h"
+#include "graphics/draw.h"
+#include "graphics/graphics_state.h"
+
+namespace {
+
+constexpr int kLineHeight = 40;
+
+// One line centred on the window's width.
+void drawCentred(int y, const std::string& text) {
+  const int width = gfx::graphicsState.currentDevice ? gfx::graphicsState.currentDevice->measureTextWidth(text.c_str()) : 0;
+  gfx::drawText(800 - width / 2, y, text.c_str());
+}
+
+std::string placeLine(std::uint32_t place) {
+  if (place == 1) return "New best score!";
+  if (place == 0) return "This round is not among your ten best";
+  return "This round is number " + std::to_string(place) + " of your ten best";
+}
+
+}  // namespace
+
+platform::TablePlace keepFinishedRound(std::uint64_t lengthMs, const std::string& roundFile) {
+  platform::FinishedRound round;
+  round.score = roundScore();
+  round.lengthMs = lengthMs;
+  for (int code = -128; code <= 127; ++code) {
+    const std::uint64_t count = roundTally.scoringKills[static_cast<std::uint8_t>(code)];
+    if (count > 0) round.kills.push_back({static_cast<std::int8_t>(code), count});
+  }
+  return platform::keepRound(round, roundFile);
+}
+
+void drawTablePlace(const platform::TablePlace& place) {
+  if (!place.known) return;
+  gfx::setFont(kLineHeight, 0, "Consolas");
+  drawCentred(30, placeLine(place.place));
+  drawCentred(30 + kLineHeight + 10, "Best score: " + std::to_string(place.bestScore));
+  gfx::setFont(100, 0, "Consolas");
+}

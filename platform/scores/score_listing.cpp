@@ -1,0 +1,71 @@
+// The listing that --scores prints (see score_listing.h).
+#include "platform/scores/score_listing.h"
+
+#include <cstdio>
+#include <ctime>
+
+namespace platform {
+namespace {
+
+// The kinds of monsterData.txt by code, as the README names them.
+std::string kindName(std::int8_t kind) {
+  switch (kind) {
+    case 1: return "shark";
+    case 2: return "black cloud";
+    case 3: return "plane";
+    case 4: return "king";
+    default: return "kind " + std::to_string(kind);
+  }
+}
+
+std::string killsText(const ScoreEntry& entry) {
+  if (entry.kills.empty()) return "none";
+  std::string text;
+  for (const KindKills& k : entry.kills) text += (text.empty() ? "" : ", ") + kindName(k.kind) + " " + std::to_string(k.count);
+  return text;
+}
+
+std::string localDate(std::int64_t seconds) {
+  const std::time_t time = static_cast<std::time_t>(seconds);
+  std::tm parts{};
+  char text[32] = "?";
+  if (localtime_r(&time, &parts)) std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &parts);
+  return text;
+}
+
+}  // namespace
+
+std::string playTimeText(std::uint64_t ms, bool hours) {
+  char text[48];
+  if (hours) {
+    const std::uint64_t s = ms / 1000;
+    std::snprintf(text, sizeof text, "%llu:%02llu:%02llu", static_cast<unsigned long long>(s / 3600),
+                  static_cast<unsigned long long>(s / 60 % 60), static_cast<unsigned long long>(s % 60));
+  } else {
+    const std::uint64_t tenths = ms / 100;
+    std::snprintf(text, sizeof text, "%llu:%02llu.%llu", static_cast<unsigned long long>(tenths / 600),
+                  static_cast<unsigned long long>(tenths / 10 % 60), static_cast<unsigned long long>(tenths % 10));
+  }
+  return text;
+}
+
+std::string scoreListing(const ScoreTable& table, const std::string& path) {
+  std::string text = "Best rounds (" + path + "):\n";
+  if (table.best.empty()) text += "  none kept yet\n";
+  char line[512];
+  for (std::size_t k = 0; k < table.best.size(); ++k) {
+    const ScoreEntry& e = table.best[k];
+    std::snprintf(line, sizeof line, "%3zu. %8llu  %9s  %s  %s%s; kills: %s\n", k + 1,
+                  static_cast<unsigned long long>(e.score), playTimeText(e.lengthMs, false).c_str(),
+                  localDate(e.date).c_str(), e.version.c_str(), e.roundFile.empty() ? "" : ", replay kept",
+                  killsText(e).c_str());
+    text += line;
+  }
+  std::snprintf(line, sizeof line, "Totals: %llu round%s, %llu kill%s, %s played\n",
+                static_cast<unsigned long long>(table.totals.rounds), table.totals.rounds == 1 ? "" : "s",
+                static_cast<unsigned long long>(table.totals.kills), table.totals.kills == 1 ? "" : "s",
+                playTimeText(table.totals.playedMs, true).c_str());
+  return text + line;
+}
+
+}  // namespace platform
