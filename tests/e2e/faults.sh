@@ -179,6 +179,13 @@ case_close_game_over() {
     replayed=$(cd "$E2E_WORK" && "$sim" --replay "$E2E_WORK/game_over.replay" 2>&1) ||
       fail_case "close during game over" "the recorded session does not replay: $replayed"
     [[ $(cat "$scores/scores.txt") == "$kept" ]] || fail_case "close during game over" "the replay changed the table"
+    # The round's file was kept beside the table; --watch-best plays it to its end.
+    ls "$scores"/round-*.replay >/dev/null 2>&1 || fail_case "close during game over" "no round file kept: $(ls "$scores")"
+    local watched=0
+    (cd "$E2E_WORK" && timeout 120 "$E2E_GAME" --watch-best) >"$E2E_WORK/watch.txt" 2>&1 || watched=$?
+    ((watched == 0)) || fail_case "close during game over" "--watch-best ended with status $watched: $(cat "$E2E_WORK/watch.txt")"
+    [[ $(cat "$scores/scores.txt") == "$kept" ]] || fail_case "close during game over" "watching changed the table"
+    echo "close during game over: --watch-best watched the kept round to its end"
   else
     fail_case "close during game over" "no game-over screen"
     stop_game
