@@ -53,12 +53,18 @@ std::mutex seenLock;
 Seen seen;
 std::atomic<bool> placeMeatAsked{false};
 std::atomic<bool> endRoundAsked{false};
+std::atomic<bool> handsOff{false};      // a recorded session: the world is the game's alone
+std::atomic<bool> stopRecordingAsked{false};
 std::atomic<int> keyOrMouseEvents{0};
 
 // Runs on the game's main thread after every pass: the world as the driver may read it, and
 // the test's own hand on it (a piece of meat under the player, the round's end).
 void afterPass() {
-  if (placeMeatAsked.exchange(false)) {
+  if (stopRecordingAsked.exchange(false)) {
+    platform::replay::stopRecording();
+    handsOff = false;
+  }
+  if (!handsOff && placeMeatAsked.exchange(false)) {
     auto* piece = newListElement<Meat>("meat");
     piece->x = int(player.x);
     piece->y = int(player.y);
@@ -66,7 +72,8 @@ void afterPass() {
     appendAtTail(meats, piece);
   }
   if (endRoundAsked.exchange(false)) player.hitPoints = 0;
-  for (Monster& monster : monsters) monster.alive = 0;
+  if (!handsOff)
+    for (Monster& monster : monsters) monster.alive = 0;
   std::lock_guard<std::mutex> lock(seenLock);
   ++seen.passes;
   seen.hitPoints = player.hitPoints;
@@ -318,6 +325,54 @@ TEST_F(PadGame, PadPluggedInLaterAndUnpluggedMidRound) {
     pad.tap(SDL_CONTROLLER_BUTTON_START);
     waitFor("the round to play on", inRound);
     walkRight(pad);
+    endRound();
+    pad.tap(SDL_CONTROLLER_BUTTON_BACK);
+  });
+}
+
+// Records a session played with the pad alone into $PAD_SESSION_DIR/session.replay, with the
+// table it was played on beside it, for the recorded sessions that replay bit for bit
+// (tests/replays/pad_twin_stick). Skipped without the variable.
+TEST_F(PadGame, RecordSession) {
+  const char* folder = std::getenv("PAD_SESSION_DIR");
+  if (!folder || !*folder) GTEST_SKIP() << "PAD_SESSION_DIR names no folder to record into";
+  fs::create_directories(folder);
+  fs::copy_file(work_ / "monsterData.txt", fs::path(folder) / "monsterData.txt", fs::copy_options::overwrite_existing);
+  std::string error;
+  ASSERT_TRUE(platform::replay::startRecording((fs::path(folder) / "session.replay").string(), "dream-arena 1.0.0", error))
+      << error;
+  handsOff = true;
+  VirtualPad pad;
+  pad.attach();
+  play([&pad] {
+    waitFor("the title screen", [](const Seen& s) { return s.passes > 20; });
+    pad.tap(SDL_CONTROLLER_BUTTON_A);
+    walkRight(pad);
+    pad.axis(SDL_CONTROLLER_AXIS_LEFTY, -32767);  // up, then up-left
+    pause(300);
+    pad.axis(SDL_CONTROLLER_AXIS_LEFTX, -32767);
+    pause(300);
+    pad.axis(SDL_CONTROLLER_AXIS_LEFTX, 0);
+    pad.axis(SDL_CONTROLLER_AXIS_LEFTY, 0);
+    for (int stick : {-32767, 32767}) {
+      pad.axis(SDL_CONTROLLER_AXIS_RIGHTX, stick);
+      pause(60);
+      pad.axis(SDL_CONTROLLER_AXIS_RIGHTX, 0);
+      pad.trigger(SDL_CONTROLLER_AXIS_TRIGGERRIGHT);
+      pause(300);
+    }
+    pad.tap(SDL_CONTROLLER_BUTTON_A);
+    pause(500);
+    pad.tap(SDL_CONTROLLER_BUTTON_B);
+    pause(500);
+    pad.tap(SDL_CONTROLLER_BUTTON_START);
+    waitFor("the pause", [](const Seen& s) { return s.clockStopped; });
+    pause(300);
+    pad.tap(SDL_CONTROLLER_BUTTON_START);
+    waitFor("the round to play on", inRound);
+    pause(300);
+    stopRecordingAsked = true;
+    waitFor("the recording's end", [](const Seen&) { return !handsOff; });
     endRound();
     pad.tap(SDL_CONTROLLER_BUTTON_BACK);
   });
