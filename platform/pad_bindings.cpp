@@ -47,6 +47,8 @@ std::string shownNames(const PadInputList& inputs) {
 
 }  // namespace
 
+std::string padInputShownName(int input) { return input >= 0 && input < kPadInputCount ? kShownNames[input] : ""; }
+
 PadBindings defaultPadBindings() {
   PadBindings pad;
   std::string unknown;

@@ -48,6 +48,9 @@ bool parsePadNames(const std::string& text, PadInputList& inputs, std::string& u
 // The inputs' names separated by spaces, as parsePadNames reads them.
 std::string padNames(const PadInputList& inputs);
 
+// An input as a pad's face prints it ("A", "Start", "RT", "D-pad up").
+std::string padInputShownName(int input);
+
 // "left", "right" or "none".
 const char* stickName(PadStick stick);
 bool parseStickName(const std::string& text, PadStick& stick);
