@@ -378,4 +378,29 @@ TEST_F(PadGame, RecordSession) {
   });
 }
 
+// A round paused by the pad's Start and left resting with the pad attached, for
+// scripts/cpu_use.sh, which measures this process meanwhile: the test writes
+// $PAD_REST_DIR/paused once paused, then waits (at most two minutes) for the script's
+// $PAD_REST_DIR/done before it plays on and leaves. Skipped without the variable.
+TEST_F(PadGame, RestWithPad) {
+  const char* folder = std::getenv("PAD_REST_DIR");
+  if (!folder || !*folder) GTEST_SKIP() << "PAD_REST_DIR names no folder to meet the measuring script in";
+  const fs::path meeting(folder);
+  VirtualPad pad;
+  pad.attach();
+  play([&pad, meeting] {
+    waitFor("the title screen", [](const Seen& s) { return s.passes > 20; });
+    pad.tap(SDL_CONTROLLER_BUTTON_A);
+    walkRight(pad);
+    pad.tap(SDL_CONTROLLER_BUTTON_START);
+    waitFor("the pause", [](const Seen& s) { return s.clockStopped; });
+    std::ofstream(meeting / "paused") << "paused\n";
+    waitFor("the measuring script", [&meeting](const Seen&) { return fs::exists(meeting / "done"); }, 120);
+    // The window comes back from being minimised: Start counts once it is shown and focused.
+    retryUntil("the round to play on", [&pad] { pad.tap(SDL_CONTROLLER_BUTTON_START); }, inRound);
+    endRound();
+    pad.tap(SDL_CONTROLLER_BUTTON_BACK);
+  });
+}
+
 }  // namespace
