@@ -25,6 +25,7 @@
 #include "game/world/lists.h"
 #include "game/world/round_state.h"
 #include "game/world/rule_sizes.h"
+#include "game/world/shown_pictures.h"
 #include "pad/park_pointer.h"
 #include "platform/replay/session.h"
 #include "platform/settings_file.h"
@@ -46,6 +47,8 @@ struct Seen {
   int ammo = 0, energy = 0, state = 0;
   int centreX = 0, centreY = 0;  // the player's centre, as the rules fire from it
   int aimX = 0, aimY = 0;        // the point the last shot was fired at
+  bool crosshair = false;        // what the last animation step chose to show
+  int crosshairX = 0, crosshairY = 0;
   unsigned statesSeen = 0;  // bit per PlayerState seen since the driver last cleared it
 };
 
@@ -96,6 +99,9 @@ void afterPass() {
   seen.centreY = int(player.y) + ruleSizes.player.height / 2;
   seen.aimX = player.aimX;
   seen.aimY = player.aimY;
+  seen.crosshair = shownPictures.crosshair;
+  seen.crosshairX = shownPictures.crosshairX;
+  seen.crosshairY = shownPictures.crosshairY;
 }
 
 Seen now() {
@@ -264,6 +270,9 @@ void fireToward(VirtualPad& pad, int stickX, int stickY, double wantHeading) {
   const bool onEdge = fired.aimX == 0 || fired.aimX == 1600 || fired.aimY == 0 || fired.aimY == 760;
   if (std::fabs(reach - 300) > 2 && !(onEdge && reach < 300))
     fail("the aim point lies " + std::to_string(reach) + " px from the player's centre, neither 300 nor on the field's edge");
+  waitFor("the crosshair on the aim point", [&fired](const Seen& s) {
+    return s.crosshair && s.crosshairX == fired.aimX && s.crosshairY == fired.aimY;
+  });
   pause(500);  // the next attack waits for the last one's time to pass
 }
 
