@@ -82,6 +82,9 @@ int padInputOf(Uint8 button) { return button < kPadButtonCount ? int(button) : -
 }  // namespace
 
 Pads* openPads(const Settings& settings) {
+  // A pad is heard only while the window has the focus: a press made while the player is in
+  // another program belongs to that program, so Start does not resume a game behind it.
+  SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "0");
   if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
     say(std::string("no gamepads: SDL could not start its game controllers (") + SDL_GetError() + ")");
     return nullptr;
