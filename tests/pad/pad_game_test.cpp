@@ -205,7 +205,7 @@ class VirtualPad {
 };
 
 // A working directory of the staged resources, the test's monster table and its own settings
-// folder; the pointer parked in the screen's far corner, away from where the window opens.
+// and data folders; the pointer parked in the screen's far corner, away from where the window opens.
 class PadGame : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -217,6 +217,7 @@ class PadGame : public ::testing::Test {
     std::ofstream(work_ / "monsterData.txt") << "1 500 1 1\n1 500 1 2\n1 500 1 3\n1 500 1 4\n";
     ASSERT_EQ(chdir(work_.c_str()), 0);
     setenv("XDG_CONFIG_HOME", (work_ / "config").c_str(), 1);
+    setenv("XDG_DATA_HOME", (work_ / "data").c_str(), 1);  // the tester's own scores stay untouched
     platform::loadSettings(platform::defaultSettingsPath(), true);
     parkPointer();
     platform::replay::setAfterPass(afterPass);
