@@ -51,8 +51,17 @@ void printHelp(const std::string& program, const std::string& path) {
       "  game-over screen; F11 or Alt+Enter switches fullscreen; %s mutes and unmutes.\n\n"
       "Other settings:\n",
       printedKeyName(SDL_SCANCODE_M).c_str());
+  const auto padLine = [](const SettingLine& line) { return line.key.rfind("pad_", 0) == 0; };
   for (std::size_t k = kActionCount; k < lines.size(); ++k)
-    std::printf("  %-19s = %-9s %s\n", lines[k].key.c_str(), lines[k].value.c_str(), lines[k].meaning.c_str());
+    if (!padLine(lines[k]))
+      std::printf("  %-19s = %-9s %s\n", lines[k].key.c_str(), lines[k].value.c_str(), lines[k].meaning.c_str());
+  std::printf(
+      "\nGamepad (any pad SDL knows, plugged in at any time; more in gamecontrollerdb.txt beside\n"
+      "the settings file):\n  %s\n"
+      "  Unplugging the pad in use pauses a round. Buttons by SDL's names in the file:\n",
+      padLayoutText(settings.pad).c_str());
+  for (const SettingLine& line : lines)
+    if (padLine(line)) std::printf("  %-19s = %-12s %s\n", line.key.c_str(), line.value.c_str(), line.meaning.c_str() + 5);
   std::fflush(stdout);
   SDL_Quit();
 }

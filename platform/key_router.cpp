@@ -5,17 +5,13 @@
 #include "platform/input_feed.h"
 
 namespace platform {
-namespace {
 
-// One more or one fewer thing held that feeds virtualKey; the latch hears only the first
-// going down and the last going up.
-void countHeld(KeyRouter& router, int virtualKey, bool down) {
+void holdVirtualKey(KeyRouter& router, int virtualKey, bool down) {
+  if (virtualKey <= 0 || virtualKey >= kVirtualKeyCount) return;
   int& count = router.heldCount[virtualKey];
   if (down && ++count == 1) recordKey(virtualKey, true);
   if (!down && count > 0 && --count == 0) recordKey(virtualKey, false);
 }
-
-}  // namespace
 
 KeyRouter makeKeyRouter(const Bindings& bindings) {
   KeyRouter router;
@@ -32,13 +28,13 @@ void routeKey(KeyRouter& router, SDL_Scancode key, bool down) {
   if (key <= SDL_SCANCODE_UNKNOWN || key >= SDL_NUM_SCANCODES || !router.feeds[key]) return;
   if (router.keyHeld[key] == down) return;
   router.keyHeld[key] = down;
-  countHeld(router, router.feeds[key], down);
+  holdVirtualKey(router, router.feeds[key], down);
 }
 
 void routeButton(KeyRouter& router, int virtualButton, bool down) {
   if (virtualButton <= 0 || virtualButton >= kVirtualKeyCount || router.buttonHeld[virtualButton] == down) return;
   router.buttonHeld[virtualButton] = down;
-  countHeld(router, virtualButton, down);
+  holdVirtualKey(router, virtualButton, down);
 }
 
 }  // namespace platform

@@ -27,4 +27,8 @@ void routeKey(KeyRouter& router, SDL_Scancode key, bool down);
 // A mouse button (its virtual key, kVkLButton or kVkRButton) went down or up.
 void routeButton(KeyRouter& router, int virtualButton, bool down);
 
+// One more (down) or one fewer thing held that feeds virtualKey, for other devices (the
+// pads): the latch hears only the first going down and the last going up.
+void holdVirtualKey(KeyRouter& router, int virtualKey, bool down);
+
 }  // namespace platform

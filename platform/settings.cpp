@@ -11,7 +11,9 @@ namespace {
 const char* const kHeader =
     "# dream-arena settings. Keys go by their place on a US keyboard, named as SDL names them\n"
     "# (scancode names), so W A S D walk with the same four keys on any layout; several keys\n"
-    "# for one action are separated by spaces. M (mute), F11 and Enter are fixed.\n";
+    "# for one action are separated by spaces. M (mute), F11 and Enter are fixed.\n"
+    "# Pad buttons go by SDL's game-controller names (a b x y back start leftshoulder\n"
+    "# rightshoulder leftstick rightstick dpup dpdown dpleft dpright lefttrigger righttrigger).\n";
 
 std::string trim(const std::string& text) {
   const std::size_t first = text.find_first_not_of(" \t");
@@ -68,6 +70,7 @@ int actionNamed(const std::string& key) {
 struct Warning {
   std::string text;
   int action = -1;
+  PadInputList* padInputs = nullptr;  // or the pad inputs a pad line's warning names
 };
 
 // What a fixed key does.
@@ -99,6 +102,36 @@ bool takeKeys(int action, const std::string& value, const std::vector<int>& owne
   return true;
 }
 
+const std::string kPadPrefix = "pad_";
+
+// The action a pad line binds ("pad_strike"), or -1.
+int padActionNamed(const std::string& key) {
+  return key.rfind(kPadPrefix, 0) == 0 ? actionNamed(key.substr(kPadPrefix.size())) : -1;
+}
+
+// Reads a pad line's inputs and checks them against those earlier lines of the same group
+// (the actions, or the screens' click and Enter) took.
+bool takePadInputs(const std::string& key, const std::string& value, const std::vector<std::string>& owner,
+                   PadInputList& inputs, std::string& problem) {
+  std::string unknown;
+  if (!parsePadNames(value, inputs, unknown)) {
+    problem = "no pad button named '" + unknown + "' for " + key;
+    return false;
+  }
+  for (int input : inputs) {
+    if (owner[input].empty()) continue;
+    problem = padNames({input}) + " is already bound to " + owner[input];
+    return false;
+  }
+  return true;
+}
+
+bool readDeadZone(const std::string& value, int& out) {
+  if (value.empty() || value.size() > 2 || value.find_first_not_of("0123456789") != std::string::npos) return false;
+  out = std::stoi(value);
+  return true;
+}
+
 }  // namespace
 
 SettingsReading readSettings(const std::string& text) {
@@ -108,6 +141,9 @@ SettingsReading readSettings(const std::string& text) {
   std::vector<int> owner(SDL_NUM_SCANCODES, -1);  // the action whose own line took each key
   bool ownLine[kActionCount] = {};
   std::map<std::string, int> lineOf;
+  std::vector<std::string> padOwner(kPadInputCount), screenOwner(kPadInputCount);  // the line's key per input
+  bool ownPadLine[kActionCount] = {};
+  bool ownClickLine = false, ownEnterLine = false;
   const std::vector<SettingLine> defaultLines = settingLines(Settings{});
   int number = 0;
   for (std::size_t start = 0; start < text.size(); ++number) {
@@ -131,6 +167,7 @@ SettingsReading readSettings(const std::string& text) {
     const std::string key = trim(content.substr(0, equals));
     const std::string value = trim(content.substr(equals + 1));
     const int action = actionNamed(key);
+    const int padAction = padActionNamed(key);
     bool known = action >= 0;
     for (const SettingLine& setting : defaultLines) known = known || setting.key == key;
     if (!known) {
@@ -154,8 +191,29 @@ SettingsReading readSettings(const std::string& text) {
       settings.bindings.keys[action] = keys;
       continue;
     }
+    if (padAction >= 0 || key == "pad_click" || key == "pad_enter") {
+      std::vector<std::string>& owners = padAction >= 0 ? padOwner : screenOwner;
+      PadInputList inputs;
+      PadInputList& target = padAction >= 0 ? settings.pad.inputs[padAction]
+                             : key == "pad_click"  ? settings.pad.click
+                                                   : settings.pad.enter;
+      if (!takePadInputs(key, value, owners, inputs, problem)) {
+        warnings.push_back({where + problem, -1, &target});
+        continue;
+      }
+      for (int input : inputs) owners[input] = key;
+      (key == "pad_click" ? ownClickLine : key == "pad_enter" ? ownEnterLine : ownPadLine[padAction]) = true;
+      target = inputs;
+      continue;
+    }
     bool ok = true;
-    if (key == "pause_on_focus_loss") {
+    if (key == "pad_walk_stick" || key == "pad_aim_stick") {
+      ok = parseStickName(lowered(value), key == "pad_walk_stick" ? settings.pad.walkStick : settings.pad.aimStick);
+      problem = "must be left, right or none";
+    } else if (key == "pad_dead_zone") {
+      ok = readDeadZone(value, settings.pad.deadZone);
+      problem = "must be a whole number from 0 to 99 (percent of full tilt)";
+    } else if (key == "pause_on_focus_loss") {
       ok = readYesNo(value, settings.pauseOnFocusLoss);
       problem = "must be yes or no";
     } else if (key == "muted") {
@@ -188,7 +246,34 @@ SettingsReading readSettings(const std::string& text) {
     for (SDL_Scancode key : defaults.keys[a])
       if (owner[key] < 0) keys.push_back(key);
   }
+  // Pad actions without a line of their own keep those default inputs no pad line took.
+  const PadBindings padDefaults = defaultPadBindings();
+  for (int a = 0; a < kActionCount; ++a) {
+    if (ownPadLine[a]) continue;
+    PadInputList& inputs = settings.pad.inputs[a];
+    inputs.clear();
+    for (int input : padDefaults.inputs[a])
+      if (padOwner[input].empty()) inputs.push_back(input);
+  }
+  const std::pair<bool, PadInputList*> screens[] = {{ownClickLine, &settings.pad.click}, {ownEnterLine, &settings.pad.enter}};
+  for (int k = 0; k < 2; ++k) {
+    if (screens[k].first) continue;
+    PadInputList& inputs = *screens[k].second;
+    const PadInputList defaults = k == 0 ? padDefaults.click : padDefaults.enter;
+    inputs.clear();
+    for (int input : defaults)
+      if (screenOwner[input].empty()) inputs.push_back(input);
+  }
+  if (settings.pad.walkStick != PadStick::Neither && settings.pad.walkStick == settings.pad.aimStick) {
+    warnings.push_back({"pad_walk_stick and pad_aim_stick name the same stick; kept left and right"});
+    settings.pad.walkStick = PadStick::Left;
+    settings.pad.aimStick = PadStick::Right;
+  }
   for (const Warning& warning : warnings) {
+    if (warning.padInputs) {
+      reading.warnings.push_back(warning.text + "; kept " + (warning.padInputs->empty() ? "none" : padNames(*warning.padInputs)));
+      continue;
+    }
     if (warning.action < 0) {
       reading.warnings.push_back(warning.text);
       continue;
@@ -213,6 +298,18 @@ std::vector<SettingLine> settingLines(const Settings& settings) {
   lines.push_back({"muted", yesNo(settings.muted), "all sound off (M switches it while playing): yes or no"});
   lines.push_back({"fullscreen", yesNo(settings.fullscreen),
                    "start fullscreen (F11 or Alt+Enter switches it while playing): yes or no"});
+  for (int a = 0; a < kActionCount; ++a) {
+    const ActionInfo& info = actionInfo(Action(a));
+    lines.push_back({kPadPrefix + info.name, padNames(settings.pad.inputs[a]), "pad: " + std::string(info.meaning)});
+  }
+  lines.push_back({"pad_click", padNames(settings.pad.click),
+                   "pad: the title's and game-over screen's click, as the right mouse button"});
+  lines.push_back({"pad_enter", padNames(settings.pad.enter), "pad: Enter, which leaves the game-over screen"});
+  lines.push_back({"pad_walk_stick", stickName(settings.pad.walkStick), "pad: the stick that walks: left, right or none"});
+  lines.push_back({"pad_aim_stick", stickName(settings.pad.aimStick),
+                   "pad: the stick that aims, 300 pixels from you the way it points: left, right or none"});
+  lines.push_back({"pad_dead_zone", std::to_string(settings.pad.deadZone),
+                   "pad: how far a stick must tilt to count, in percent of full tilt (0 to 99)"});
   return lines;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/bindings.h"
+#include "platform/pad_bindings.h"
 
 namespace platform {
 
@@ -15,6 +16,7 @@ enum class FramePacing { Uncapped, Display };
 
 struct Settings {
   Bindings bindings = defaultBindings();
+  PadBindings pad = defaultPadBindings();
   bool pauseOnFocusLoss = true;
   FramePacing framePacing = FramePacing::Uncapped;
   int volume = 100;  // 0..100

@@ -156,6 +156,17 @@ Settings peekSettings(const std::string& path) {
 
 bool framesPacedToDisplay() { return pacedToDisplay.load(std::memory_order_relaxed); }
 
+std::string settingsFolder() {
+  std::string path;
+  {
+    RunSettings& state = run();
+    std::lock_guard<std::mutex> lock(state.lock);
+    path = state.path;
+  }
+  if (path.empty()) path = defaultSettingsPath();
+  return fs::path(path).parent_path().string();
+}
+
 Settings currentSettings() {
   RunSettings& state = run();
   std::lock_guard<std::mutex> lock(state.lock);

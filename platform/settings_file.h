@@ -31,6 +31,10 @@ Settings currentSettings();
 // This run's frame_pacing is display; cheap, any thread.
 bool framesPacedToDisplay();
 
+// The folder of this run's settings file (of the default path until loadSettings ran), where
+// the player's own pad mappings live too. Any thread.
+std::string settingsFolder();
+
 // The player switched fullscreen or the sound: this run's settings change, and the file's
 // own line is rewritten when the file may be written. A failed write prints one line and the
 // file is left alone from then on. Called by the window thread.

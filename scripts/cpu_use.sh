@@ -2,20 +2,22 @@
 # Measures the game's CPU use as a player would meet it: the game in a window under a private
 # X server with openbox, its own utime + stime from /proc/PID/stat over 10 s (the X server's
 # share apart), on the title screen, in a round, paused, and with its window minimised; then
-# again with frame_pacing = display, on the title screen and in a round.
+# again with frame_pacing = display, on the title screen and in a round; then paused and
+# minimised with a gamepad attached (SDL's virtual pad, which lives only in the process that
+# attached it: the pad tests' program plays the game there and pauses it with the pad's Start).
 #   scripts/cpu_use.sh [BUILD_DIR]      (default: build; the game and its staged data)
 # Prints one line per state: ticks of CPU in the window and the percentage of one core.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
-cmake --build "$build" -j2 --target dream-arena stage >/dev/null
+cmake --build "$build" -j2 --target dream-arena pad_game_tests stage >/dev/null
 work=$(mktemp -d)
 source "$root/tests/helpers/private_display.sh"
 private_xvfb "$work" 1920x1080 || { echo "cpu_use: Xvfb did not start"; exit 1; }
 private_openbox "$work" || { echo "cpu_use: openbox did not start"; exit 1; }
 export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data ALSOFT_DRIVERS=null
 pid=
-trap 'kill $pid 2>/dev/null; kill $PRIVATE_XVFB_PID 2>/dev/null; rm -rf "$work"' EXIT
+trap 'kill $pid 2>/dev/null || true; kill $PRIVATE_XVFB_PID 2>/dev/null; rm -rf "$work"' EXIT
 start_game() {
   (cd "$build/stage" && exec "$build/dream-arena") >>"$work/game.log" 2>&1 &
   pid=$!
@@ -59,3 +61,23 @@ measure "title, paced"
 xdotool mousemove --window "$wid" 800 500 click 1
 sleep 5.5  # the countdown
 measure_round "round, paced"
+kill $pid
+wait $pid 2>/dev/null || true
+meeting=$work/pad_rest
+mkdir -p "$meeting"
+(cd "$build/stage" && PAD_REST_DIR=$meeting DA_STAGE_DIR=$build/stage exec "$build/tests/pad_game_tests" \
+   --gtest_brief=1 --gtest_filter=PadGame.RestWithPad) >>"$work/pad.log" 2>&1 &
+pid=$!
+for _ in $(seq 60); do [[ -f $meeting/paused ]] && break; sleep 0.5; done
+[[ -f $meeting/paused ]] || { echo "cpu_use: the pad game did not pause"; cat "$work/pad.log"; exit 1; }
+sleep 1
+measure "paused, pad"
+wid=$(xdotool search --name pad_game_tests | head -1)
+xdotool windowminimize "$wid"
+sleep 1
+measure "minimised, pad"
+xdotool windowmap "$wid" >/dev/null 2>&1 || true
+xdotool windowactivate --sync "$wid" >/dev/null 2>&1 || true
+sleep 1
+touch "$meeting/done"
+wait $pid || { echo "cpu_use: the pad game failed"; cat "$work/pad.log"; exit 1; }

@@ -1,4 +1,4 @@
-// The asset catalogue: 130 pictures in 23 sets and 9 sounds, loaded from fixed file names
+// The asset catalogue: 131 pictures in 24 sets and 9 sounds, loaded from fixed file names
 // under resources/ at start-up and again before every further round. Images of a set are
 // consecutive, so a set is handed around as its first image plus a count.
 #pragma once
@@ -41,11 +41,11 @@ struct SoundFile {
   std::string path;
 };
 
-// The 130 picture files and the 9 sound files in loading order.
+// The 131 picture files and the 9 sound files in loading order.
 const std::vector<PictureFile>& pictureFiles();
 const std::vector<SoundFile>& soundFiles();
 
-// Loads the 23 image sets in catalogue order; a missing picture stays empty, silently.
+// Loads the 24 image sets in catalogue order; a missing picture stays empty, silently.
 void loadImages();
 
 // Loads the 9 sounds in catalogue order; the first that fails prints "sound load fail\n"

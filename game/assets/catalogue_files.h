@@ -1,4 +1,4 @@
-// The names of the catalogue's files: the 23 picture sets in loading order, each with the
+// The names of the catalogue's files: the 24 picture sets in loading order, each with the
 // folder its files sit in and one file name per image, and the 9 sound files in loading
 // order. A plain table made from the list of picture sets (picture_sets.h) that knows no
 // game state: the game's catalogue builds its load lists from it, and the asset generator
@@ -17,7 +17,7 @@ struct PictureSet {
   std::vector<std::string> files;  // one per image in loading order; a file may repeat
 };
 
-// The 23 picture sets in loading order, 130 images in all.
+// The 24 picture sets in loading order, 131 images in all.
 const std::vector<PictureSet>& pictureSets();
 
 // The 9 sound files of resources/music, in loading order.

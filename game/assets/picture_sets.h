@@ -1,4 +1,4 @@
-// The catalogue's 23 picture sets in loading order, 130 images: the one list that the
+// The catalogue's 24 picture sets in loading order, 131 images: the one list that the
 // catalogue's fields, its load list, the table of file names and the asset generator's
 // canvas sizes are made from. A list of macro calls only; it knows no game state.
 #pragma once
@@ -46,4 +46,5 @@
   PICTURES(sleepImages, Images, 4, numbered("sleep", 1, 4), kSleepW, kSleepH)                        \
   PICTURE(backgroundImage, Images, "white.png", kBackgroundW, kBackgroundH)                          \
   PICTURES(meatImages, Character, 4, numbered("meat", 1, 4), kMeatW, kMeatH)                         \
-  PICTURES(eatImages, Character, 6, numbered("eat", 1, 6), kPlayerW, kPlayerH)
+  PICTURES(eatImages, Character, 6, numbered("eat", 1, 6), kPlayerW, kPlayerH)                       \
+  PICTURE(crosshairImage, Images, "crosshair.png", kCrosshairSide, kCrosshairSide)

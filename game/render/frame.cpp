@@ -52,6 +52,13 @@ void drawScore() {
   gfx::setFont(100, 0, "Consolas");
 }
 
+// Centred on the pad's aim point.
+void drawCrosshair() {
+  if (!shownPictures.crosshair) return;
+  const IMAGE& image = assets.crosshairImage;
+  drawSprite(shownPictures.crosshairX - image.width() / 2, shownPictures.crosshairY - image.height() / 2, image);
+}
+
 }  // namespace
 
 void drawPicture() {
@@ -65,6 +72,7 @@ void drawPicture() {
   drawBooms();
   drawMeat();
   drawScore();
+  drawCrosshair();
 }
 
 std::uint64_t frameDigest(std::uint64_t digest) {

@@ -12,6 +12,7 @@
 #include "game/world/meat.h"
 #include "game/world/shown_pictures.h"
 #include "platform/frames.h"
+#include "platform/pad_aim.h"
 
 namespace {
 
@@ -29,6 +30,14 @@ void recordStatusBars() {
   shownPictures.specialCooldown = player.specialCooldown;
 }
 
+// Whether a pad aims, and where: an answer of the seam, so a pad session replays its crosshair.
+void recordCrosshair() {
+  int x = 0, y = 0;
+  shownPictures.crosshair = platform::padAimRead(x, y);
+  shownPictures.crosshairX = x;
+  shownPictures.crosshairY = y;
+}
+
 }  // namespace
 
 void stepAnimations() {
@@ -38,6 +47,7 @@ void stepAnimations() {
   stepMonsterAnimations();
   stepBlasts();
   stepMeatFrames();
+  recordCrosshair();
 }
 
 void drawFrame() {

@@ -14,6 +14,8 @@
 #include "graphics/image.h"
 #include "platform/clock.h"
 #include "platform/input.h"
+#include "platform/pad_aim.h"
+#include "platform/pad_prompts.h"
 #include "platform/pause_hint.h"
 
 namespace {
@@ -51,6 +53,11 @@ void drawPausedTexts(const std::string& hint) {
   gfx::setFont(100, 0, "Consolas");
 }
 
+// The line for the device the player used last.
+std::string hintFor(platform::InputDevice device) {
+  return device == platform::InputDevice::Pad ? platform::padPauseHint() : platform::pauseHint();
+}
+
 bool resumeAsked() {
   const bool key = platform::keyPressed(platform::kVkPause);
   const bool left = platform::keyPressed(platform::kVkLButton);
@@ -76,13 +83,22 @@ void pauseUntilResumed() {
   stopGameClock();
   forgetResumingPresses();
   const std::vector<std::uint32_t> covered = keepFrame();
-  drawPausedTexts(platform::pauseHint());
+  platform::InputDevice device = platform::lastDeviceRead();
+  drawPausedTexts(hintFor(device));
   showPass();
   for (;;) {
     platform::restUntilInput(kRestMs);
     const bool resume = resumeAsked();
     const bool away = platform::keyDown(platform::kVkWindowAway);
-    endPassUnshown();
+    const platform::InputDevice now = platform::lastDeviceRead();
+    if (now != device && !resume) {
+      device = now;
+      putBackFrame(covered);
+      drawPausedTexts(hintFor(device));
+      showPass();
+    } else {
+      endPassUnshown();
+    }
     if (resume && !away) break;
   }
   forgetResumingPresses();

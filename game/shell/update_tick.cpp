@@ -8,16 +8,29 @@
 #include "game/world/game_clock.h"
 #include "game/world/game_state.h"
 #include "game/world/shot_hits.h"
+#include "game/world/geometry.h"
+#include "game/world/rule_sizes.h"
 #include "game/world/world_pass.h"
+#include "platform/pad_aim.h"
 
 namespace {
 
 constexpr std::uint64_t kUpdateIntervalMs = 10;
 
+// A pad aims from the player's centre, as the rules fire from it.
+void tellPlayerCentre() {
+  const int centreX = int(player.x) + ruleSizes.player.width / 2;
+  const int centreY = int(player.y) + ruleSizes.player.height / 2;
+  platform::tellPlayerCentre(centreX, centreY, {kField.left, kField.top, kField.right, kField.bottom});
+}
+
 }  // namespace
 
 void updateTick(bool withPlayer) {
-  if (withPlayer) updatePlayer();
+  if (withPlayer) {
+    tellPlayerCentre();
+    updatePlayer();
+  }
   spawnMonsters();
   updateWorld();
   resolveShotHits();

@@ -157,4 +157,6 @@ struct ShownPictures {
   const IMAGE* monsters[kSlotCount];
   std::vector<ShownSprite> bombs;
   std::vector<std::int8_t> meatFrames;
+  bool crosshair = false;  // a pad aims: the crosshair marks the aim point
+  std::int32_t crosshairX = 0, crosshairY = 0;
 };

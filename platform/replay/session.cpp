@@ -240,6 +240,17 @@ std::uint64_t valueRead(std::uint8_t tag, std::uint64_t live, std::uint64_t unre
   return recorded;
 }
 
+std::uint64_t optionalValueRead(std::uint8_t tag, std::uint64_t live, std::uint64_t unrecorded) {
+  if (sessionOfThisThread() != Mode::kReplaying) return valueRead(tag, live, unrecorded);
+  if (reader.formatVersion() < 3) return unrecorded;
+  stopAtEndOfFile();
+  const ReplayEvent* next = reader.peek();
+  if (!next || next->kind != ReplayEventKind::kValue || next->id != tag) return unrecorded;
+  std::uint64_t recorded = 0;
+  stopUnless(reader.value(tag, recorded));
+  return recorded;
+}
+
 std::string textRead(std::uint8_t tag, const std::string& live, const std::string& unrecorded) {
   const Mode now = sessionOfThisThread();
   if (now == Mode::kNone && !roundOfThisThread()) return live;

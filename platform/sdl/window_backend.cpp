@@ -24,8 +24,10 @@
 #include "platform/input.h"
 #include "platform/input_feed.h"
 #include "platform/key_router.h"
+#include "platform/pad_aim.h"
 #include "platform/pause_hint.h"
 #include "platform/picture_fit.h"
+#include "platform/sdl/pads.h"
 #include "platform/sdl/sdl_keys.h"
 #include "platform/sdl/surface_frames.h"
 #include "platform/sdl/x11_errors.h"
@@ -54,6 +56,9 @@ struct NativeWindow {
   KeyRouter keys;                 // the player's bindings
   bool pauseOnFocusLoss;          // the settings ask a focus loss to pause the round
   bool hadFocus;                  // focus came at least once (a bare X server never gives it)
+  Pads* pads;                     // the gamepads, or null without SDL's game controllers
+  int outsideX;                   // the cursor's last place read while outside the client area
+  int outsideY;
 };
 
 namespace {
@@ -209,10 +214,12 @@ void handleKey(NativeWindow& native, const SDL_KeyboardEvent& event) {
   }
   WatchKey watchKey;
   if (freshPress && watchKeyAt(key, watchKey)) recordWatchKey(watchKey);
+  if (freshPress) recordDeviceUse(InputDevice::KeysAndMouse);
   routeKey(native.keys, key, down);
 }
 
-// While the cursor is outside the client area no motion events come: read its place.
+// While the cursor is outside the client area no motion events come: read its place, and
+// take a move as the mouse's use (which gives aiming back to it from a pad).
 void followPointerOutside(NativeWindow* native) {
   std::uint64_t now = SDL_GetTicks64();
   if (now - native->lastPointerQuery < kPointerQueryIntervalMs) return;
@@ -220,7 +227,11 @@ void followPointerOutside(NativeWindow* native) {
   int globalX = 0, globalY = 0, windowX = 0, windowY = 0;
   SDL_GetGlobalMouseState(&globalX, &globalY);
   SDL_GetWindowPosition(native->window, &windowX, &windowY);
-  recordWindowCursor(*native, globalX - windowX, globalY - windowY);
+  if (globalX - windowX == native->outsideX && globalY - windowY == native->outsideY) return;
+  native->outsideX = globalX - windowX;
+  native->outsideY = globalY - windowY;
+  recordMouseUse();
+  recordWindowCursor(*native, native->outsideX, native->outsideY);
 }
 
 }  // namespace
@@ -269,7 +280,8 @@ NativeWindow* createNativeWindow(int width, int height, const std::string& title
   SharedFrames* shared = display ? createSharedFrames(display, xwindow, width, height) : nullptr;
   auto* native = new NativeWindow{window, width, height, shared, nullptr, -1, false, 0, width, height,
                                   PictureRect{0, 0, width, height}, false, SDL_SCANCODE_UNKNOWN, display, xwindow,
-                                  makeKeyRouter(settings.bindings), settings.pauseOnFocusLoss, false};
+                                  makeKeyRouter(settings.bindings), settings.pauseOnFocusLoss, false, nullptr,
+                                  INT_MIN, INT_MIN};
   refreshPauseHint();
   SDL_DisplayMode mode{};
   const int displayIndex = SDL_GetWindowDisplayIndex(window);
@@ -282,12 +294,14 @@ NativeWindow* createNativeWindow(int width, int height, const std::string& title
   if (display) SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
   layOutAsShown(*native);
   if (settings.fullscreen) toggleFullscreen(*native);
+  native->pads = openPads(settings);
   return native;
 }
 
 void destroyNativeWindow(NativeWindow* native) {
   if (!native) return;
   beginWindowTeardown();
+  closePads(native->pads);
   destroySharedFrames(native->shared);
   destroySurfaceFrames(native->surface);
   SDL_DestroyWindow(native->window);
@@ -324,12 +338,16 @@ bool pumpNativeEvents(NativeWindow* native) {
       case SDL_KEYUP: handleKey(*native, event.key); break;
       case SDL_MOUSEBUTTONDOWN:
       case SDL_MOUSEBUTTONUP:
+        recordMouseUse();
         recordWindowCursor(*native, event.button.x, event.button.y);
         if (int button = virtualButtonOf(event.button.button))
           routeButton(native->keys, button, event.type == SDL_MOUSEBUTTONDOWN);
         break;
-      case SDL_MOUSEMOTION: recordWindowCursor(*native, event.motion.x, event.motion.y); break;
-      default: break;
+      case SDL_MOUSEMOTION:
+        recordMouseUse();
+        recordWindowCursor(*native, event.motion.x, event.motion.y);
+        break;
+      default: handlePadEvent(native->pads, native->keys, event); break;
     }
   }
   if (native->pointerOutside) followPointerOutside(native);

@@ -23,7 +23,7 @@ for file in bin/dream-arena share/dream-arena/monsterData.txt share/applications
 done
 [[ -x $prefix/bin/dream-arena ]] || fail "the installed game is not executable"
 resources=$(find "$prefix/share/dream-arena/resources" -type f | wc -l)
-((resources == 136)) || fail "$resources files under share/dream-arena/resources, expected 136 (127 pictures, 9 sounds)"
+((resources == 137)) || fail "$resources files under share/dream-arena/resources, expected 137 (128 pictures, 9 sounds)"
 python3 - "$prefix/share/icons/hicolor" <<'PY' || fail "the icons are not a 256 x 256 PNG and an SVG"
 import struct, sys, xml.dom.minidom
 root = sys.argv[1]

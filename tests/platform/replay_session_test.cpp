@@ -266,3 +266,48 @@ TEST(ReplaySessionDeathTest, ADepartureStopsAtItsPassAndTheEndOfTheFileEndsTheRe
 }
 
 }  // namespace
+
+namespace {
+
+// A read added after files of format 3 existed: a file that holds it answers it, one of the
+// same format made before it answers what the game did without it, and the reads after it
+// still line up.
+TEST(ReplaySession, OptionalValueReadsAnswerFromFilesWithAndWithoutThem) {
+  const std::string path = replay_files::tempPath("optional");
+  const std::uint8_t tag = replay::value_tag::kFirstPad;
+  std::string error;
+  ASSERT_TRUE(replay::startRecording(path, "dream-arena test", error)) << error;
+  fake::setTickCount(900);
+  for (int pass = 0; pass < 3; ++pass) {
+    EXPECT_EQ(replay::optionalValueRead(tag, 40 + pass, 0), std::uint64_t(40 + pass));
+    readPass();
+  }
+  replay::stopRecording();
+  ASSERT_TRUE(replay::startReplay(path, true, exitWithReason, error)) << error;
+  for (int pass = 0; pass < 3; ++pass) {
+    EXPECT_EQ(replay::optionalValueRead(tag, 7, 0), std::uint64_t(40 + pass)) << "pass " << pass;
+    readPass();
+  }
+  EXPECT_TRUE(replay::finishReplay(error)) << error;
+
+  platform::ReplayWriter without;
+  ASSERT_TRUE(without.open(path, "dream-arena before pads", 3)) << without.error();
+  for (int pass = 0; pass < 3; ++pass) {
+    without.value(replay::value_tag::kComposes, 1);
+    without.clock(100 + pass);
+    ASSERT_TRUE(without.endPass());
+  }
+  ASSERT_TRUE(without.close());
+  ASSERT_TRUE(replay::startReplay(path, true, exitWithReason, error)) << error;
+  for (int pass = 0; pass < 3; ++pass) {
+    EXPECT_EQ(replay::optionalValueRead(tag, 7, 0), 0u) << "nothing of the pad's here: the unrecorded answer";
+    EXPECT_EQ(replay::valueRead(replay::value_tag::kComposes, 0, 0), 1u);
+    EXPECT_EQ(replay::optionalValueRead(tag, 7, 0), 0u) << "another tag's value is not taken for it";
+    EXPECT_EQ(platform::tickCount(), 100u + pass);
+    replay::endPass(worldDigestForTest, frameDigestForTest);
+  }
+  EXPECT_TRUE(replay::finishReplay(error)) << error;
+  std::remove(path.c_str());
+}
+
+}  // namespace

@@ -22,6 +22,7 @@ constexpr int kBlastSide = 220;
 constexpr int kMeatW = 48, kMeatH = 36;
 constexpr int kSleepW = 300, kSleepH = 160;
 constexpr int kBackgroundW = 1600, kBackgroundH = 960;
+constexpr int kCrosshairSide = 32;
 
 constexpr const char* kImageDir = "resources/images";
 constexpr const char* kCharacterDir = "resources/images/pillowkin";

@@ -1,0 +1,144 @@
+// The pads (see pads.h): the player's mapping file, the open controllers by instance, and
+// their events routed to the latch.
+#include "platform/sdl/pads.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "platform/input_feed.h"
+#include "platform/pad_aim.h"
+#include "platform/pad_mappings.h"
+#include "platform/pad_router.h"
+#include "platform/settings_file.h"
+
+namespace platform {
+
+struct OpenPad {
+  SDL_GameController* controller;
+  PadState state;
+  bool used;  // gave input since it was plugged in
+};
+
+struct Pads {
+  PadBindings layout;
+  std::map<SDL_JoystickID, OpenPad> open;
+};
+
+namespace {
+
+constexpr std::size_t kMaxMappingWarnings = 10;
+
+void say(const std::string& line) {
+  std::printf("%s\n", line.c_str());
+  std::fflush(stdout);
+}
+
+// The player's mapping file, line by line, into SDL's table; warnings for the lines left out.
+void addPlayerMappings() {
+  const std::string folder = settingsFolder();
+  const std::string path = (folder.empty() ? std::string(".") : folder) + "/gamecontrollerdb.txt";
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return;
+  std::ostringstream text;
+  text << file.rdbuf();
+  MappingReading reading = readMappingLines(text.str());
+  for (const MappingLine& line : reading.mappings)
+    if (SDL_GameControllerAddMapping(line.text.c_str()) < 0)
+      reading.warnings.push_back("line " + std::to_string(line.number) + ": SDL refused it (" + SDL_GetError() + "); skipped");
+  for (const std::string& warning : limitWarnings(reading.warnings, kMaxMappingWarnings)) say(path + " " + warning);
+}
+
+void openPad(Pads& pads, int deviceIndex) {
+  SDL_GameController* controller = SDL_GameControllerOpen(deviceIndex);
+  if (!controller) return;
+  const SDL_JoystickID id = SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(controller));
+  if (pads.open.count(id)) {
+    SDL_GameControllerClose(controller);  // SDL opens one controller per device; this closes the extra reference
+    return;
+  }
+  pads.open[id] = OpenPad{controller, PadState{}, false};
+}
+
+// The pad in use went away: a round pauses, as on a lost focus.
+void closePad(Pads& pads, KeyRouter& router, SDL_JoystickID id) {
+  auto found = pads.open.find(id);
+  if (found == pads.open.end()) return;
+  OpenPad& pad = found->second;
+  releasePad(router, pads.layout, pad.state);
+  if (pad.used) {
+    recordKey(kVkFocusLost, true);
+    recordKey(kVkFocusLost, false);
+  }
+  SDL_GameControllerClose(pad.controller);
+  pads.open.erase(found);
+}
+
+int padInputOf(Uint8 button) { return button < kPadButtonCount ? int(button) : -1; }
+
+}  // namespace
+
+Pads* openPads(const Settings& settings) {
+  // A pad is heard only while the window has the focus: a press made while the player is in
+  // another program belongs to that program, so Start does not resume a game behind it.
+  SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "0");
+  if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
+    say(std::string("no gamepads: SDL could not start its game controllers (") + SDL_GetError() + ")");
+    return nullptr;
+  }
+  addPlayerMappings();
+  return new Pads{settings.pad, {}};
+}
+
+void closePads(Pads* pads) {
+  if (!pads) return;
+  for (auto& entry : pads->open) SDL_GameControllerClose(entry.second.controller);
+  delete pads;
+  SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+}
+
+bool handlePadEvent(Pads* pads, KeyRouter& router, const SDL_Event& event) {
+  if (!pads) return false;
+  switch (event.type) {
+    case SDL_CONTROLLERDEVICEADDED: openPad(*pads, event.cdevice.which); return true;
+    case SDL_CONTROLLERDEVICEREMOVED: closePad(*pads, router, event.cdevice.which); return true;
+    case SDL_CONTROLLERBUTTONDOWN:
+    case SDL_CONTROLLERBUTTONUP: {
+      auto found = pads->open.find(event.cbutton.which);
+      if (found == pads->open.end()) return true;
+      const bool down = event.type == SDL_CONTROLLERBUTTONDOWN;
+      routePadInput(router, pads->layout, found->second.state, padInputOf(event.cbutton.button), down);
+      if (down) {
+        found->second.used = true;
+        recordDeviceUse(InputDevice::Pad);
+      }
+      return true;
+    }
+    case SDL_CONTROLLERAXISMOTION: {
+      auto found = pads->open.find(event.caxis.which);
+      if (found == pads->open.end()) return true;
+      OpenPad& pad = found->second;
+      const int walkingBefore = pad.state.walking;
+      const bool triggersBefore = pad.state.held[kPadLeftTrigger] || pad.state.held[kPadRightTrigger];
+      const auto axis = SDL_GameControllerAxis(event.caxis.axis);
+      if (routePadAxis(router, pads->layout, pad.state, axis, event.caxis.value)) {
+        float x = 0, y = 0;
+        aimTilt(pads->layout, pad.state, x, y);
+        recordAimTilt(x, y, pads->layout.deadZone);
+        if (beyondDeadZone(x, y, pads->layout.deadZone)) pad.used = true;
+      }
+      const bool triggers = pad.state.held[kPadLeftTrigger] || pad.state.held[kPadRightTrigger];
+      if ((pad.state.walking && pad.state.walking != walkingBefore) || (triggers && !triggersBefore)) {
+        pad.used = true;
+        recordDeviceUse(InputDevice::Pad);
+      }
+      return true;
+    }
+    default: return false;
+  }
+}
+
+}  // namespace platform

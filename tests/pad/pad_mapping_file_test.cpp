@@ -1,0 +1,54 @@
+// The player's gamecontrollerdb.txt as the game starts its pads: its good Linux lines reach
+// SDL's table before any pad opens, other platforms' lines and comments pass without a word,
+// and the rejected lines give at most ten warnings and a count. No display needed.
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+#include "platform/sdl/pads.h"
+#include "platform/settings_file.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(PadMappingFile, GoodLinesReachSdlAndBadOnesAreCountedOut) {
+  const fs::path folder = fs::temp_directory_path() / ("pad_mappings_" + std::to_string(::getpid()));
+  fs::create_directories(folder);
+  const std::string guid = "03000000aa1100002211000001000000";
+  std::ofstream file(folder / "gamecontrollerdb.txt");
+  file << "# the community's file starts with comments\n"
+       << guid << ",Player's Own Pad,a:b0,b:b1,x:b2,start:b7,platform:Linux,\n"
+       << "030000005e0400008e02000000000000,Windows Pad,a:b0,platform:Windows,\n";
+  for (int k = 0; k < 12; ++k) file << "not a mapping " << k << ",platform:Linux,\n";
+  file.close();
+  setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
+  platform::loadSettings((folder / "settings.ini").string(), false);
+
+  testing::internal::CaptureStdout();
+  platform::Pads* pads = platform::openPads(platform::currentSettings());
+  const std::string printed = testing::internal::GetCapturedStdout();
+  ASSERT_NE(pads, nullptr) << printed;
+  char* mapping = SDL_GameControllerMappingForGUID(SDL_JoystickGetGUIDFromString(guid.c_str()));
+  ASSERT_NE(mapping, nullptr) << "the player's line is in SDL's table";
+  EXPECT_NE(std::string(mapping).find("Player's Own Pad"), std::string::npos) << mapping;
+  SDL_free(mapping);
+  platform::closePads(pads);
+  SDL_Quit();
+
+  std::vector<std::string> lines;
+  std::istringstream in(printed);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  ASSERT_EQ(lines.size(), 11u) << printed;
+  const std::string path = (folder / "gamecontrollerdb.txt").string();
+  EXPECT_EQ(lines[0], path + " line 4: no GUID of 32 hex digits at its start; skipped");
+  EXPECT_EQ(lines[10], path + " and 2 more rejected lines");
+  EXPECT_EQ(printed.find("Windows"), std::string::npos) << "other platforms' lines pass quietly";
+  fs::remove_all(folder);
+}
+
+}  // namespace
