@@ -53,7 +53,7 @@ bool padAimRead(int& x, int& y) {
     std::lock_guard<std::mutex> lock(aimLock);
     if (aim.padAims) live = kAiming | std::uint64_t(std::uint16_t(aim.aimX)) << 16 | std::uint16_t(aim.aimY);
   }
-  const std::uint64_t answer = replay::optionalValueRead(kAimTag, live, 0);
+  const std::uint64_t answer = replay::valueRead(kAimTag, live, 0);
   x = std::int16_t(answer >> 16);
   y = std::int16_t(answer);
   return answer & kAiming;
@@ -65,7 +65,7 @@ InputDevice lastDeviceRead() {
     std::lock_guard<std::mutex> lock(aimLock);
     live = std::uint64_t(aim.last);
   }
-  return replay::optionalValueRead(kLastDeviceTag, live, 0) == 1 ? InputDevice::Pad : InputDevice::KeysAndMouse;
+  return replay::valueRead(kLastDeviceTag, live, 0) == 1 ? InputDevice::Pad : InputDevice::KeysAndMouse;
 }
 
 void recordAimTilt(float x, float y, int deadZonePercent) {

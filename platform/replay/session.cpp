@@ -71,8 +71,11 @@ bool unknownToFirstFormat(int virtualKey) {
 }
 
 // The first file format that holds value reads under tag: the score table's and a round's
-// opening came with version 4.
-std::uint16_t firstFormatHolding(std::uint8_t tag) { return tag >= value_tag::kFirstScore ? 4 : 3; }
+// opening came with version 4, the pads' with version 5.
+std::uint16_t firstFormatHolding(std::uint8_t tag) {
+  if (tag >= value_tag::kFirstPad && tag < value_tag::kFirstScore) return 5;
+  return tag >= value_tag::kFirstScore ? 4 : 3;
+}
 
 void stopUnless(bool readAsRecorded) {
   if (!readAsRecorded) stop(StopReason::kDeparture, reader.error());
@@ -240,21 +243,10 @@ std::uint64_t valueRead(std::uint8_t tag, std::uint64_t live, std::uint64_t unre
   return recorded;
 }
 
-std::uint64_t optionalValueRead(std::uint8_t tag, std::uint64_t live, std::uint64_t unrecorded) {
-  if (sessionOfThisThread() != Mode::kReplaying) return valueRead(tag, live, unrecorded);
-  if (reader.formatVersion() < 3) return unrecorded;
-  stopAtEndOfFile();
-  const ReplayEvent* next = reader.peek();
-  if (!next || next->kind != ReplayEventKind::kValue || next->id != tag) return unrecorded;
-  std::uint64_t recorded = 0;
-  stopUnless(reader.value(tag, recorded));
-  return recorded;
-}
-
 std::string textRead(std::uint8_t tag, const std::string& live, const std::string& unrecorded) {
   const Mode now = sessionOfThisThread();
   if (now == Mode::kNone && !roundOfThisThread()) return live;
-  if (now == Mode::kReplaying && reader.formatVersion() < 3) return unrecorded;
+  if (now == Mode::kReplaying && reader.formatVersion() < firstFormatHolding(tag)) return unrecorded;
   const std::uint64_t size = valueRead(tag, live.size(), 0);
   if (size > kReplayMaxPassEvents * 8)
     stop(StopReason::kDeparture, "replay departs at pass " + std::to_string(pass) + ": a text read longer than a pass holds");

@@ -98,14 +98,11 @@ constexpr std::uint8_t kFirstScore = 32; // 32..63: the table of best scores
 constexpr std::uint8_t kFirstRound = 64; // 64..79: what a round inherits from the rounds before it
 }  // namespace value_tag
 
-// A value read under tag: live recorded, or the file's answer. A file made before value reads
-// existed (format version 1 or 2) answers unrecorded, taking nothing from the file: what the
-// game that recorded it did without the read.
+// A value read under tag: live recorded, or the file's answer. A file made before the reads
+// of its tag existed (format 1 or 2 for any; 3 for the score table's and a round's opening;
+// 4 for the pads') answers unrecorded, taking nothing from the file: what the game that
+// recorded it did without the read.
 std::uint64_t valueRead(std::uint8_t tag, std::uint64_t live, std::uint64_t unrecorded);
-// A value read added after files of format 3 were made, which they do not hold: replaying,
-// the file's next event is the answer when it is a value under tag, else unrecorded is,
-// taking nothing. Recording writes it as valueRead does. The pads' reads go this way.
-std::uint64_t optionalValueRead(std::uint8_t tag, std::uint64_t live, std::uint64_t unrecorded);
 // A text read the same way as valueRead: its length, then its bytes eight to a value read.
 std::string textRead(std::uint8_t tag, const std::string& live, const std::string& unrecorded);
 

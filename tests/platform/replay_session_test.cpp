@@ -269,29 +269,28 @@ TEST(ReplaySessionDeathTest, ADepartureStopsAtItsPassAndTheEndOfTheFileEndsTheRe
 
 namespace {
 
-// A read added after files of format 3 existed: a file that holds it answers it, one of the
-// same format made before it answers what the game did without it, and the reads after it
-// still line up.
-TEST(ReplaySession, OptionalValueReadsAnswerFromFilesWithAndWithoutThem) {
-  const std::string path = replay_files::tempPath("optional");
+// The pads' reads came with the fifth format: a file of the fifth holds and answers them;
+// one of the fourth, made before them, answers "no pad" and the reads after still line up.
+TEST(ReplaySession, PadReadsAnswerFromTheFifthFormatOnAndNoPadBefore) {
+  const std::string path = replay_files::tempPath("pads");
   const std::uint8_t tag = replay::value_tag::kFirstPad;
   std::string error;
   ASSERT_TRUE(replay::startRecording(path, "dream-arena test", error)) << error;
   fake::setTickCount(900);
   for (int pass = 0; pass < 3; ++pass) {
-    EXPECT_EQ(replay::optionalValueRead(tag, 40 + pass, 0), std::uint64_t(40 + pass));
+    EXPECT_EQ(replay::valueRead(tag, 40 + pass, 0), std::uint64_t(40 + pass));
     readPass();
   }
   replay::stopRecording();
   ASSERT_TRUE(replay::startReplay(path, true, exitWithReason, error)) << error;
   for (int pass = 0; pass < 3; ++pass) {
-    EXPECT_EQ(replay::optionalValueRead(tag, 7, 0), std::uint64_t(40 + pass)) << "pass " << pass;
+    EXPECT_EQ(replay::valueRead(tag, 7, 0), std::uint64_t(40 + pass)) << "pass " << pass;
     readPass();
   }
   EXPECT_TRUE(replay::finishReplay(error)) << error;
 
   platform::ReplayWriter without;
-  ASSERT_TRUE(without.open(path, "dream-arena before pads", 3)) << without.error();
+  ASSERT_TRUE(without.open(path, "dream-arena before pads", 4)) << without.error();
   for (int pass = 0; pass < 3; ++pass) {
     without.value(replay::value_tag::kComposes, 1);
     without.clock(100 + pass);
@@ -300,9 +299,9 @@ TEST(ReplaySession, OptionalValueReadsAnswerFromFilesWithAndWithoutThem) {
   ASSERT_TRUE(without.close());
   ASSERT_TRUE(replay::startReplay(path, true, exitWithReason, error)) << error;
   for (int pass = 0; pass < 3; ++pass) {
-    EXPECT_EQ(replay::optionalValueRead(tag, 7, 0), 0u) << "nothing of the pad's here: the unrecorded answer";
+    EXPECT_EQ(replay::valueRead(tag, 7, 0), 0u) << "no pad in a file of the fourth format";
     EXPECT_EQ(replay::valueRead(replay::value_tag::kComposes, 0, 0), 1u);
-    EXPECT_EQ(replay::optionalValueRead(tag, 7, 0), 0u) << "another tag's value is not taken for it";
+    EXPECT_EQ(replay::valueRead(tag + 1, 7, 0), 0u);
     EXPECT_EQ(platform::tickCount(), 100u + pass);
     replay::endPass(worldDigestForTest, frameDigestForTest);
   }
