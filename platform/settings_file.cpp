@@ -14,6 +14,8 @@
 #include <filesystem>
 #include <mutex>
 
+#include "platform/file_text.h"
+
 namespace platform {
 namespace {
 
@@ -23,7 +25,6 @@ std::atomic<bool> pacedToDisplay{false};
 
 namespace fs = std::filesystem;
 
-enum class FileRead { Read, Missing, Failed };
 
 struct RunSettings {
   std::mutex lock;
@@ -42,32 +43,6 @@ void say(const std::string& line) {
   std::fflush(stdout);
 }
 
-FileRead readFile(const std::string& path, std::string& text, std::string& reason) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    reason = std::strerror(errno);
-    return errno == ENOENT ? FileRead::Missing : FileRead::Failed;
-  }
-  struct stat info {};
-  if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
-    ::close(fd);
-    reason = "it is a folder";
-    return FileRead::Failed;
-  }
-  text.clear();
-  char buffer[4096];
-  for (;;) {
-    const ssize_t got = ::read(fd, buffer, sizeof buffer);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) reason = std::strerror(errno);
-    if (got <= 0) {
-      ::close(fd);
-      return got == 0 ? FileRead::Read : FileRead::Failed;
-    }
-    text.append(buffer, std::size_t(got));
-  }
-}
-
 bool writeAll(int fd, const std::string& text) {
   for (std::size_t done = 0; done < text.size();) {
     const ssize_t wrote = ::write(fd, text.data() + done, text.size() - done);
@@ -80,14 +55,14 @@ bool writeAll(int fd, const std::string& text) {
 
 // Reads path into settings (the defaults unless it reads), printing each warning with the
 // path, or the one line of a file that cannot be read; a missing file prints nothing.
-FileRead readSettingsFile(const std::string& path, Settings& settings, bool& clean) {
+FileText readSettingsFile(const std::string& path, Settings& settings, bool& clean) {
   std::string text, reason;
-  const FileRead read = readFile(path, text, reason);
+  const FileText read = readFileText(path, text, reason);
   clean = false;
   settings = Settings{};
-  if (read == FileRead::Failed)
+  if (read == FileText::kFailed)
     say("cannot read settings " + path + ": " + reason + "; playing with the defaults, nothing is saved");
-  if (read != FileRead::Read) return read;
+  if (read != FileText::kRead) return read;
   SettingsReading reading = readSettings(text);
   for (const std::string& warning : reading.warnings) say(path + " " + warning);
   settings = reading.settings;
@@ -99,9 +74,9 @@ FileRead readSettingsFile(const std::string& path, Settings& settings, bool& cle
 void rememberLine(RunSettings& state, const std::string& key, const std::string& value) {
   if (!state.writable) return;
   std::string text, reason;
-  const FileRead read = readFile(state.path, text, reason);
-  if (read == FileRead::Missing) text = defaultSettingsText();
-  bool saved = read != FileRead::Failed;
+  const FileText read = readFileText(state.path, text, reason);
+  if (read == FileText::kMissing) text = defaultSettingsText();
+  bool saved = read != FileText::kFailed;
   if (saved && !readSettings(text).warnings.empty()) {
     reason = "it now holds lines this game cannot read";
     saved = false;
@@ -129,8 +104,8 @@ std::string defaultSettingsPath() {
 void loadSettings(const std::string& path, bool firstStart) {
   Settings settings;
   bool clean = false;
-  const FileRead read = readSettingsFile(path, settings, clean);
-  if (read == FileRead::Missing && firstStart) {
+  const FileText read = readSettingsFile(path, settings, clean);
+  if (read == FileText::kMissing && firstStart) {
     std::error_code error;
     const fs::path folder = fs::path(path).parent_path();
     std::string reason;

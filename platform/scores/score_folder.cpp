@@ -13,6 +13,7 @@
 #include <ctime>
 #include <filesystem>
 
+#include "platform/file_text.h"
 #include "platform/settings_file.h"
 
 namespace platform {
@@ -53,32 +54,6 @@ class FolderLock {
   int fd_ = -1;
 };
 
-enum class TableRead { kRead, kMissing, kFailed };
-
-TableRead readWhole(const std::string& path, std::string& text, std::string& reason) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    reason = std::strerror(errno);
-    return errno == ENOENT ? TableRead::kMissing : TableRead::kFailed;
-  }
-  struct stat info {};
-  if (::fstat(fd, &info) == 0 && !S_ISREG(info.st_mode)) {
-    ::close(fd);
-    reason = "it is not a file";
-    return TableRead::kFailed;
-  }
-  char buffer[4096];
-  for (;;) {
-    const ssize_t got = ::read(fd, buffer, sizeof buffer);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) reason = std::strerror(errno);
-    if (got <= 0) {
-      ::close(fd);
-      return got == 0 ? TableRead::kRead : TableRead::kFailed;
-    }
-    text.append(buffer, std::size_t(got));
-  }
-}
 
 // Local date and time for file names: 20261208-131721.
 std::string stamp(std::int64_t seconds) {
@@ -127,11 +102,11 @@ bool readLockedTable(const std::string& folder, bool moveAside, std::int64_t now
                      std::vector<std::string>& notices, std::string& reason) {
   const std::string path = scoreTablePath(folder);
   std::string text, why;
-  const TableRead read = readWhole(path, text, why);
+  const FileText read = readFileText(path, text, why);
   table = ScoreTable{};
-  if (read == TableRead::kMissing) return true;
+  if (read == FileText::kMissing) return true;
   std::string problem;
-  if (read == TableRead::kFailed) {
+  if (read == FileText::kFailed) {
     problem = "cannot read scores file " + path + " (" + why + ")";
   } else {
     ScoreTableReading reading = readScoreTable(text);

@@ -125,6 +125,12 @@ TEST_F(SettingsFile, UnreadablePathsGiveOneLineAndTheDefaults) {
   EXPECT_EQ(::testing::internal::GetCapturedStdout(), "") << "nothing is tried again";
   EXPECT_TRUE(fs::is_directory(folder));
 
+  // A pipe would block the game at its start: refused like a folder.
+  const fs::path pipe = dir_ / "pipe.ini";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  EXPECT_EQ(loadPrinting(pipe, true), "cannot read settings " + pipe.string() +
+                                          ": it is not a file; playing with the defaults, nothing is saved\n");
+
   const fs::path file = dir_ / "plain";
   writeText(file, "fullscreen = yes\n");
   const std::string underFile = loadPrinting(file / "settings.ini", true);
