@@ -24,7 +24,7 @@ fi
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DDA_BUILD_FUZZ=ON -DDA_BUILD_TESTS=OFF \
   -DDA_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j"$jobs" --target image_file_fuzz monster_table_fuzz sound_decode_fuzz \
-  replay_reader_fuzz >/dev/null
+  replay_reader_fuzz score_table_fuzz >/dev/null
 
 out="$build/fuzz-out"
 seeds="$out/seeds"
