@@ -59,11 +59,16 @@ struct NativeWindow {
   Pads* pads;                     // the gamepads, or null without SDL's game controllers
   int outsideX;                   // the cursor's last place read while outside the client area
   int outsideY;
+  std::uint64_t showAgainAt;      // after a change of size, when to show the last frame again (0: no)
 };
 
 namespace {
 
 constexpr std::uint64_t kPointerQueryIntervalMs = 10;
+// The window manager may finish a change of size (leaving fullscreen) after the news of it,
+// and X keeps the old picture's corner then: the last frame is shown once more a little later,
+// for a game that shows no new one meanwhile (the countdown, a pause).
+constexpr std::uint64_t kShowAgainAfterResizeMs = 150;
 
 // The window's news the game reads as keys: a focus lost after focus came (a one-shot press,
 // when the settings ask for it), and whether it is minimised or hidden.
@@ -281,7 +286,7 @@ NativeWindow* createNativeWindow(int width, int height, const std::string& title
   auto* native = new NativeWindow{window, width, height, shared, nullptr, -1, false, 0, width, height,
                                   PictureRect{0, 0, width, height}, false, SDL_SCANCODE_UNKNOWN, display, xwindow,
                                   makeKeyRouter(settings.bindings), settings.pauseOnFocusLoss, false, nullptr,
-                                  INT_MIN, INT_MIN};
+                                  INT_MIN, INT_MIN, 0};
   refreshPauseHint();
   SDL_DisplayMode mode{};
   const int displayIndex = SDL_GetWindowDisplayIndex(window);
@@ -322,6 +327,7 @@ bool pumpNativeEvents(NativeWindow* native) {
     if (resizedBy(*native, event, clientWidth, clientHeight)) {
       layOut(*native, clientWidth, clientHeight);
       if (native->shownIndex >= 0) presentNativeBuffer(native, native->shownIndex);
+      native->showAgainAt = SDL_GetTicks64() + kShowAgainAfterResizeMs;
     }
     switch (event.type) {
       case SDL_QUIT: closeRequested = true; break;
@@ -331,8 +337,12 @@ bool pumpNativeEvents(NativeWindow* native) {
         if (event.window.event == SDL_WINDOWEVENT_LEAVE) native->pointerOutside = true;
         if (event.window.event == SDL_WINDOWEVENT_ENTER) native->pointerOutside = false;
         recordWindowNews(*native, event.window.event);
-        if (event.window.event == SDL_WINDOWEVENT_EXPOSED && native->shownIndex >= 0)
+        // Uncovered, or shown again after a change of size: laid out for the size the window
+        // has now (a resize's own news may have been overtaken by the next), then shown.
+        if (event.window.event == SDL_WINDOWEVENT_EXPOSED && native->shownIndex >= 0) {
+          layOutAsShown(*native);
           presentNativeBuffer(native, native->shownIndex);
+        }
         break;
       case SDL_KEYDOWN:
       case SDL_KEYUP: handleKey(*native, event.key); break;
@@ -351,6 +361,11 @@ bool pumpNativeEvents(NativeWindow* native) {
     }
   }
   if (native->pointerOutside) followPointerOutside(native);
+  if (native->showAgainAt != 0 && SDL_GetTicks64() >= native->showAgainAt) {
+    native->showAgainAt = 0;
+    layOutAsShown(*native);
+    if (native->shownIndex >= 0) presentNativeBuffer(native, native->shownIndex);
+  }
   return closeRequested;
 }
 

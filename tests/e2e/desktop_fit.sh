@@ -137,7 +137,7 @@ windowed() {
   [[ ${E2E_WW}x$E2E_WH == 1600x960 && $E2E_WX == "$windowed_x" && $E2E_WY == "$windowed_y" ]]
 }
 wait_until 5 windowed || fail "back from fullscreen ${E2E_WW}x$E2E_WH at ($E2E_WX, $E2E_WY), not 1600x960 at ($windowed_x, $windowed_y)"
-bars_shown || fail "back from fullscreen: no status bars at their places: $(again pixel 110 825)"
+wait_until 2 bars_shown || fail "back from fullscreen: no status bars at their places: $(again pixel 110 825)"
 echo "desktop_fit: F11 to 1920x1080 and back to 1600x960 at ($E2E_WX, $E2E_WY)"
 
 # The monsters end the round; Alt+Enter on the game-over screen toggles and stays there.
