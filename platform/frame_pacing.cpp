@@ -14,8 +14,8 @@ constexpr int kFallbackHz = 60;
 
 std::atomic<int> refreshHz{kFallbackHz};
 std::uint64_t nextFrameUs = 0;
-std::uint64_t passMarkUs = 0;
-std::uint64_t composed = 0;  // when the pass asked whether it composes, after its update
+std::uint64_t passMarkUs = 0;  // when the pass asked whether it composes, after its update
+std::uint64_t composed = 0;    // passes that composed
 
 bool paced() { return framesPacedToDisplay(); }
 
@@ -35,7 +35,8 @@ bool composesThisPass() {
     // changed; the next refresh is due now.
     if (nextFrameUs > now + periodUs()) nextFrameUs = now;
     live = now >= nextFrameUs;
-    // A late frame awaits a whole period from now rather than bunching up to catch up.
+    // After a late frame the next waits at least half a period: late frames do not bunch up
+    // to catch up.
     if (live) nextFrameUs = std::max(nextFrameUs + periodUs(), now + periodUs() / 2);
   }
   const bool composes = replay::valueRead(replay::value_tag::kComposes, live, 1) != 0;
