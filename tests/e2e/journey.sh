@@ -433,15 +433,41 @@ fight_step() {
 
 # --- Death, game over, further rounds -----------------------------------------------------
 
+# seek_monster: walks the player for 0.4 s toward the nearest monster on the last frame.
+# A player standing in a quiet corner may go a minute and more without a hit; closer to the
+# monsters their rams and volleys find it sooner.
+seek_monster() {
+  local target tx ty d best=-1 bx=0 by=0 keys=()
+  ((PX >= 0)) || return 0
+  for target in $MONSTERS; do
+    tx=${target%,*} ty=${target#*,}
+    d=$(((tx - PX) * (tx - PX) + (ty - PY) * (ty - PY)))
+    ((best >= 0 && d >= best)) || best=$d bx=$tx by=$ty
+  done
+  ((best >= 0)) || return 0
+  ((bx > PX + 20)) && keys+=(d)
+  ((bx < PX - 20)) && keys+=(a)
+  ((by > PY + 20)) && keys+=(s)
+  ((by < PY - 20)) && keys+=(w)
+  ((${#keys[@]} > 0)) && hold 0.4 "${keys[@]}"
+  return 0
+}
+
 # stand_until_game_over <seconds>: nothing held; polls for the game-over screen and checks
-# its four texts and the empty hit-point bar.
+# its four texts and the empty hit-point bar. After 20 s of standing still the player walks
+# toward the monsters between polls, so an unlucky spot does not run out the time.
 stand_until_game_over() {
   release_all
   e2e_move 1590 950
-  local deadline=$((SECONDS + $1))
+  local deadline=$((SECONDS + $1)) seek_from=$((SECONDS + 20))
   while ((SECONDS < deadline)); do
     alive
     e2e_grab
+    if ((SECONDS >= seek_from)) && ! text_at 450 192 14 100; then
+      read_frame
+      dead || seek_monster
+      e2e_grab
+    fi
     if text_at 450 192 14 100; then
       text_at 275 384 21 100 || fail "\"Click to dream again.\" not at (275, 384) (glyph box $TEXT_INK)"
       text_at 450 576 14 100 || fail "\"Enter to exit.\" not at (450, 576) (glyph box $TEXT_INK)"
@@ -468,7 +494,7 @@ for ((round = 1; round <= 4; ++round)); do
   # The meal comes with kills: a round without one fights on for it when nothing else is left.
   if ((${#PENDING[@]} == 0)) && [[ -z $MEAL ]] && ((round >= 2)); then fight 20 || true; fi
   t=$SECONDS
-  stand_until_game_over 90
+  stand_until_game_over 120
   say "round $round: game over after $((SECONDS - t)) s of standing still"
   ((${#PENDING[@]} == 0 && round >= 2)) && break
   ((round < 4)) || fail "steps left after four rounds: ${PENDING[*]}"
