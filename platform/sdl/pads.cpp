@@ -5,10 +5,9 @@
 #include <SDL.h>
 
 #include <cstdio>
-#include <fstream>
 #include <map>
-#include <sstream>
 
+#include "platform/file_text.h"
 #include "platform/input_feed.h"
 #include "platform/pad_aim.h"
 #include "platform/pad_mappings.h"
@@ -41,11 +40,14 @@ void say(const std::string& line) {
 void addPlayerMappings() {
   const std::string folder = settingsFolder();
   const std::string path = (folder.empty() ? std::string(".") : folder) + "/gamecontrollerdb.txt";
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return;
-  std::ostringstream text;
-  text << file.rdbuf();
-  MappingReading reading = readMappingLines(text.str());
+  std::string text, reason;
+  const FileText read = readFileText(path, text, reason);
+  if (read == FileText::kMissing) return;
+  if (read == FileText::kFailed) {
+    say("cannot read " + path + " (" + reason + "); the pads use SDL's own mappings");
+    return;
+  }
+  MappingReading reading = readMappingLines(text);
   for (const MappingLine& line : reading.mappings)
     if (SDL_GameControllerAddMapping(line.text.c_str()) < 0)
       reading.warnings.push_back("line " + std::to_string(line.number) + ": SDL refused it (" + SDL_GetError() + "); skipped");

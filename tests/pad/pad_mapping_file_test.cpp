@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/sdl/pads.h"
@@ -48,6 +49,26 @@ TEST(PadMappingFile, GoodLinesReachSdlAndBadOnesAreCountedOut) {
   EXPECT_EQ(lines[0], path + " line 4: no GUID of 32 hex digits at its start; skipped");
   EXPECT_EQ(lines[10], path + " and 2 more rejected lines");
   EXPECT_EQ(printed.find("Windows"), std::string::npos) << "other platforms' lines pass quietly";
+  fs::remove_all(folder);
+}
+
+// A pipe named gamecontrollerdb.txt (nobody writing to it) must not hold the game at its
+// start: one line says it was not read, and the pads start with SDL's own mappings.
+TEST(PadMappingFile, APipeForTheFileIsNotWaitedOn) {
+  const fs::path folder = fs::temp_directory_path() / ("pad_mapping_pipe_" + std::to_string(::getpid()));
+  fs::create_directories(folder);
+  const std::string path = (folder / "gamecontrollerdb.txt").string();
+  ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+  setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
+  platform::loadSettings((folder / "settings.ini").string(), false);
+
+  testing::internal::CaptureStdout();
+  platform::Pads* pads = platform::openPads(platform::currentSettings());
+  const std::string printed = testing::internal::GetCapturedStdout();
+  ASSERT_NE(pads, nullptr) << printed;
+  platform::closePads(pads);
+  SDL_Quit();
+  EXPECT_EQ(printed, "cannot read " + path + " (it is not a file); the pads use SDL's own mappings\n");
   fs::remove_all(folder);
 }
 
