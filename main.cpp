@@ -8,6 +8,7 @@
 #include "platform/replay/session.h"
 #include "platform/round_files.h"
 #include "platform/scores.h"
+#include "platform/xdg_folders.h"
 
 int main(int argc, char** argv) {
   std::string watchFile;

@@ -11,8 +11,8 @@
 
 #include "platform/audio/volume.h"
 #include "platform/key_names.h"
-#include "platform/round_files.h"
 #include "platform/scores.h"
+#include "platform/xdg_folders.h"
 #include "platform/settings_file.h"
 
 namespace platform {

@@ -14,6 +14,7 @@
 #include <ctime>
 #include <filesystem>
 
+#include "platform/calendar_text.h"
 #include "platform/replay/session.h"
 
 namespace platform {
@@ -56,23 +57,11 @@ void removeAbandoned(const std::string& folder) {
 }
 
 std::string finishedName(long number) {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  ::localtime_r(&now, &local);
-  char stamp[32];
-  std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
-  return std::string("round-") + stamp + "-" + std::to_string(long(::getpid())) + "-" + std::to_string(number) +
-         ".replay";
+  return "round-" + fileNameStamp(std::time(nullptr)) + "-" + std::to_string(long(::getpid())) + "-" +
+         std::to_string(number) + ".replay";
 }
 
 }  // namespace
-
-std::string dataFolder() {
-  const char* data = std::getenv("XDG_DATA_HOME");
-  if (data && *data) return std::string(data) + "/dream-arena";
-  const char* home = std::getenv("HOME");
-  return std::string(home ? home : "") + "/.local/share/dream-arena";
-}
 
 void recordRoundsInto(const std::string& folder, const std::string& gameVersion) {
   rounds.folder = folder;

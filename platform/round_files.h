@@ -12,10 +12,6 @@
 
 namespace platform {
 
-// $XDG_DATA_HOME/dream-arena (~/.local/share/dream-arena when the variable is unset or empty),
-// as the environment names it now.
-std::string dataFolder();
-
 // From now on every round is recorded into folder (made when it is missing), its header naming
 // gameVersion. Temporary files of rounds left by games no longer running are removed.
 void recordRoundsInto(const std::string& folder, const std::string& gameVersion);

@@ -15,6 +15,7 @@
 #include <mutex>
 
 #include "platform/file_text.h"
+#include "platform/xdg_folders.h"
 
 namespace platform {
 namespace {
@@ -89,17 +90,7 @@ void rememberLine(RunSettings& state, const std::string& key, const std::string&
 
 }  // namespace
 
-std::string defaultSettingsPath() {
-  const char* config = std::getenv("XDG_CONFIG_HOME");
-  std::string folder;
-  if (config && *config) {
-    folder = config;
-  } else {
-    const char* home = std::getenv("HOME");
-    folder = std::string(home ? home : "") + "/.config";
-  }
-  return folder + "/dream-arena/settings.ini";
-}
+std::string defaultSettingsPath() { return configFolder() + "/settings.ini"; }
 
 void loadSettings(const std::string& path, bool firstStart) {
   Settings settings;

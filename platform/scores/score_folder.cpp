@@ -10,9 +10,9 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <filesystem>
 
+#include "platform/calendar_text.h"
 #include "platform/file_text.h"
 #include "platform/settings_file.h"
 
@@ -53,16 +53,6 @@ class FolderLock {
 
   int fd_ = -1;
 };
-
-
-// Local date and time for file names: 20261208-131721.
-std::string stamp(std::int64_t seconds) {
-  const std::time_t time = static_cast<std::time_t>(seconds);
-  std::tm parts{};
-  char text[32] = "00000000-000000";
-  if (localtime_r(&time, &parts)) std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &parts);
-  return text;
-}
 
 // stem + suffix in folder, or stem-2 + suffix, -3 ... for the first name not taken.
 std::string freeName(const std::string& folder, const std::string& stem, const std::string& suffix) {
@@ -120,7 +110,7 @@ bool readLockedTable(const std::string& folder, bool moveAside, std::int64_t now
     reason = problem;
     return false;
   }
-  const std::string aside = folder + "/" + freeName(folder, "scores-damaged-" + stamp(now), ".txt");
+  const std::string aside = folder + "/" + freeName(folder, "scores-damaged-" + fileNameStamp(now), ".txt");
   if (::rename(path.c_str(), aside.c_str()) != 0) {
     reason = problem + " and cannot be kept aside: " + std::strerror(errno);
     return false;
@@ -178,7 +168,7 @@ bool keepRoundInFolder(const std::string& folder, ScoreEntry entry, const std::s
   kept.place = placeRound(placed, entry, dropped);
   std::string movedTo, notMoved;
   if (kept.place > 0 && !roundFile.empty()) {
-    const std::string name = freeName(folder, "round-" + stamp(entry.date), ".replay");
+    const std::string name = freeName(folder, "round-" + fileNameStamp(entry.date), ".replay");
     std::string why;
     if (moveFile(roundFile, folder + "/" + name, why)) {
       entry.roundFile = name;

@@ -2,7 +2,8 @@
 #include "platform/scores/score_listing.h"
 
 #include <cstdio>
-#include <ctime>
+
+#include "platform/calendar_text.h"
 
 namespace platform {
 namespace {
@@ -25,13 +26,7 @@ std::string killsText(const ScoreEntry& entry) {
   return text;
 }
 
-std::string localDate(std::int64_t seconds) {
-  const std::time_t time = static_cast<std::time_t>(seconds);
-  std::tm parts{};
-  char text[32] = "?";
-  if (localtime_r(&time, &parts)) std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &parts);
-  return text;
-}
+std::string localDate(std::int64_t seconds) { return calendarText(seconds, Zone::kLocal, "%Y-%m-%d %H:%M", "?"); }
 
 }  // namespace
 

@@ -7,6 +7,8 @@
 #include <ctime>
 #include <map>
 
+#include "platform/calendar_text.h"
+
 namespace platform {
 namespace {
 
@@ -190,11 +192,7 @@ bool keptFileNameValid(const std::string& name) {
 }
 
 std::string utcDateText(std::int64_t seconds) {
-  const std::time_t time = static_cast<std::time_t>(seconds);
-  std::tm parts{};
-  char text[32] = "1970-01-01T00:00:00Z";
-  if (gmtime_r(&time, &parts)) std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &parts);
-  return text;
+  return calendarText(seconds, Zone::kUtc, "%Y-%m-%dT%H:%M:%SZ", "1970-01-01T00:00:00Z");
 }
 
 bool readUtcDate(const std::string& text, std::int64_t& seconds) {

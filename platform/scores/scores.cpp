@@ -6,9 +6,9 @@
 #include <ctime>
 
 #include "platform/replay/session.h"
-#include "platform/round_files.h"
 #include "platform/scores/score_folder.h"
 #include "platform/scores/score_listing.h"
+#include "platform/xdg_folders.h"
 
 namespace platform {
 namespace {

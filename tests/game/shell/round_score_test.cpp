@@ -22,6 +22,7 @@
 #include "platform/round_files.h"
 #include "platform/scores.h"
 #include "platform/scores/score_table.h"
+#include "platform/xdg_folders.h"
 #include "tests/helpers/game_fixture.h"
 
 using namespace test_game;
