@@ -48,11 +48,14 @@ bool readYesNo(const std::string& value, bool& out) {
   return true;
 }
 
-bool readVolume(const std::string& value, int& out) {
-  if (value.empty() || value.size() > 3 || value.find_first_not_of("0123456789") != std::string::npos) return false;
-  const int volume = std::stoi(value);
-  if (volume > 100) return false;
-  out = volume;
+// A whole number from 0 to most, in no more digits than most has.
+bool readWholeNumber(const std::string& value, int most, int& out) {
+  if (value.empty() || value.size() > std::to_string(most).size() ||
+      value.find_first_not_of("0123456789") != std::string::npos)
+    return false;
+  const int number = std::stoi(value);
+  if (number > most) return false;
+  out = number;
   return true;
 }
 
@@ -123,12 +126,6 @@ bool takePadInputs(const std::string& key, const std::string& value, const std::
     problem = padNames({input}) + " is already bound to " + owner[input];
     return false;
   }
-  return true;
-}
-
-bool readDeadZone(const std::string& value, int& out) {
-  if (value.empty() || value.size() > 2 || value.find_first_not_of("0123456789") != std::string::npos) return false;
-  out = std::stoi(value);
   return true;
 }
 
@@ -211,7 +208,7 @@ SettingsReading readSettings(const std::string& text) {
       ok = parseStickName(lowered(value), key == "pad_walk_stick" ? settings.pad.walkStick : settings.pad.aimStick);
       problem = "must be left, right or none";
     } else if (key == "pad_dead_zone") {
-      ok = readDeadZone(value, settings.pad.deadZone);
+      ok = readWholeNumber(value, 99, settings.pad.deadZone);
       problem = "must be a whole number from 0 to 99 (percent of full tilt)";
     } else if (key == "pause_on_focus_loss") {
       ok = readYesNo(value, settings.pauseOnFocusLoss);
@@ -223,7 +220,7 @@ SettingsReading readSettings(const std::string& text) {
       ok = readYesNo(value, settings.fullscreen);
       problem = "must be yes or no";
     } else if (key == "volume") {
-      ok = readVolume(value, settings.volume);
+      ok = readWholeNumber(value, 100, settings.volume);
       problem = "must be a whole number from 0 to 100";
     } else if (key == "frame_pacing") {
       const std::string word = lowered(value);

@@ -2,9 +2,7 @@
 #include "game/shell/round_score.h"
 
 #include "game/world/game_state.h"
-#include "graphics/device.h"
 #include "graphics/draw.h"
-#include "graphics/graphics_state.h"
 
 namespace {
 
@@ -12,8 +10,7 @@ constexpr int kLineHeight = 40;
 
 // One line centred on the window's width.
 void drawCentred(int y, const std::string& text) {
-  const int width = gfx::graphicsState.currentDevice ? gfx::graphicsState.currentDevice->measureTextWidth(text.c_str()) : 0;
-  gfx::drawText(800 - width / 2, y, text.c_str());
+  gfx::drawText(800 - gfx::measureTextWidth(text.c_str()) / 2, y, text.c_str());
 }
 
 std::string placeLine(std::uint32_t place) {

@@ -88,6 +88,15 @@ void reportWriteFailure() {
   std::fprintf(stderr, "%s; recording stopped\n", writer.error().c_str());
 }
 
+// Ends the pass numbered passOf in a file being recorded, with the digests due at it, and
+// counts it; false when a write failed.
+bool endRecordedPass(ReplayWriter& file, std::uint64_t& passOf, Digest worldDigest, Digest frameDigest) {
+  if (passOf % kWorldDigestPasses == 0) file.digest(kWorldDigest, worldDigest());
+  if (passOf % kFrameDigestPasses == 0) file.digest(kFrameDigest, frameDigest());
+  ++passOf;
+  return file.endPass();
+}
+
 }  // namespace
 
 bool startRecording(const std::string& path, const std::string& gameVersion, std::string& error) {
@@ -263,19 +272,9 @@ std::string textRead(std::uint8_t tag, const std::string& live, const std::strin
 void endPass(Digest worldDigest, Digest frameDigest) {
   const Mode now = sessionOfThisThread();
   if (now != Mode::kReplaying) {
-    if (roundOfThisThread()) {
-      // A write failure shows when the round's file is finished.
-      if (roundPass % kWorldDigestPasses == 0) roundWriter.digest(kWorldDigest, worldDigest());
-      if (roundPass % kFrameDigestPasses == 0) roundWriter.digest(kFrameDigest, frameDigest());
-      roundWriter.endPass();
-      ++roundPass;
-    }
-    if (now == Mode::kRecording) {
-      if (pass % kWorldDigestPasses == 0) writer.digest(kWorldDigest, worldDigest());
-      if (pass % kFrameDigestPasses == 0) writer.digest(kFrameDigest, frameDigest());
-      if (!writer.endPass()) reportWriteFailure();
-      ++pass;
-    }
+    // A write failure of the round's file shows when the file is finished.
+    if (roundOfThisThread()) endRecordedPass(roundWriter, roundPass, worldDigest, frameDigest);
+    if (now == Mode::kRecording && !endRecordedPass(writer, pass, worldDigest, frameDigest)) reportWriteFailure();
     if (afterPassHook) afterPassHook();
     return;
   }

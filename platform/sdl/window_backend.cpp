@@ -184,8 +184,10 @@ bool destroyedBy(const NativeWindow& native, const SDL_Event& event) {
   return x.type == DestroyNotify && x.xdestroywindow.window == native.xwindow;
 }
 
-// The cursor at window position (x, y), recorded in frame coordinates.
+// The mouse at window position (x, y): it is in use (aiming goes back to it from a pad), and
+// the cursor is recorded in frame coordinates.
 void recordWindowCursor(const NativeWindow& native, int x, int y) {
+  recordMouseUse();
   int frameX = 0, frameY = 0;
   windowToFrame(native.picture, native.width, native.height, x, y, frameX, frameY);
   recordCursor(frameX, frameY);
@@ -223,8 +225,8 @@ void handleKey(NativeWindow& native, const SDL_KeyboardEvent& event) {
   routeKey(native.keys, key, down);
 }
 
-// While the cursor is outside the client area no motion events come: read its place, and
-// take a move as the mouse's use (which gives aiming back to it from a pad).
+// While the cursor is outside the client area no motion events come: read its place when it
+// has moved.
 void followPointerOutside(NativeWindow* native) {
   std::uint64_t now = SDL_GetTicks64();
   if (now - native->lastPointerQuery < kPointerQueryIntervalMs) return;
@@ -235,7 +237,6 @@ void followPointerOutside(NativeWindow* native) {
   if (globalX - windowX == native->outsideX && globalY - windowY == native->outsideY) return;
   native->outsideX = globalX - windowX;
   native->outsideY = globalY - windowY;
-  recordMouseUse();
   recordWindowCursor(*native, native->outsideX, native->outsideY);
 }
 
@@ -348,15 +349,11 @@ bool pumpNativeEvents(NativeWindow* native) {
       case SDL_KEYUP: handleKey(*native, event.key); break;
       case SDL_MOUSEBUTTONDOWN:
       case SDL_MOUSEBUTTONUP:
-        recordMouseUse();
         recordWindowCursor(*native, event.button.x, event.button.y);
         if (int button = virtualButtonOf(event.button.button))
           routeButton(native->keys, button, event.type == SDL_MOUSEBUTTONDOWN);
         break;
-      case SDL_MOUSEMOTION:
-        recordMouseUse();
-        recordWindowCursor(*native, event.motion.x, event.motion.y);
-        break;
+      case SDL_MOUSEMOTION: recordWindowCursor(*native, event.motion.x, event.motion.y); break;
       default: handlePadEvent(native->pads, native->keys, event); break;
     }
   }
