@@ -227,19 +227,27 @@ if [[ $(id -u) == 0 ]]; then
 else
   run_case "settings: unreadable" "plays:cannot read settings $ini: Permission denied; playing with the defaults, nothing is saved"$'\n' "${with_config[@]}"
 fi
+
+# lock_folder DIR: a folder nobody may write in: without write permission, and for root (who
+# ignores that) immutable; reason holds the system's words for a write refused there.
+lock_folder() {
+  if [[ $(id -u) == 0 ]]; then
+    chattr +i "$1" || e2e_fail "chattr cannot make a folder immutable here"
+    reason="Operation not permitted"
+  else
+    chmod 555 "$1"
+    reason="Permission denied"
+  fi
+}
+unlock_folder() {
+  [[ $(id -u) == 0 ]] && chattr -i "$1"
+  chmod 755 "$1"
+}
+
 fresh; mkdir -p "$config/dream-arena"
-# A folder nobody may write in: without write permission, and for root (who ignores that)
-# immutable.
-if [[ $(id -u) == 0 ]]; then
-  chattr +i "$config/dream-arena" || e2e_fail "chattr cannot make a folder immutable here"
-  reason="Operation not permitted"
-else
-  chmod 555 "$config/dream-arena"
-  reason="Permission denied"
-fi
+lock_folder "$config/dream-arena"
 run_case "settings: unwritable folder" "plays:cannot write settings $ini: $reason; playing with the defaults, nothing is saved"$'\n' "${with_config[@]}"
-[[ $(id -u) == 0 ]] && chattr -i "$config/dream-arena"
-chmod 755 "$config/dream-arena"
+unlock_folder "$config/dream-arena"
 [[ ! -e $ini ]] || fail_case "settings: unwritable folder" "a settings file appeared"
 cd "$E2E_WORK"
 
@@ -252,16 +260,9 @@ fresh; mkdir -p "$data"; printf 'x' >"$scores"
 run_case "scores: a file where the folder should be" \
   "plays:cannot keep scores in $scores: it is a file, not a folder; playing without keeping scores"$'\n' "${with_data[@]}"
 fresh; mkdir -p "$scores"
-if [[ $(id -u) == 0 ]]; then
-  chattr +i "$scores" || e2e_fail "chattr cannot make a folder immutable here"
-  reason="Operation not permitted"
-else
-  chmod 555 "$scores"
-  reason="Permission denied"
-fi
+lock_folder "$scores"
 run_case "scores: read-only folder" "plays:cannot keep scores in $scores: $reason; playing without keeping scores"$'\n' "${with_data[@]}"
-[[ $(id -u) == 0 ]] && chattr -i "$scores"
-chmod 755 "$scores"
+unlock_folder "$scores"
 fresh; mkdir -p "$scores"; printf 'dream-arena scores 1\ntotals\trounds=1\nround\n' >"$scores/scores.txt"
 run_case "scores: damaged table" "plays-like:scores file $scores/scores.txt is damaged (line 2: the totals need rounds=, kills= and played_ms=); kept as $scores/scores-damaged-[0-9]*.txt, a fresh table starts" "${with_data[@]}"
 kept=("$scores"/scores-damaged-*.txt)

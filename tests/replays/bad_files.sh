@@ -5,14 +5,9 @@
 #   bad_files.sh BUILD_DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-build=$(cd "$1" && pwd)
-sim=$build/tools/dream_sim/dream-sim
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-ln -s "$build/stage/resources" "$work/resources"
-cp "$here/enter_to_leave/monsterData.txt" "$work/monsterData.txt"
+source "$here/workdir.sh"
+replay_workdir "$1" "$here/enter_to_leave/monsterData.txt"
 good=$here/enter_to_leave/session.replay
-export ALSOFT_DRIVERS=null
 failures=0
 
 # refused <name> <file> <expected text>: one line holding the text, exit status 1.

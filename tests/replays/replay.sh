@@ -13,14 +13,9 @@ if [[ ${1:-} == --expect || ${1:-} == --altered ]]; then
   mode=${1#--}
   shift
 fi
-build=$(cd "$1" && pwd)
 session=$(cd "$2" && pwd)
-sim=$build/tools/dream_sim/dream-sim
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-ln -s "$build/stage/resources" "$work/resources"
-cp "$session/monsterData.txt" "$work/monsterData.txt"
-export ALSOFT_DRIVERS=null
+source "$(dirname "$0")/workdir.sh"
+replay_workdir "$1" "$session/monsterData.txt"
 
 # The lines of the summary that the session decides (not the time the replay took).
 summary() { grep -E '^(replay|recorded by|passes|rounds|deaths|scores|actions|distance):' "$1"; }

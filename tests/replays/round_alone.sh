@@ -5,13 +5,8 @@
 # that the whole session's replay gives over that round.
 #   round_alone.sh BUILD_DIR
 set -euo pipefail
-build=$(cd "$1" && pwd)
-sim=$build/tools/dream_sim/dream-sim
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-ln -s "$build/stage/resources" "$work/resources"
-cp "$build/stage/monsterData.txt" "$work/monsterData.txt"
-export ALSOFT_DRIVERS=null
+source "$(dirname "$0")/workdir.sh"
+replay_workdir "$1" "$1/stage/monsterData.txt"
 fail() { echo "round_alone: $*" >&2; exit 1; }
 
 # Seed 3: the first round lasts 1033 passes, the second 2161.
