@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,6 +18,23 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Opens the pads as the game does, with the settings folder at folder, and returns what they
+// printed; whileOpen runs before they close (SDL's table of mappings lasts until then).
+std::string openPadsWithSettingsIn(const fs::path& folder, const std::function<void()>& whileOpen) {
+  setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
+  platform::loadSettings((folder / "settings.ini").string(), false);
+  testing::internal::CaptureStdout();
+  platform::Pads* pads = platform::openPads(platform::currentSettings());
+  const std::string printed = testing::internal::GetCapturedStdout();
+  EXPECT_NE(pads, nullptr) << printed;
+  if (pads) {
+    whileOpen();
+    platform::closePads(pads);
+  }
+  SDL_Quit();
+  return printed;
+}
+
 TEST(PadMappingFile, GoodLinesReachSdlAndBadOnesAreCountedOut) {
   const fs::path folder = fs::temp_directory_path() / ("pad_mappings_" + std::to_string(::getpid()));
   fs::create_directories(folder);
@@ -27,19 +45,13 @@ TEST(PadMappingFile, GoodLinesReachSdlAndBadOnesAreCountedOut) {
        << "030000005e0400008e02000000000000,Windows Pad,a:b0,platform:Windows,\n";
   for (int k = 0; k < 12; ++k) file << "not a mapping " << k << ",platform:Linux,\n";
   file.close();
-  setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
-  platform::loadSettings((folder / "settings.ini").string(), false);
 
-  testing::internal::CaptureStdout();
-  platform::Pads* pads = platform::openPads(platform::currentSettings());
-  const std::string printed = testing::internal::GetCapturedStdout();
-  ASSERT_NE(pads, nullptr) << printed;
-  char* mapping = SDL_GameControllerMappingForGUID(SDL_JoystickGetGUIDFromString(guid.c_str()));
-  ASSERT_NE(mapping, nullptr) << "the player's line is in SDL's table";
-  EXPECT_NE(std::string(mapping).find("Player's Own Pad"), std::string::npos) << mapping;
-  SDL_free(mapping);
-  platform::closePads(pads);
-  SDL_Quit();
+  const std::string printed = openPadsWithSettingsIn(folder, [&guid] {
+    char* mapping = SDL_GameControllerMappingForGUID(SDL_JoystickGetGUIDFromString(guid.c_str()));
+    ASSERT_NE(mapping, nullptr) << "the player's line is in SDL's table";
+    EXPECT_NE(std::string(mapping).find("Player's Own Pad"), std::string::npos) << mapping;
+    SDL_free(mapping);
+  });
 
   std::vector<std::string> lines;
   std::istringstream in(printed);
@@ -59,16 +71,7 @@ TEST(PadMappingFile, APipeForTheFileIsNotWaitedOn) {
   fs::create_directories(folder);
   const std::string path = (folder / "gamecontrollerdb.txt").string();
   ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
-  setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
-  platform::loadSettings((folder / "settings.ini").string(), false);
-
-  testing::internal::CaptureStdout();
-  platform::Pads* pads = platform::openPads(platform::currentSettings());
-  const std::string printed = testing::internal::GetCapturedStdout();
-  ASSERT_NE(pads, nullptr) << printed;
-  platform::closePads(pads);
-  SDL_Quit();
-  EXPECT_EQ(printed, "cannot read " + path + " (it is not a file); the pads use SDL's own mappings\n");
+  EXPECT_EQ(openPadsWithSettingsIn(folder, [] {}), "cannot read " + path + " (it is not a file); the pads use SDL's own mappings\n");
   fs::remove_all(folder);
 }
 
