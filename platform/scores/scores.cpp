@@ -4,6 +4,8 @@
 
 #include <cstdio>
 #include <ctime>
+#include <filesystem>
+#include <set>
 
 #include "platform/replay/session.h"
 #include "platform/scores/score_folder.h"
@@ -107,7 +109,13 @@ int printScores() {
     say("cannot show the scores: " + reason);
     return 1;
   }
-  std::fputs(scoreListing(table, scoreTablePath(folder)).c_str(), stdout);
+  std::set<std::string> missing;
+  for (const ScoreEntry& entry : table.best) {
+    std::error_code error;
+    if (!entry.roundFile.empty() && !std::filesystem::is_regular_file(folder + "/" + entry.roundFile, error))
+      missing.insert(entry.roundFile);
+  }
+  std::fputs(scoreListing(table, scoreTablePath(folder), missing).c_str(), stdout);
   std::fflush(stdout);
   return 0;
 }
