@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "platform/calendar_text.h"
+#include "platform/printable_text.h"
 
 namespace platform {
 namespace {
@@ -57,7 +58,7 @@ std::string scoreListing(const ScoreTable& table, const std::string& path, const
     const ScoreEntry& e = table.best[k];
     std::snprintf(line, sizeof line, "%3zu. %8llu  %9s  %s  %s%s; kills: %s\n", k + 1,
                   static_cast<unsigned long long>(e.score), playTimeText(e.lengthMs, false).c_str(),
-                  localDate(e.date).c_str(), e.version.c_str(), replayText(e.roundFile, missing).c_str(),
+                  localDate(e.date).c_str(), printableText(e.version).c_str(), replayText(e.roundFile, missing).c_str(),
                   killsText(e).c_str());
     text += line;
   }
