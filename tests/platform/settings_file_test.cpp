@@ -4,10 +4,14 @@
 // line and the defaults. Each case works in a temporary folder of its own.
 #include <gtest/gtest.h>
 #include <pwd.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -161,6 +165,27 @@ TEST_F(SettingsFile, SwitchesRewriteOnlyTheirOwnLine) {
   EXPECT_EQ(fileText(path), "# mine\r\nstrike = L\r\nfullscreen=yes\r\n\nvolume = 40\nmuted = yes\n");
   platform::rememberFullscreen(false);
   EXPECT_EQ(fileText(path), "# mine\r\nstrike = L\r\nfullscreen=no\r\n\nvolume = 40\nmuted = yes\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1) << "no temporary file is left";
+}
+
+// The safe write: a write that fails part way (here the process may write no more than 8
+// bytes to a file) leaves the old file whole and no temporary file beside it.
+TEST_F(SettingsFile, AFailedWriteLeavesTheOldFileWhole) {
+  const fs::path path = dir_ / "settings.ini";
+  writeText(path, "volume = 40\n");
+  rlimit saved{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto savedSignal = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 8;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  std::string reason;
+  const bool written = platform::replaceFile(path.string(), std::string(4096, '#'), reason);
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, savedSignal);
+  EXPECT_FALSE(written);
+  EXPECT_EQ(reason, std::strerror(EFBIG));
+  EXPECT_EQ(fileText(path), "volume = 40\n");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1) << "no temporary file is left";
 }
 
