@@ -140,6 +140,7 @@ TEST_F(Pause, APauseAskedBeforeARoundBeginsDoesNotPauseIt) {
 TEST_F(Pause, TheCountdownPausesAndGoesOnWhereItStood) {
   std::srand(99);
   resetRound();
+  fake::releaseAll();
   startPauseWatch();
   // The countdown shows four frames; paused, it rests a pass at a time until the click on the
   // fifth pass counted (its first frame and four rests) plays on.
