@@ -98,6 +98,16 @@ void afterPass() {
   }
 }
 
+// A frame that differs from the recording's is said once: the round still plays as
+// recorded (the world's digests decide), only its pictures are drawn as this version draws.
+void onFrameDigest(std::uint64_t pass, std::uint64_t, std::uint64_t) {
+  static bool said = false;
+  if (said) return;
+  said = true;
+  std::fprintf(stderr, "watch: the frames differ from the recording's from pass %llu on (drawn by this version); "
+               "the round plays as recorded\n", static_cast<unsigned long long>(pass));
+}
+
 [[noreturn]] void onStop(platform::replay::StopReason reason, const std::string& message) {
   if (reason == platform::replay::StopReason::kEndOfFile) leave(0);
   std::fprintf(stderr, "cannot watch: %s\n", platform::printableText(message).c_str());
@@ -126,6 +136,7 @@ int watchRound(const std::string& path, const std::string& gameVersion) {
   mark();
   rebase(0);
   platform::replay::setAfterPass(afterPass);
+  platform::replay::setFrameDigestReport(onFrameDigest);
   if (opensRound()) {
     playRecordedRound();
   } else {

@@ -59,6 +59,12 @@ using StopHandler = void (*)(StopReason reason, const std::string& message);
 // passed over unchecked (the replay composes no frames).
 bool startReplay(const std::string& path, bool withFrames, StopHandler onStop, std::string& error);
 
+// Watching: a frame digest that differs from the file's (the drawing changed since the round
+// was played) is handed to report with its pass instead of ending the replay; the world's
+// digests still decide. nullptr (the default, dream-sim's) keeps every digest strict.
+using FrameDigestReport = void (*)(std::uint64_t pass, std::uint64_t recorded, std::uint64_t made);
+void setFrameDigestReport(FrameDigestReport report);
+
 // After the game has finished: true when the whole file was played; otherwise message
 // says what is left.
 bool finishReplay(std::string& message);
