@@ -2,6 +2,8 @@
 // every pass once at open, then decodes one pass at a time as the replaying game asks.
 #include "platform/replay/replay_reader.h"
 
+#include <algorithm>
+
 #include "platform/file_text.h"
 #include "platform/replay/replay_words.h"
 
@@ -67,6 +69,7 @@ bool ReplayReader::load(const std::string& name) {
     case ReplayHeaderStatus::kDamaged: return refuse("replay " + name + " is damaged in its header");
   }
   startReplayModel(model_, header_.check);
+  clockless_.clear();
   for (std::size_t at = header_.size; at < bytes_.size();) {
     const ReplayPassResult result = decodeReplayPass(model_, bytes_.data(), bytes_.size(), at, events_);
     if (result.status == ReplayPassStatus::kCut) {
@@ -78,6 +81,7 @@ bool ReplayReader::load(const std::string& name) {
                     std::to_string(at) + "): " + result.fault);
     ++passCount_;
     at = result.end;
+    noteClockOfPass();
   }
   startReplayModel(model_, header_.check);
   position_ = header_.size;
@@ -110,13 +114,33 @@ const ReplayEvent* ReplayReader::peek() const {
   return &events_[next_];
 }
 
+void ReplayReader::noteClockOfPass() {
+  const auto clock = std::find_if(events_.begin(), events_.end(),
+                                  [](const ReplayEvent& e) { return e.kind == ReplayEventKind::kClock; });
+  const bool open = !clockless_.empty() && !clockless_.back().clockFollows;
+  if (clock != events_.end()) {
+    if (open) clockless_.back() = {clockless_.back().first, clockless_.back().last, clock->value, true};
+  } else if (open && clockless_.back().last + 1 == passCount_) {
+    clockless_.back().last = passCount_;
+  } else {
+    clockless_.push_back({passCount_, passCount_, 0, false});
+  }
+}
+
 bool ReplayReader::lastClockOfPass(std::uint64_t& ms) const {
   for (std::size_t i = events_.size(); i-- > next_;) {
     if (events_[i].kind != ReplayEventKind::kClock) continue;
     ms = events_[i].value;
     return true;
   }
-  return false;
+  if (std::any_of(events_.begin(), events_.begin() + std::ptrdiff_t(next_),
+                  [](const ReplayEvent& e) { return e.kind == ReplayEventKind::kClock; }))
+    return false;  // its clock is read already
+  const auto run = std::upper_bound(clockless_.begin(), clockless_.end(), pass_,
+                                    [](std::uint64_t p, const ClocklessRun& r) { return p < r.first; });
+  if (run == clockless_.begin() || std::prev(run)->last < pass_ || !std::prev(run)->clockFollows) return false;
+  ms = std::prev(run)->nextClock;
+  return true;
 }
 
 const ReplayEvent* ReplayReader::take(ReplayEventKind kind, int id) {

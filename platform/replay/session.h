@@ -81,7 +81,9 @@ std::string recordedGameVersion();
 // Milliseconds of play replayed so far: the last clock reading given minus the first.
 std::uint64_t replayedMilliseconds();
 // The clock reading the next pass will end on, as replayedMilliseconds counts: the last clock
-// read of the pass to come, or the last reading given when it reads none (a watch paces by it).
+// read of the pass to come; for a pass that reads none (a pause's rests), the first reading
+// after it, so a watch shows the paused screen for as long as the pause lasted; the last
+// reading given when none follows (a watch paces by it).
 std::uint64_t upcomingMilliseconds();
 // Whether the file's first pass opens with a value read under tag (a round's file opens so).
 bool replayOpensWith(std::uint8_t tag);
