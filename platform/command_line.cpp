@@ -13,6 +13,7 @@
 #include "platform/key_names.h"
 #include "platform/printable_text.h"
 #include "platform/scores.h"
+#include "platform/sdl/x11_key_names.h"
 #include "platform/xdg_folders.h"
 #include "platform/settings_file.h"
 
@@ -29,6 +30,7 @@ bool startVideoForKeyNames() {
 void printHelp(const std::string& program, const std::string& path) {
   const Settings settings = peekSettings(path);
   startVideoForKeyNames();
+  setPrintedKeyLookup(x11NumberRowName);
   std::printf(
       "Usage: %s [--settings FILE] [--scores] [--watch FILE | --watch-best]\n"
       "A 2-D arena action game: walk, run, strike, dash, eat and fire at the cursor.\n\n"
