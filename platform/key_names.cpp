@@ -4,7 +4,19 @@
 
 namespace platform {
 
+namespace {
+
+std::string (*printedLookup)(SDL_Scancode) = nullptr;
+
+}  // namespace
+
+void setPrintedKeyLookup(std::string (*lookup)(SDL_Scancode key)) { printedLookup = lookup; }
+
 std::string printedKeyName(SDL_Scancode key) {
+  if (printedLookup && SDL_WasInit(SDL_INIT_VIDEO)) {
+    const std::string name = printedLookup(key);
+    if (!name.empty()) return name;
+  }
   const char* name = SDL_WasInit(SDL_INIT_VIDEO) ? SDL_GetKeyName(SDL_GetKeyFromScancode(key)) : "";
   return *name ? name : SDL_GetScancodeName(key);
 }

@@ -13,6 +13,10 @@ namespace platform {
 // One key's printed name, in UTF-8.
 std::string printedKeyName(SDL_Scancode key);
 
+// A backend that knows better what the layout prints on some keys (the number row, which SDL
+// names 1 to 0 on every layout) answers first; an empty answer leaves the key to SDL.
+void setPrintedKeyLookup(std::string (*lookup)(SDL_Scancode key));
+
 // The keys' printed names separated by spaces; "(none)" for no key.
 std::string printedKeyNames(const KeyList& keys);
 
