@@ -11,6 +11,7 @@
 #include "game/world/game_state.h"
 #include "game/world/geometry.h"
 #include "game/world/monster_kinds.h"
+#include "platform/base/random.h"
 
 bool setUpMonsterKind(Monster& monster, std::int8_t kind) {
   const MonsterKindRow* row = findMonsterKind(kind);
@@ -33,9 +34,9 @@ void spawnMonsters() {
   if (busy >= 4) return;
   for (int i = 0; i < freeCount; ++i) {
     Monster& m = monsters[freeSlots[i]];
-    const MonsterKind& kind = monsterKinds[std::rand() % kKindCount];
-    const float x = static_cast<float>(std::rand() % 1450);
-    const float y = static_cast<float>(std::rand() % 610);
+    const MonsterKind& kind = monsterKinds[platform::randomNumber() % kKindCount];
+    const float x = static_cast<float>(platform::randomNumber() % 1450);
+    const float y = static_cast<float>(platform::randomNumber() % 610);
     const auto code = static_cast<std::int8_t>(kind.kind);
     if (!setUpMonsterKind(m, code)) continue;
     m.alive = 1;

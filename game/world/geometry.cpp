@@ -1,5 +1,6 @@
 // The field box test, random offsets, headings of slopes and truncation to integers.
 #include "game/world/geometry.h"
+#include "platform/base/random.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -17,8 +18,8 @@ bool wholeInField(std::int64_t left, std::int64_t top, std::int64_t width, std::
 }
 
 int randomOffset(int limit) {
-  const int sign = std::rand() % 2;
-  const int magnitude = std::rand() % limit;
+  const int sign = platform::randomNumber() % 2;
+  const int magnitude = platform::randomNumber() % limit;
   return sign == 1 ? magnitude : -magnitude;
 }
 
