@@ -11,6 +11,7 @@
 #include "game/world/game_state.h"
 #include "game/world/geometry.h"
 #include "game/world/monster_kinds.h"
+#include "platform/base/exact_maths.h"
 #include "platform/base/random.h"
 
 bool setUpMonsterKind(Monster& monster, std::int8_t kind) {
@@ -73,11 +74,11 @@ void chooseWanderTarget(std::int32_t slot) {
     const double toPlayer = headingOfSlope(player.y - m.y, player.x - m.x, m.x > player.x);
     m.heading = toPlayer + jitter * kPi / 20;
     if (row->wander == Wander::kTowardPlayer) {
-      m.targetX = static_cast<float>(m.x + std::cos(m.heading) * row->wanderReach * width);
-      m.targetY = static_cast<float>(m.y + std::sin(m.heading) * row->wanderReach * width);
+      m.targetX = static_cast<float>(m.x + platform::exact::cos(m.heading) * row->wanderReach * width);
+      m.targetY = static_cast<float>(m.y + platform::exact::sin(m.heading) * row->wanderReach * width);
     } else {
-      m.targetX = static_cast<float>(m.x - std::cos(m.heading) * row->wanderReach * width);
-      m.targetY = static_cast<float>(m.y - std::sin(m.heading) * row->wanderReach * width);
+      m.targetX = static_cast<float>(m.x - platform::exact::cos(m.heading) * row->wanderReach * width);
+      m.targetY = static_cast<float>(m.y - platform::exact::sin(m.heading) * row->wanderReach * width);
     }
   }
   m.heading = headingOfSlope(m.targetY - m.y, m.targetX - m.x, m.x > m.targetX);
