@@ -1,5 +1,6 @@
 // The field box test, random offsets, headings of slopes and truncation to integers.
 #include "game/world/geometry.h"
+#include "platform/base/maths_rules.h"
 #include "platform/base/random.h"
 
 #include <cmath>
@@ -26,7 +27,7 @@ int randomOffset(int limit) {
 double headingOfSlope(float dy, float dx, bool turnAround) {
   if (dx == 0.0f && dy == 0.0f) return 0.0;
   float ratio = dy / dx;
-  double heading = static_cast<double>(std::atan(ratio));
+  double heading = static_cast<double>(platform::ruleArcTangent(ratio));
   if (turnAround) heading += kPi;
   return heading;
 }
