@@ -1,4 +1,4 @@
-// The speed of replays: each recorded session of tests/replays/ played by dream-sim --replay,
+// The speed of replays: each recorded session of tests/replays/older/ played by dream-sim --replay,
 // without frames (target: at least 50 times faster than the session was played) and with
 // every frame composed (target: the speed of dream-sim itself, set beside a plain dream-sim
 // run of 5,000 ticks). Each run is a child process, timed as a whole: "times_real_time" is

@@ -6,8 +6,8 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/workdir.sh"
-replay_workdir "$1" "$here/enter_to_leave/monsterData.txt"
-good=$here/enter_to_leave/session.replay
+replay_workdir "$1" "$here/older/enter_to_leave/monsterData.txt"
+good=$here/older/enter_to_leave/session.replay
 failures=0
 
 # refused <name> <file> <expected text>: one line holding the text, exit status 1.

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Records the three sessions the replay tests play, in the real window under Xvfb with input
+# Records the four sessions the replay tests play, in the real window under Xvfb with input
 # from xdotool, and writes next to each its monster table and what its replay must print.
 # Run it again after a change of behaviour on purpose, and say why in the commit.
-#   tests/replays/record.sh [BUILD_DIR [SESSION...]]   (default: build, all three sessions)
+#   tests/replays/record.sh [BUILD_DIR [SESSION...]]   (default: build, all four sessions)
 # Sessions:
 #   walk_fight_eat   walks, runs, strikes, dashes, fires and eats; ends by closing the window
 #   die_and_click    dies and starts another round by clicking, twice; ends by SIGTERM
@@ -10,7 +10,11 @@
 #   pause_rebound    another player's settings (kept beside it: pause on Space, strike on L,
 #                    play paced to the display); strikes, pauses with Space, finds Escape
 #                    unbound, plays on with Space, fires; ends by closing the window
-# (pause_and_resume, in the older file format, was recorded by hand; it is kept as it is.)
+# pad_twin_stick is recorded by PadGame.RecordSession of pad_game_tests into $PAD_SESSION_DIR.
+# older/ keeps these sessions as first recorded, in formats 1 to 5, with pause_and_resume
+# (recorded by hand): they show that older files still replay natively, taking the C
+# library's arc tangent as when they were recorded. Another C library may round it otherwise,
+# so the sessions here were recorded again in format 6. Nothing is recorded into older/.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
