@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "platform/base/fatal.h"
-#include "platform/seam/input.h"
+#include "platform/base/virtual_keys.h"
 #include "platform/replay/replay_reader.h"
 #include "platform/replay/replay_writer.h"
 

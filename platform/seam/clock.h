@@ -1,5 +1,6 @@
 // The game's one clock: monotonic milliseconds. Every timer of the game and of the
-// graphics layer reads tickCount(); the test build links a fake that tests set by hand.
+// graphics layer reads tickCount(). This front holds the record and replay rule once, over
+// the backend's raw clock (port/clock.h); the test build links a fake that tests set by hand.
 #pragma once
 #include <cstdint>
 
@@ -14,7 +15,8 @@ std::uint64_t tickCount();
 std::uint64_t calendarSeconds();
 
 // Blocks the calling thread for ms milliseconds (the fake clock advances itself instead).
-// A thread that replays a file does not wait: its clock comes from the file.
+// A thread that replays a file does not wait, and the fake's time stays: its clock comes
+// from the file.
 void sleepMs(std::uint32_t ms);
 
 // The platform's own time in microseconds, not through the seam: for pacing, whose decisions

@@ -5,25 +5,9 @@
 // from its main thread.
 #pragma once
 
-namespace platform {
+#include "platform/base/virtual_keys.h"
 
-// Virtual-key codes the game reads. Letters and digits use their upper-case ASCII code
-// ('W', 'A', '1', ...), as virtual keys do.
-enum VirtualKey : int {
-  kVkLButton = 0x01,
-  kVkRButton = 0x02,
-  kVkReturn = 0x0D,
-  // The window's own news, read like keys: pressed once when the window loses keyboard focus
-  // (after it had it, and while the settings ask for it), down while it is minimised or hidden.
-  kVkFocusLost = 0x0E,
-  kVkWindowAway = 0x0F,
-  kVkPause = 0x13,
-  kVkLeft = 0x25,
-  kVkUp = 0x26,
-  kVkRight = 0x27,
-  kVkDown = 0x28,
-};
-constexpr int kVirtualKeyCount = 256;
+namespace platform {
 
 // True when the key is down now or was pressed since the previous call for this key.
 // Clears the "pressed since" latch of that key. The game's rules read keys this way.
