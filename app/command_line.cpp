@@ -1,7 +1,7 @@
 // The command line and the settings at start (see command_line.h). --help names keys as
 // the player's keyboard layout prints them, which SDL knows only with its video subsystem
 // running: it starts it for that, and names them by their US places without a display.
-#include "platform/command_line.h"
+#include "app/command_line.h"
 
 #include <SDL.h>
 
@@ -9,11 +9,11 @@
 #include <cstring>
 #include <string>
 
-#include "platform/audio/volume.h"
-#include "platform/key_names.h"
-#include "platform/scores.h"
-#include "platform/xdg_folders.h"
-#include "platform/settings_file.h"
+#include "platform/sfml/volume.h"
+#include "platform/controls/key_names.h"
+#include "game/files/scores.h"
+#include "platform/posix/xdg_folders.h"
+#include "platform/settings/settings_file.h"
 
 namespace platform {
 namespace {

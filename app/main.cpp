@@ -4,11 +4,11 @@
 // --watch FILE or --watch-best, the watch of a round.
 #include "game/shell/entry.h"
 #include "game/shell/watch.h"
-#include "platform/command_line.h"
+#include "app/command_line.h"
 #include "platform/replay/session.h"
-#include "platform/round_files.h"
-#include "platform/scores.h"
-#include "platform/xdg_folders.h"
+#include "game/files/round_files.h"
+#include "game/files/scores.h"
+#include "platform/posix/xdg_folders.h"
 
 int main(int argc, char** argv) {
   std::string watchFile;

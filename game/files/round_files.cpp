@@ -1,6 +1,6 @@
 // Round files in the data folder (see round_files.h): a hidden temporary name per process while
 // the round runs, a dated name once it has ended. POSIX file calls.
-#include "platform/round_files.h"
+#include "game/files/round_files.h"
 
 #include <dirent.h>
 #include <signal.h>

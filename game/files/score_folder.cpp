@@ -1,6 +1,6 @@
 // The scores folder on disk (see score_folder.h): the lock, reading and writing the table,
 // keeping it aside when damaged, and the kept rounds' files.
-#include "platform/scores/score_folder.h"
+#include "game/files/score_folder.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -13,8 +13,8 @@
 #include <filesystem>
 
 #include "platform/base/calendar_text.h"
-#include "platform/file_text.h"
-#include "platform/settings_file.h"
+#include "platform/posix/file_text.h"
+#include "platform/settings/settings_file.h"
 
 namespace platform {
 namespace {

@@ -1,5 +1,5 @@
 // The listing that --scores prints (see score_listing.h).
-#include "platform/scores/score_listing.h"
+#include "game/files/score_listing.h"
 
 #include <cstdio>
 

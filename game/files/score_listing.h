@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 
-#include "platform/scores/score_table.h"
+#include "game/files/score_table.h"
 
 namespace platform {
 

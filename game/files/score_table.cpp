@@ -1,5 +1,5 @@
 // The score table's text and the placing of a round (see score_table.h).
-#include "platform/scores/score_table.h"
+#include "game/files/score_table.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/scores/score_table.h"
+#include "game/files/score_table.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);

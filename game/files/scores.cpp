@@ -1,14 +1,14 @@
 // The scores at the seam (see platform/scores.h): whether this run keeps them, the round
 // handed over at its end, and what is read back through the replay session.
-#include "platform/scores.h"
+#include "game/files/scores.h"
 
 #include <cstdio>
 #include <ctime>
 
 #include "platform/replay/session.h"
-#include "platform/scores/score_folder.h"
-#include "platform/scores/score_listing.h"
-#include "platform/xdg_folders.h"
+#include "game/files/score_folder.h"
+#include "game/files/score_listing.h"
+#include "platform/posix/xdg_folders.h"
 
 namespace platform {
 namespace {

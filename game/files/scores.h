@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/scores/score_table.h"
+#include "game/files/score_table.h"
 
 namespace platform {
 

@@ -12,7 +12,7 @@
 #include "graphics/draw.h"
 #include "graphics/window.h"
 #include "platform/seam/clock.h"
-#include "platform/round_files.h"
+#include "game/files/round_files.h"
 
 bool playRound(bool& countdownPending) {
   platform::beginRoundFile();

@@ -12,7 +12,7 @@
 #include "game/world/meat.h"
 #include "game/world/shown_pictures.h"
 #include "platform/port/frames.h"
-#include "platform/pad_aim.h"
+#include "platform/controls/pad_aim.h"
 
 namespace {
 

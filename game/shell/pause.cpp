@@ -14,7 +14,7 @@
 #include "graphics/image.h"
 #include "platform/seam/clock.h"
 #include "platform/seam/input.h"
-#include "platform/pad_aim.h"
+#include "platform/controls/pad_aim.h"
 #include "platform/pad_prompts.h"
 #include "platform/pause_hint.h"
 

@@ -1,6 +1,6 @@
 // The action table, the default bindings and key names (see bindings.h). Depends on SDL's
 // scancode names only.
-#include "platform/bindings.h"
+#include "platform/controls/bindings.h"
 
 #include <SDL_keyboard.h>
 

@@ -1,4 +1,4 @@
-#include "platform/key_names.h"
+#include "platform/controls/key_names.h"
 
 #include <SDL.h>
 

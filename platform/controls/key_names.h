@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "platform/bindings.h"
+#include "platform/controls/bindings.h"
 
 namespace platform {
 

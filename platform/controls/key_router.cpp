@@ -1,6 +1,6 @@
 // The key router (see key_router.h): a scancode table built from the bindings, and counts
 // of what is held per virtual key.
-#include "platform/key_router.h"
+#include "platform/controls/key_router.h"
 
 #include "platform/seam/input_feed.h"
 

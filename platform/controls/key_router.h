@@ -6,7 +6,7 @@
 #pragma once
 #include <SDL_scancode.h>
 
-#include "platform/bindings.h"
+#include "platform/controls/bindings.h"
 #include "platform/seam/input.h"
 
 namespace platform {

@@ -1,6 +1,6 @@
 // The pad's aim point and the last device used (see pad_aim.h): one small record under a
 // lock, written by the window thread and the game's update, read through the seam.
-#include "platform/pad_aim.h"
+#include "platform/controls/pad_aim.h"
 
 #include <mutex>
 

@@ -7,7 +7,7 @@
 #pragma once
 #include <cstdint>
 
-#include "platform/pad_sticks.h"
+#include "platform/controls/pad_sticks.h"
 
 namespace platform {
 

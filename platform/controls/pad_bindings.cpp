@@ -1,6 +1,6 @@
 // The pad's default layout and the names of its inputs (see pad_bindings.h). Depends on
 // SDL's game-controller button names only.
-#include "platform/pad_bindings.h"
+#include "platform/controls/pad_bindings.h"
 
 #include <SDL_gamecontroller.h>
 

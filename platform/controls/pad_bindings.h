@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/bindings.h"
+#include "platform/controls/bindings.h"
 
 namespace platform {
 

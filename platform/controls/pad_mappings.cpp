@@ -1,6 +1,6 @@
 // The mapping file's lines (see pad_mappings.h): split, sorted into used, passed over and
 // rejected.
-#include "platform/pad_mappings.h"
+#include "platform/controls/pad_mappings.h"
 
 #include <cctype>
 

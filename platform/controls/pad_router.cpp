@@ -1,7 +1,7 @@
 // The pad router (see pad_router.h): inputs and the walk stick onto the key router's counts.
-#include "platform/pad_router.h"
+#include "platform/controls/pad_router.h"
 
-#include "platform/pad_sticks.h"
+#include "platform/controls/pad_sticks.h"
 
 namespace platform {
 namespace {

@@ -5,8 +5,8 @@
 #pragma once
 #include <SDL_gamecontroller.h>
 
-#include "platform/key_router.h"
-#include "platform/pad_bindings.h"
+#include "platform/controls/key_router.h"
+#include "platform/controls/pad_bindings.h"
 
 namespace platform {
 

@@ -1,5 +1,5 @@
 // Dead zone, sectors, triggers and the aim point (see pad_sticks.h). No state.
-#include "platform/pad_sticks.h"
+#include "platform/controls/pad_sticks.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "platform/file_text.h"
+#include "platform/posix/file_text.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

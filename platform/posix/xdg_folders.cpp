@@ -1,4 +1,4 @@
-#include "platform/xdg_folders.h"
+#include "platform/posix/xdg_folders.h"
 
 #include <cstdlib>
 

@@ -19,12 +19,12 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/audio/volume.h"
+#include "platform/sfml/volume.h"
 #include "platform/seam/frame_pacing.h"
 #include "platform/seam/input.h"
 #include "platform/seam/input_feed.h"
-#include "platform/key_router.h"
-#include "platform/pad_aim.h"
+#include "platform/controls/key_router.h"
+#include "platform/controls/pad_aim.h"
 #include "platform/pause_hint.h"
 #include "platform/base/picture_fit.h"
 #include "platform/sdl/pads.h"
@@ -33,7 +33,7 @@
 #include "platform/sdl/x11_errors.h"
 #include "platform/sdl/x11_frame_extents.h"
 #include "platform/sdl/x11_shared_frames.h"
-#include "platform/settings_file.h"
+#include "platform/settings/settings_file.h"
 
 namespace platform {
 

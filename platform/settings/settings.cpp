@@ -1,6 +1,6 @@
 // The settings file's text (see settings.h): the reader with its warnings and binding
 // rules, the default text, and the one-line rewrite.
-#include "platform/settings.h"
+#include "platform/settings/settings.h"
 
 #include <cstdint>
 #include <map>

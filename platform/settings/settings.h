@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/bindings.h"
-#include "platform/pad_bindings.h"
+#include "platform/controls/bindings.h"
+#include "platform/controls/pad_bindings.h"
 
 namespace platform {
 

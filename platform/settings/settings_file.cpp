@@ -1,6 +1,6 @@
 // The settings file on disk and this run's settings (see settings_file.h). One lock keeps
 // this run's settings, as the window thread changes them while any thread may read them.
-#include "platform/settings_file.h"
+#include "platform/settings/settings_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -14,8 +14,8 @@
 #include <filesystem>
 #include <mutex>
 
-#include "platform/file_text.h"
-#include "platform/xdg_folders.h"
+#include "platform/posix/file_text.h"
+#include "platform/posix/xdg_folders.h"
 
 namespace platform {
 namespace {

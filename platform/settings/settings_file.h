@@ -8,7 +8,7 @@
 #pragma once
 #include <string>
 
-#include "platform/settings.h"
+#include "platform/settings/settings.h"
 
 namespace platform {
 

@@ -1,6 +1,6 @@
 // MP3 decoding for SFML on libmpg123: the decoder reads the file through SFML's input
 // stream by replaced reader callbacks, and always yields signed 16-bit samples.
-#include "platform/audio/mp3_reader.h"
+#include "platform/sfml/mp3_reader.h"
 
 #include <SFML/Audio/SoundFileFactory.hpp>
 #include <SFML/System/InputStream.hpp>

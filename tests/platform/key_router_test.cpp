@@ -6,7 +6,7 @@
 
 #include "platform/fake/fake_platform.h"
 #include "platform/seam/input.h"
-#include "platform/key_router.h"
+#include "platform/controls/key_router.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "platform/fake/fake_platform.h"
 #include "platform/seam/input.h"
-#include "platform/pad_aim.h"
+#include "platform/controls/pad_aim.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <fstream>
 #include <string>
 
-#include "platform/settings_file.h"
+#include "platform/settings/settings_file.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "platform/seam/clock.h"
 #include "platform/replay/replay_reader.h"
 #include "platform/replay/session.h"
-#include "platform/round_files.h"
+#include "game/files/round_files.h"
 
 namespace {
 

@@ -17,8 +17,8 @@
 
 #include "platform/fake/fake_platform.h"
 #include "platform/replay/session.h"
-#include "platform/scores.h"
-#include "platform/scores/score_folder.h"
+#include "game/files/scores.h"
+#include "game/files/score_folder.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/scores/score_listing.h"
-#include "platform/scores/score_table.h"
+#include "game/files/score_listing.h"
+#include "game/files/score_table.h"
 
 namespace {
 

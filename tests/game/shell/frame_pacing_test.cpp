@@ -12,7 +12,7 @@
 #include "platform/seam/frame_pacing.h"
 #include "platform/seam/input.h"
 #include "platform/replay/session.h"
-#include "platform/settings_file.h"
+#include "platform/settings/settings_file.h"
 #include "tests/helpers/monster_world.h"
 
 using namespace monster_test;

@@ -19,10 +19,10 @@
 #include "platform/seam/clock.h"
 #include "platform/seam/input.h"
 #include "platform/replay/session.h"
-#include "platform/round_files.h"
-#include "platform/scores.h"
-#include "platform/scores/score_table.h"
-#include "platform/xdg_folders.h"
+#include "game/files/round_files.h"
+#include "game/files/scores.h"
+#include "game/files/score_table.h"
+#include "platform/posix/xdg_folders.h"
 #include "tests/helpers/game_fixture.h"
 
 using namespace test_game;
