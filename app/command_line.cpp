@@ -9,10 +9,11 @@
 #include <cstring>
 #include <string>
 
+#include "platform/port/sound.h"
 #include "platform/sfml/volume.h"
 #include "platform/controls/key_names.h"
 #include "game/files/scores.h"
-#include "platform/posix/xdg_folders.h"
+#include "platform/port/storage.h"
 #include "platform/settings/settings_file.h"
 
 namespace platform {

@@ -8,7 +8,7 @@
 #include "platform/replay/session.h"
 #include "game/files/round_files.h"
 #include "game/files/scores.h"
-#include "platform/posix/xdg_folders.h"
+#include "platform/port/storage.h"
 
 int main(int argc, char** argv) {
   std::string watchFile;

@@ -11,7 +11,7 @@
 
 #include "game/assets/catalogue_files.h"
 #include "graphics/image_file.h"
-#include "platform/sfml/audio.h"
+#include "platform/port/sound.h"
 #include "platform/base/fatal.h"
 #include "platform/base/paths.h"
 

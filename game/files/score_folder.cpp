@@ -13,7 +13,7 @@
 #include <filesystem>
 
 #include "platform/base/calendar_text.h"
-#include "platform/posix/file_text.h"
+#include "platform/port/storage.h"
 #include "platform/settings/settings_file.h"
 
 namespace platform {

@@ -8,7 +8,7 @@
 #include "platform/replay/session.h"
 #include "game/files/score_folder.h"
 #include "game/files/score_listing.h"
-#include "platform/posix/xdg_folders.h"
+#include "platform/port/storage.h"
 
 namespace platform {
 namespace {

@@ -1,12 +1,14 @@
 #include "platform/controls/key_names.h"
 
-#include <SDL.h>
+#include <SDL_keyboard.h>
+
+#include "platform/port/key_names.h"
 
 namespace platform {
 
 std::string printedKeyName(SDL_Scancode key) {
-  const char* name = SDL_WasInit(SDL_INIT_VIDEO) ? SDL_GetKeyName(SDL_GetKeyFromScancode(key)) : "";
-  return *name ? name : SDL_GetScancodeName(key);
+  const std::string name = port::layoutKeyName(int(key));
+  return !name.empty() ? name : SDL_GetScancodeName(key);
 }
 
 std::string printedKeyNames(const KeyList& keys) {

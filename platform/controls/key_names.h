@@ -1,6 +1,7 @@
 // Keys named as the player's keyboard layout prints them ("Z" for the key in W's place on a
-// French keyboard), which SDL knows only while its video subsystem runs; without it, by
-// SDL's names of their places on a US keyboard. Read by --help and the pause screen's line.
+// French keyboard), as the backend tells (port/key_names.h: SDL only while its video
+// subsystem runs); where it cannot, by the names of their places on a US keyboard. Read by
+// --help and the pause screen's line.
 #pragma once
 #include <SDL_scancode.h>
 

@@ -1,4 +1,4 @@
-#include "platform/posix/file_text.h"
+#include "platform/port/storage.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "platform/posix/xdg_folders.h"
+#include "platform/port/storage.h"
 
 #include <cstdlib>
 

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <map>
 
-#include "platform/posix/file_text.h"
+#include "platform/port/storage.h"
 #include "platform/seam/input_feed.h"
 #include "platform/controls/pad_aim.h"
 #include "platform/controls/pad_mappings.h"

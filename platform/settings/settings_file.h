@@ -41,8 +41,4 @@ std::string settingsFolder();
 void rememberFullscreen(bool fullscreen);
 void rememberMuted(bool muted);
 
-// Writes text to path through a temporary file in the same folder and a rename; false with
-// the reason when it could not.
-bool replaceFile(const std::string& path, const std::string& text, std::string& reason);
-
 }  // namespace platform

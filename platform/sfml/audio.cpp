@@ -2,7 +2,7 @@
 // machine has no audio device. OpenAL Soft reads its driver list once, on its first use,
 // so the default device is probed in a child process and the choice of the null output
 // is made in the environment before SFML touches OpenAL in this process.
-#include "platform/sfml/audio.h"
+#include "platform/port/sound.h"
 
 #include <SFML/System/Err.hpp>
 #include <dlfcn.h>

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "platform/sfml/audio.h"
+#include "platform/port/sound.h"
 
 // Read by nobody: keeps the loop over every sample from being optimised away.
 static volatile std::int64_t sampleSink;

@@ -1,11 +1,12 @@
-// The sound level (see volume.h). SFML keeps the listener volume for the audio device and
-// applies it when a device opens, so it can be set before any sound exists.
+// The sound level (see port/sound.h) and the mute switch (volume.h). SFML keeps the listener
+// volume for the audio device and applies it when a device opens, so it can be set before
+// any sound exists.
 #include "platform/sfml/volume.h"
 
 #include <SFML/Audio/AlResource.hpp>
 #include <SFML/Audio/Listener.hpp>
 
-#include "platform/sfml/audio.h"
+#include "platform/port/sound.h"
 #include "platform/settings/settings_file.h"
 
 namespace platform {

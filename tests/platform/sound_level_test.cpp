@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "game/assets/sound_files.h"
+#include "platform/port/sound.h"
 #include "platform/sfml/volume.h"
 #include "platform/settings/settings_file.h"
 

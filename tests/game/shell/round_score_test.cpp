@@ -22,7 +22,7 @@
 #include "game/files/round_files.h"
 #include "game/files/scores.h"
 #include "game/files/score_table.h"
-#include "platform/posix/xdg_folders.h"
+#include "platform/port/storage.h"
 #include "tests/helpers/game_fixture.h"
 
 using namespace test_game;
