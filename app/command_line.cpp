@@ -15,6 +15,8 @@
 #include "game/files/scores.h"
 #include "platform/port/storage.h"
 #include "platform/settings/settings_file.h"
+#include "platform/base/printable_text.h"
+#include "platform/sdl/x11_key_names.h"
 
 namespace platform {
 namespace {
@@ -29,6 +31,7 @@ bool startVideoForKeyNames() {
 void printHelp(const std::string& program, const std::string& path) {
   const Settings settings = peekSettings(path);
   startVideoForKeyNames();
+  setPrintedKeyLookup(x11NumberRowName);
   std::printf(
       "Usage: %s [--settings FILE] [--scores] [--watch FILE | --watch-best]\n"
       "A 2-D arena action game: walk, run, strike, dash, eat and fire at the cursor.\n\n"
@@ -39,10 +42,11 @@ void printHelp(const std::string& program, const std::string& path) {
       "  --watch-best     watch the best kept round again\n"
       "  --help           print this help and the settings, then exit\n\n"
       "Settings file: %s\n"
-      "Best scores and kept rounds: %s/\n\n"
+      "Best scores and kept rounds: %s\n\n"
       "Keys, as your keyboard layout prints them (the file names them by their places on a\n"
       "US keyboard):\n",
-      program.c_str(), path.c_str(), dataFolder().c_str());
+      program.c_str(), path.empty() ? "(none: no home folder)" : printableText(path).c_str(),
+      dataFolder().empty() ? "(none: no home folder)" : (printableText(dataFolder()) + "/").c_str());
   const std::vector<SettingLine> lines = settingLines(settings);
   for (int a = 0; a < kActionCount; ++a)
     std::printf("  %-12s %-14s %s\n", lines[a].key.c_str(), printedKeyNames(settings.bindings.keys[a]).c_str(),
@@ -70,47 +74,63 @@ void printHelp(const std::string& program, const std::string& path) {
 }  // namespace
 
 int startFromCommandLine(int argc, char** argv, std::string& watchFile) {
-  const std::string program = argc > 0 ? argv[0] : "dream-arena";
+  const std::string program = argc > 0 ? printableText(argv[0]) : "dream-arena";
+  const auto usageError = [&](const std::string& line) {
+    std::fprintf(stderr, "%s: %s (try --help)\n", program.c_str(), line.c_str());
+    return 2;
+  };
   std::string path = defaultSettingsPath();
-  bool help = false;
-  bool scores = false;
-  bool watchBest = false;
+  bool help = false, settingsGiven = false, watchGiven = false;
+  // The one thing asked besides playing: --scores, --watch or --watch-best.
+  std::string task;
   for (int k = 1; k < argc; ++k) {
     const std::string option = argv[k];
-    if (option == "--help" || option == "-h") {
+    const std::size_t equals = option.find('=');
+    const std::string name = option.rfind("--", 0) == 0 ? option.substr(0, equals) : option;
+    const bool takesFile = name == "--settings" || name == "--watch";
+    std::string file;
+    if (takesFile) {
+      if (equals != std::string::npos) file = option.substr(equals + 1);
+      else if (k + 1 < argc) file = argv[++k];
+      if (file.empty()) return usageError("'" + printableText(name) + "' needs a FILE");
+    } else if (equals != std::string::npos && name.rfind("--", 0) == 0) {
+      return usageError("'" + printableText(option) + "' is not an option");
+    }
+    if (name == "--help" || name == "-h") {
       help = true;
-    } else if (option == "--scores") {
-      scores = true;
-    } else if (option == "--settings" && k + 1 < argc) {
-      path = argv[++k];
-    } else if (option.rfind("--settings=", 0) == 0 && option.size() > 11) {
-      path = option.substr(11);
-    } else if (option == "--watch" && k + 1 < argc) {
-      watchFile = argv[++k];
-    } else if (option.rfind("--watch=", 0) == 0 && option.size() > 8) {
-      watchFile = option.substr(8);
-    } else if (option == "--watch-best") {
-      watchBest = true;
+    } else if (name == "--settings") {
+      if (settingsGiven) return usageError("'--settings' is given twice");
+      settingsGiven = true;
+      path = file;
+    } else if (name == "--scores" || name == "--watch" || name == "--watch-best") {
+      if (!task.empty()) return usageError("'" + task + "' and '" + name + "' cannot go together");
+      task = name;
+      if (name == "--watch") watchFile = file;
+      watchGiven = watchGiven || name != "--scores";
     } else {
-      const bool needsFile =
-          option == "--settings" || option == "--settings=" || option == "--watch" || option == "--watch=";
-      const char* problem = needsFile ? "needs a FILE" : "is not an option";
-      std::fprintf(stderr, "%s: '%s' %s (try --help)\n", program.c_str(), option.c_str(), problem);
-      return 2;
+      return usageError("'" + printableText(option) + "' is not an option");
     }
   }
   if (help) {
     printHelp(program, path);
     return 0;
   }
-  if (scores) return printScores();
-  if (watchBest) {
+  if (task == "--scores") return printScores();
+  if (task == "--watch-best") {
     std::string reason;
     watchFile = bestRoundFile(reason);
     if (watchFile.empty()) {
-      std::fprintf(stderr, "%s: no round to watch: %s\n", program.c_str(), reason.c_str());
+      std::fprintf(stderr, "%s: no round to watch: %s\n", program.c_str(), printableText(reason).c_str());
       return 1;
     }
+  }
+  // Without a home folder the game plays on, keeping nothing of what would live there.
+  const bool noData = !watchGiven && dataFolder().empty();
+  if (noData || path.empty()) {
+    std::printf("no home folder (HOME is not set and the password database names none): playing on%s%s\n",
+                path.empty() ? " with the default settings, saving none" : "",
+                noData ? (path.empty() ? " and keeping no scores or rounds" : " keeping no scores or rounds") : "");
+    std::fflush(stdout);
   }
   loadSettings(path, true);
   const Settings settings = currentSettings();

@@ -10,7 +10,9 @@ namespace platform {
 
 // Called first by main. Returns -1 when the game should play (or watch: watchFile then holds
 // the FILE of --watch, else it is empty), else the exit status to end with: 0 after --help, 2
-// after an option it does not know (one line on standard error).
+// after a usage error (one line on standard error): an option it does not know, a FILE
+// missing or empty, --settings twice, or more than one of --scores, --watch and --watch-best.
+// Only when the game will play or watch are the settings loaded and the audio started.
 int startFromCommandLine(int argc, char** argv, std::string& watchFile);
 
 }  // namespace platform

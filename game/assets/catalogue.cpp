@@ -1,7 +1,6 @@
 // The asset catalogue: the static images and sound buffers and their loading from the
 // fixed files under resources/ that the table of catalogue files names. Audio start-up runs
-// before the sound buffers are constructed, because SFML opens its audio device with the
-// first buffer.
+// before the first sound buffer is made, because SFML opens its audio device with it.
 #include "game/assets/catalogue.h"
 
 #include <cstdio>
@@ -16,10 +15,6 @@
 #include "platform/base/paths.h"
 
 namespace {
-
-struct AudioBeforeBuffers {
-  AudioBeforeBuffers() { platform::startAudio(); }
-} audioBeforeBuffers;
 
 constexpr const char* kImageDir = ".\\resources\\images\\";
 constexpr const char* kCharacterDir = ".\\resources\\images\\pillowkin\\";
@@ -37,6 +32,14 @@ void loadSound(sf::SoundBuffer& buffer, const std::string& windowsPath) {
 }  // namespace
 
 AssetCatalogue assets;
+
+sf::SoundBuffer& SoundSlot::operator*() {
+  if (!buffer_) {
+    platform::startAudio();
+    buffer_ = std::make_unique<sf::SoundBuffer>();
+  }
+  return *buffer_;
+}
 
 const std::vector<PictureFile>& pictureFiles() {
   static const std::vector<PictureFile> files = [] {
@@ -63,9 +66,9 @@ const std::vector<SoundFile>& soundFiles() {
   static const std::vector<SoundFile> files = [] {
     AssetCatalogue& a = assets;
     // The buffers in the order of soundFileNames().
-    const std::vector<sf::SoundBuffer*> buffers = {&a.blastSound,      &a.boomSound,      &a.shootSound,
-                                                   &a.planeSound,      &a.playerAtkSound, &a.sharkRollSound,
-                                                   &a.waterShootSound, &a.waterHitSound,  &a.kingAtkSound};
+    const std::vector<sf::SoundBuffer*> buffers = {&*a.blastSound,      &*a.boomSound,      &*a.shootSound,
+                                                   &*a.planeSound,      &*a.playerAtkSound, &*a.sharkRollSound,
+                                                   &*a.waterShootSound, &*a.waterHitSound,  &*a.kingAtkSound};
     std::vector<SoundFile> f;
     for (std::size_t k = 0; k < soundFileNames().size(); ++k)
       f.push_back({buffers.at(k), std::string(kMusicDir) + soundFileNames()[k]});

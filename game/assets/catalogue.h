@@ -3,11 +3,24 @@
 // consecutive, so a set is handed around as its first image plus a count.
 #pragma once
 #include <SFML/Audio/SoundBuffer.hpp>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "game/assets/picture_sets.h"
 #include "graphics/image.h"
+
+// A sound buffer made at its first use, after the audio start-up: SFML opens the audio device
+// with the first buffer that exists, which only a program that plays may do (--help, --scores
+// and a bad option open none).
+class SoundSlot {
+ public:
+  sf::SoundBuffer& operator*();
+  sf::SoundBuffer* operator->() { return &**this; }
+
+ private:
+  std::unique_ptr<sf::SoundBuffer> buffer_;
+};
 
 // The images are the fields of the list of picture sets: IMAGE norImages[8], IMAGE dieImage, ...
 #define DA_PICTURE_FIELD(field, folder, file, width, height) IMAGE field;
@@ -15,15 +28,15 @@
 struct AssetCatalogue {
   DA_PICTURE_SETS(DA_PICTURE_FIELD, DA_PICTURES_FIELD)
 
-  sf::SoundBuffer blastSound;
-  sf::SoundBuffer boomSound;
-  sf::SoundBuffer shootSound;
-  sf::SoundBuffer planeSound;
-  sf::SoundBuffer playerAtkSound;
-  sf::SoundBuffer sharkRollSound;
-  sf::SoundBuffer waterShootSound;
-  sf::SoundBuffer waterHitSound;
-  sf::SoundBuffer kingAtkSound;
+  SoundSlot blastSound;
+  SoundSlot boomSound;
+  SoundSlot shootSound;
+  SoundSlot planeSound;
+  SoundSlot playerAtkSound;
+  SoundSlot sharkRollSound;
+  SoundSlot waterShootSound;
+  SoundSlot waterHitSound;
+  SoundSlot kingAtkSound;
 };
 #undef DA_PICTURE_FIELD
 #undef DA_PICTURES_FIELD

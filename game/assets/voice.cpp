@@ -12,19 +12,19 @@ namespace {
 const sf::SoundBuffer& bufferOf(Voice voice) {
   AssetCatalogue& a = assets;
   switch (voice) {
-    case Voice::kStrike: return a.playerAtkSound;
-    case Voice::kDash: return a.sharkRollSound;
-    case Voice::kShot: return a.shootSound;
-    case Voice::kEmptyClick: return a.playerAtkSound;
-    case Voice::kShotHit: return a.waterHitSound;
-    case Voice::kBlast: return a.blastSound;
-    case Voice::kWaterShot: return a.waterShootSound;
-    case Voice::kBombDrop: return a.boomSound;
-    case Voice::kPlaneFan: return a.planeSound;
-    case Voice::kRoar: return a.kingAtkSound;
-    case Voice::kSharkRoll: return a.sharkRollSound;
+    case Voice::kStrike: return *a.playerAtkSound;
+    case Voice::kDash: return *a.sharkRollSound;
+    case Voice::kShot: return *a.shootSound;
+    case Voice::kEmptyClick: return *a.playerAtkSound;
+    case Voice::kShotHit: return *a.waterHitSound;
+    case Voice::kBlast: return *a.blastSound;
+    case Voice::kWaterShot: return *a.waterShootSound;
+    case Voice::kBombDrop: return *a.boomSound;
+    case Voice::kPlaneFan: return *a.planeSound;
+    case Voice::kRoar: return *a.kingAtkSound;
+    case Voice::kSharkRoll: return *a.sharkRollSound;
   }
-  return a.playerAtkSound;
+  return *a.playerAtkSound;
 }
 
 std::array<std::uint64_t, kVoiceCount> playCounts{};

@@ -15,6 +15,7 @@
 #include <filesystem>
 
 #include "platform/base/calendar_text.h"
+#include "platform/base/printable_text.h"
 #include "platform/replay/session.h"
 
 namespace platform {
@@ -34,8 +35,8 @@ RoundFiles rounds;
 void complainOnce(const std::string& why) {
   if (rounds.complained) return;
   rounds.complained = true;
-  std::printf("cannot record rounds in %s: %s; the game plays on without keeping them\n", rounds.folder.c_str(),
-              why.c_str());
+  std::printf("cannot record rounds in %s: %s; the game plays on without keeping them\n",
+              printableText(rounds.folder).c_str(), printableText(why).c_str());
   std::fflush(stdout);
 }
 

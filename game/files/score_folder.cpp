@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -54,12 +55,17 @@ class FolderLock {
   int fd_ = -1;
 };
 
-// stem + suffix in folder, or stem-2 + suffix, -3 ... for the first name not taken.
-std::string freeName(const std::string& folder, const std::string& stem, const std::string& suffix) {
-  std::error_code error;
+// stem + suffix in folder, or stem-2 + suffix, -3 ... for the first name not taken by a
+// file or by a row of table (whose file may be missing).
+std::string freeName(const std::string& folder, const std::string& stem, const std::string& suffix,
+                     const ScoreTable& table = {}) {
+  const auto taken = [&](const std::string& name) {
+    std::error_code error;
+    if (fs::exists(fs::symlink_status(folder + "/" + name, error))) return true;
+    return std::any_of(table.best.begin(), table.best.end(), [&](const ScoreEntry& e) { return e.roundFile == name; });
+  };
   std::string name = stem + suffix;
-  for (int n = 2; fs::exists(fs::symlink_status(folder + "/" + name, error)); ++n)
-    name = stem + "-" + std::to_string(n) + suffix;
+  for (int n = 2; taken(name); ++n) name = stem + "-" + std::to_string(n) + suffix;
   return name;
 }
 
@@ -77,6 +83,15 @@ bool moveFile(const std::string& from, const std::string& to, std::string& reaso
     return false;
   }
   fs::remove(from, error);
+  return true;
+}
+
+// Whether a dropped round's file is one the table made and no round still in it names:
+// the table deletes nothing else (the reader refuses other names, this holds it here too).
+bool ownRoundFile(const ScoreTable& table, const std::string& name) {
+  if (!keptFileNameValid(name)) return false;
+  for (const ScoreEntry& e : table.best)
+    if (e.roundFile == name) return false;
   return true;
 }
 
@@ -168,7 +183,7 @@ bool keepRoundInFolder(const std::string& folder, ScoreEntry entry, const std::s
   kept.place = placeRound(placed, entry, dropped);
   std::string movedTo, notMoved;
   if (kept.place > 0 && !roundFile.empty()) {
-    const std::string name = freeName(folder, "round-" + fileNameStamp(entry.date), ".replay");
+    const std::string name = freeName(folder, "round-" + fileNameStamp(entry.date), ".replay", table);
     std::string why;
     if (moveFile(roundFile, folder + "/" + name, why)) {
       entry.roundFile = name;
@@ -188,7 +203,7 @@ bool keepRoundInFolder(const std::string& folder, ScoreEntry entry, const std::s
   }
   if (!notMoved.empty()) notices.push_back(notMoved);
   for (const ScoreEntry& gone : dropped) {
-    if (!gone.roundFile.empty()) removeQuietly(folder + "/" + gone.roundFile);
+    if (ownRoundFile(placed, gone.roundFile)) removeQuietly(folder + "/" + gone.roundFile);
   }
   if (movedTo.empty() && !roundFile.empty()) removeQuietly(roundFile);
   kept.bestScore = placed.best.empty() ? 0 : placed.best.front().score;

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "platform/base/calendar_text.h"
+#include "platform/base/printable_text.h"
 
 namespace platform {
 namespace {
@@ -26,6 +27,11 @@ std::string killsText(const ScoreEntry& entry) {
   return text;
 }
 
+std::string replayText(const std::string& file, const std::set<std::string>& missing) {
+  if (file.empty()) return "";
+  return missing.count(file) ? ", replay missing (" + file + ")" : ", replay kept";
+}
+
 std::string localDate(std::int64_t seconds) { return calendarText(seconds, Zone::kLocal, "%Y-%m-%d %H:%M", "?"); }
 
 }  // namespace
@@ -44,7 +50,7 @@ std::string playTimeText(std::uint64_t ms, bool hours) {
   return text;
 }
 
-std::string scoreListing(const ScoreTable& table, const std::string& path) {
+std::string scoreListing(const ScoreTable& table, const std::string& path, const std::set<std::string>& missing) {
   std::string text = "Best rounds (" + path + "):\n";
   if (table.best.empty()) text += "  none kept yet\n";
   char line[512];
@@ -52,7 +58,7 @@ std::string scoreListing(const ScoreTable& table, const std::string& path) {
     const ScoreEntry& e = table.best[k];
     std::snprintf(line, sizeof line, "%3zu. %8llu  %9s  %s  %s%s; kills: %s\n", k + 1,
                   static_cast<unsigned long long>(e.score), playTimeText(e.lengthMs, false).c_str(),
-                  localDate(e.date).c_str(), e.version.c_str(), e.roundFile.empty() ? "" : ", replay kept",
+                  localDate(e.date).c_str(), printableText(e.version).c_str(), replayText(e.roundFile, missing).c_str(),
                   killsText(e).c_str());
     text += line;
   }

@@ -25,6 +25,9 @@ std::vector<std::string> split(const std::string& text, char separator) {
   }
 }
 
+// a + b, or the largest number when the sum would not fit: totals stop at their limit.
+std::uint64_t heldSum(std::uint64_t a, std::uint64_t b) { return a > UINT64_MAX - b ? UINT64_MAX : a + b; }
+
 bool readNumber(const std::string& text, std::uint64_t& value) {
   if (text.empty() || text.size() > 20) return false;
   value = 0;
@@ -100,17 +103,21 @@ std::string readRound(const std::vector<std::string>& words, ScoreEntry& entry) 
     return "a round needs score=, kills=, length_ms=, date=, version= and file=";
   if (!readNumber(fields["score"], entry.score)) return "the score is not a whole number";
   if (!readKills(fields["kills"], entry.kills)) return "the kills are not kind:count pairs";
+  if (killCount(entry) == UINT64_MAX) return "the kills add up beyond a whole number";
   if (!readNumber(fields["length_ms"], entry.lengthMs)) return "the length is not a whole number";
   if (!readUtcDate(fields["date"], entry.date)) return "the date is not a UTC date";
   entry.version = fields["version"];
   entry.roundFile = fields["file"];
-  if (!entry.roundFile.empty() && !keptFileNameValid(entry.roundFile)) return "the file is not a plain file name";
+  if (!entry.roundFile.empty() && !keptFileNameValid(entry.roundFile)) return "the file is not a kept round's name";
   return "";
 }
 
 std::string readLines(const std::string& text, ScoreTable& table) {
   std::vector<std::string> lines = split(text, '\n');
   if (!lines.empty() && lines.back().empty()) lines.pop_back();
+  // A table saved by an editor with CRLF line ends reads as the same table.
+  for (std::string& line : lines)
+    if (!line.empty() && line.back() == '\r') line.pop_back();
   if (lines.empty() || lines[0] != kHeader) return "line 1: not a dream-arena scores file";
   bool totalsSeen = false;
   for (std::size_t n = 1; n < lines.size(); ++n) {
@@ -126,6 +133,9 @@ std::string readLines(const std::string& text, ScoreTable& table) {
       if (reason.empty() && table.best.size() == kBestRounds) reason = "more than ten rounds";
       if (reason.empty() && !table.best.empty() && table.best.back().score < entry.score)
         reason = "a round scores more than the one above it";
+      if (reason.empty() && !entry.roundFile.empty() &&
+          std::any_of(table.best.begin(), table.best.end(), [&](const ScoreEntry& e) { return e.roundFile == entry.roundFile; }))
+        reason = "the file is named by an earlier round too";
       table.best.push_back(entry);
     } else {
       reason = "not a totals or round line";
@@ -161,14 +171,14 @@ std::string scoreTableText(const ScoreTable& table) {
 
 std::uint64_t killCount(const ScoreEntry& entry) {
   std::uint64_t total = 0;
-  for (const KindKills& k : entry.kills) total += k.count;
+  for (const KindKills& k : entry.kills) total = heldSum(total, k.count);
   return total;
 }
 
 std::size_t placeRound(ScoreTable& table, const ScoreEntry& entry, std::vector<ScoreEntry>& dropped) {
-  table.totals.rounds += 1;
-  table.totals.kills += killCount(entry);
-  table.totals.playedMs += entry.lengthMs;
+  table.totals.rounds = heldSum(table.totals.rounds, 1);
+  table.totals.kills = heldSum(table.totals.kills, killCount(entry));
+  table.totals.playedMs = heldSum(table.totals.playedMs, entry.lengthMs);
   const auto after = std::find_if(table.best.begin(), table.best.end(),
                                    [&](const ScoreEntry& e) { return e.score < entry.score; });
   const std::size_t place = std::size_t(after - table.best.begin()) + 1;
@@ -185,10 +195,19 @@ std::size_t placeRound(ScoreTable& table, const ScoreEntry& entry, std::vector<S
 }
 
 bool keptFileNameValid(const std::string& name) {
-  if (name.empty() || name[0] == '.' || name.size() > 200) return false;
-  return std::all_of(name.begin(), name.end(), [](char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '_' || c == '.';
-  });
+  // round-YYYYMMDD-HHMMSS.replay, or -N before .replay when that name was taken.
+  const auto digits = [&](std::size_t from, std::size_t count) {
+    if (count == 0 || from + count > name.size()) return false;
+    return std::all_of(name.begin() + std::ptrdiff_t(from), name.begin() + std::ptrdiff_t(from + count),
+                       [](char c) { return c >= '0' && c <= '9'; });
+  };
+  const std::string suffix = ".replay";
+  if (name.size() < 21 + suffix.size() || name.size() > 64 || name.rfind("round-", 0) != 0 || !digits(6, 8) ||
+      name[14] != '-' || !digits(15, 6) || name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
+    return false;
+  const std::size_t tail = name.size() - suffix.size();
+  if (tail == 21) return true;
+  return name[21] == '-' && name[22] != '0' && digits(22, tail - 22);
 }
 
 std::string utcDateText(std::int64_t seconds) {

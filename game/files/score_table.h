@@ -8,6 +8,9 @@
 //           version=dream-arena 1.0.0  file=round-20261208-131721.replay
 // A round's kills are its scoring kills by kind code; file names its kept round beside the
 // table, or is empty. Rounds are listed best first; of equal scores the earlier round first.
+// Lines may end in CRLF. A round whose file is not a name the table makes, or is named by
+// another round too, or whose kills add up beyond a whole number makes the table damaged:
+// the table deletes and moves only its own files. Totals stop at the largest whole number.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -54,7 +57,7 @@ struct ScoreTableReading {
 ScoreTableReading readScoreTable(const std::string& text);
 std::string scoreTableText(const ScoreTable& table);
 
-// The sum of a round's scoring kills.
+// The sum of a round's scoring kills (the largest whole number when it would not fit).
 std::uint64_t killCount(const ScoreEntry& entry);
 
 // Counts the round in the totals and places it among the best: after every round of an
@@ -62,8 +65,8 @@ std::uint64_t killCount(const ScoreEntry& entry);
 // ten best; the rounds that drop out of the ten are appended to dropped.
 std::size_t placeRound(ScoreTable& table, const ScoreEntry& entry, std::vector<ScoreEntry>& dropped);
 
-// Whether name may name a kept round: a plain file name of letters, digits, '-', '_' and
-// '.', not starting with '.' (never a path, so the table can name nothing outside its folder).
+// Whether name is one the table gives a kept round: round-<YYYYMMDD>-<HHMMSS>.replay, or
+// with -N (N from 2) before .replay. Never a path, the table, its lock or a table kept aside.
 bool keptFileNameValid(const std::string& name);
 
 // "2026-12-08T13:17:21Z" for calendar seconds, and back (false when text is not one).

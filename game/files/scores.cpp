@@ -4,7 +4,10 @@
 
 #include <cstdio>
 #include <ctime>
+#include <filesystem>
+#include <set>
 
+#include "platform/base/printable_text.h"
 #include "platform/replay/session.h"
 #include "game/files/score_folder.h"
 #include "game/files/score_listing.h"
@@ -27,8 +30,10 @@ struct Keeping {
 
 Keeping keeping;
 
+constexpr const char* kNoHome = "no home folder (HOME is not set and the password database names none)";
+
 void say(const std::string& line) {
-  std::printf("%s\n", line.c_str());
+  std::printf("%s\n", printableText(line).c_str());
   std::fflush(stdout);
 }
 
@@ -62,6 +67,7 @@ bool keepScores(const std::string& gameVersion) {
   keeping.asked = true;
   keeping.folder = dataFolder();
   keeping.version = gameVersion;
+  if (keeping.folder.empty()) return false;  // no home folder: the start said so
   std::string reason;
   std::vector<std::string> notices;
   keeping.on = prepareScoreFolder(keeping.folder, reason) &&
@@ -90,6 +96,10 @@ TablePlace keepRound(const FinishedRound& round, const std::string& roundFile) {
 
 std::string bestRoundFile(std::string& reason) {
   const std::string folder = dataFolder();
+  if (folder.empty()) {
+    reason = kNoHome;
+    return "";
+  }
   ScoreTable table;
   if (!readScoreFolder(folder, table, reason)) return "";
   for (const ScoreEntry& entry : table.best) {
@@ -102,12 +112,18 @@ std::string bestRoundFile(std::string& reason) {
 int printScores() {
   const std::string folder = dataFolder();
   ScoreTable table;
-  std::string reason;
-  if (!readScoreFolder(folder, table, reason)) {
+  std::string reason = kNoHome;
+  if (folder.empty() || !readScoreFolder(folder, table, reason)) {
     say("cannot show the scores: " + reason);
     return 1;
   }
-  std::fputs(scoreListing(table, scoreTablePath(folder)).c_str(), stdout);
+  std::set<std::string> missing;
+  for (const ScoreEntry& entry : table.best) {
+    std::error_code error;
+    if (!entry.roundFile.empty() && !std::filesystem::is_regular_file(folder + "/" + entry.roundFile, error))
+      missing.insert(entry.roundFile);
+  }
+  std::fputs(scoreListing(table, scoreTablePath(folder), missing).c_str(), stdout);
   std::fflush(stdout);
   return 0;
 }

@@ -15,6 +15,7 @@
 #include "graphics/frame_mark.h"
 #include "graphics/window.h"
 #include "platform/seam/input.h"
+#include "platform/base/printable_text.h"
 #include "platform/replay/session.h"
 
 namespace {
@@ -97,9 +98,19 @@ void afterPass() {
   }
 }
 
+// A frame that differs from the recording's is said once: the round still plays as
+// recorded (the world's digests decide), only its pictures are drawn as this version draws.
+void onFrameDigest(std::uint64_t pass, std::uint64_t, std::uint64_t) {
+  static bool said = false;
+  if (said) return;
+  said = true;
+  std::fprintf(stderr, "watch: the frames differ from the recording's from pass %llu on (drawn by this version); "
+               "the round plays as recorded\n", static_cast<unsigned long long>(pass));
+}
+
 [[noreturn]] void onStop(platform::replay::StopReason reason, const std::string& message) {
   if (reason == platform::replay::StopReason::kEndOfFile) leave(0);
-  std::fprintf(stderr, "cannot watch: %s\n", message.c_str());
+  std::fprintf(stderr, "cannot watch: %s\n", platform::printableText(message).c_str());
   leave(1);
 }
 
@@ -108,22 +119,24 @@ void afterPass() {
 int watchRound(const std::string& path, const std::string& gameVersion) {
   std::string error;
   if (!platform::replay::startReplay(path, true, onStop, error)) {
-    std::fprintf(stderr, "cannot watch: %s\n", error.c_str());
+    std::fprintf(stderr, "cannot watch: %s\n", platform::printableText(error).c_str());
     return 1;
   }
   const std::string recordedBy = platform::replay::recordedGameVersion();
   if (recordedBy != gameVersion) {
-    std::fprintf(stderr, "cannot watch: %s was recorded by %s; this is %s\n", path.c_str(), recordedBy.c_str(),
+    std::fprintf(stderr, "cannot watch: %s was recorded by %s; this is %s\n", platform::printableText(path).c_str(),
+                 platform::printableText(recordedBy).c_str(),
                  gameVersion.c_str());
     return 1;
   }
   if (const char* log = std::getenv("DREAM_ARENA_WATCH_DIGESTS"); log && *log && !(digestLog = std::fopen(log, "w"))) {
-    std::fprintf(stderr, "cannot watch: cannot write %s\n", log);
+    std::fprintf(stderr, "cannot watch: cannot write %s\n", platform::printableText(log).c_str());
     return 1;
   }
   mark();
   rebase(0);
   platform::replay::setAfterPass(afterPass);
+  platform::replay::setFrameDigestReport(onFrameDigest);
   if (opensRound()) {
     playRecordedRound();
   } else {
@@ -132,7 +145,7 @@ int watchRound(const std::string& path, const std::string& gameVersion) {
   // A session's file whose player left by Enter: the game has said farewell.
   if (digestLog) std::fclose(digestLog);
   if (!platform::replay::finishReplay(error)) {
-    std::fprintf(stderr, "cannot watch: %s\n", error.c_str());
+    std::fprintf(stderr, "cannot watch: %s\n", platform::printableText(error).c_str());
     return 1;
   }
   return 0;

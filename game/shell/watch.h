@@ -9,7 +9,9 @@
 // Plays the file at path and returns the exit status: 0 at the end of the file or on Escape
 // (closing the window ends the process with 0 too). A file that cannot be read, is damaged,
 // or was recorded by another game version than gameVersion: one line on standard error, 1,
-// before any window opens; a replay that departs from its file: one line, 1.
+// before any window opens; a replay that departs from its file: one line, 1. A frame digest
+// that differs (a change in drawing alone) is one line on standard error, once, and the watch
+// goes on: the world's digests decide.
 // With DREAM_ARENA_WATCH_DIGESTS=FILE in the environment, writes FILE with the digest log of
 // every pass (world_digest.h), to compare the watch with dream-sim --replay.
 int watchRound(const std::string& path, const std::string& gameVersion);

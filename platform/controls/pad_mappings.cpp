@@ -22,7 +22,11 @@ std::vector<std::string> fields(const std::string& line) {
   return parts;
 }
 
+// 32 hex digits, or one of the names SDL takes in a GUID's place: default, hidapi, xinput.
 bool hexGuid(const std::string& text) {
+  std::string lowered;
+  for (char c : text) lowered += char(std::tolower(static_cast<unsigned char>(c)));
+  if (lowered == "default" || lowered == "hidapi" || lowered == "xinput") return true;
   if (text.size() != 32) return false;
   for (char c : text)
     if (!std::isxdigit(static_cast<unsigned char>(c))) return false;
@@ -31,7 +35,7 @@ bool hexGuid(const std::string& text) {
 
 // Why the line is no mapping, or empty when it is one.
 std::string problemOf(const std::vector<std::string>& parts) {
-  if (parts.empty() || !hexGuid(parts[0])) return "no GUID of 32 hex digits at its start";
+  if (parts.empty() || !hexGuid(parts[0])) return "no GUID of 32 hex digits (or default, hidapi, xinput) at its start";
   if (parts.size() < 2 || trim(parts[1]).empty()) return "no pad name after the GUID";
   std::size_t bindings = 0;
   for (std::size_t k = 2; k < parts.size(); ++k) {

@@ -1,62 +1,27 @@
-// The replay reader (see replay_reader.h): reads the whole file with POSIX calls, checks
+// The replay reader (see replay_reader.h): reads the whole file through the reader of the player's files, checks
 // every pass once at open, then decodes one pass at a time as the replaying game asks.
 #include "platform/replay/replay_reader.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <algorithm>
 
-#include <cerrno>
-#include <cstring>
-
+#include "platform/port/storage.h"
 #include "platform/replay/replay_words.h"
 
 namespace platform {
 namespace {
 
-constexpr std::size_t kReadChunk = 1 << 16;
-
-std::string tooLarge(const std::string& path, std::uint64_t size) {
-  return "replay " + path + " is too large: " + std::to_string(size) + " bytes (at most " +
-         std::to_string(kReplayMaxFileBytes) + ")";
-}
-
-// Reads the whole file into bytes, refusing files over the size limit before reading them.
+// Reads the whole file through the reader of the player's files: a pipe or a device is
+// refused without waiting, a file over the size limit before it is read.
 bool readWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, std::string& error) {
-  bytes.clear();
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    error = "cannot open replay " + path + ": " + std::strerror(errno);
+  std::string reason;
+  const FileText read = readFileBytes(path, bytes, reason, kReplayMaxFileBytes);
+  if (read == FileText::kRead) return true;
+  if (reason.rfind("it is too large", 0) == 0) {
+    error = "replay " + path + reason.substr(2);
     return false;
   }
-  struct stat status;
-  if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
-    if (std::uint64_t(status.st_size) > kReplayMaxFileBytes) {
-      ::close(fd);
-      error = tooLarge(path, std::uint64_t(status.st_size));
-      return false;
-    }
-    bytes.reserve(std::size_t(status.st_size) + kReadChunk);
-  }
-  for (;;) {
-    const std::size_t have = bytes.size();
-    if (have > kReplayMaxFileBytes) {
-      ::close(fd);
-      error = tooLarge(path, have);
-      return false;
-    }
-    bytes.resize(have + kReadChunk);
-    const ssize_t got = ::read(fd, bytes.data() + have, kReadChunk);
-    bytes.resize(have + std::size_t(got > 0 ? got : 0));
-    if (got == 0) break;
-    if (got < 0 && errno != EINTR) {
-      error = "cannot read replay " + path + ": " + std::strerror(errno);
-      ::close(fd);
-      return false;
-    }
-  }
-  ::close(fd);
-  return true;
+  error = (read == FileText::kMissing ? "cannot open replay " : "cannot read replay ") + path + ": " + reason;
+  return false;
 }
 
 std::string asked(ReplayEventKind kind, int id) {
@@ -80,7 +45,9 @@ bool ReplayReader::open(const std::string& path) {
 }
 
 bool ReplayReader::openBytes(const std::uint8_t* bytes, std::size_t size, const std::string& name) {
-  if (size > kReplayMaxFileBytes) return refuse(tooLarge(name, size));
+  if (size > kReplayMaxFileBytes)
+    return refuse("replay " + name + " is too large: " + std::to_string(size) + " bytes (at most " +
+                  std::to_string(kReplayMaxFileBytes) + ")");
   bytes_.assign(bytes, bytes + size);
   return load(name);
 }
@@ -102,6 +69,7 @@ bool ReplayReader::load(const std::string& name) {
     case ReplayHeaderStatus::kDamaged: return refuse("replay " + name + " is damaged in its header");
   }
   startReplayModel(model_, header_.check);
+  clockless_.clear();
   for (std::size_t at = header_.size; at < bytes_.size();) {
     const ReplayPassResult result = decodeReplayPass(model_, bytes_.data(), bytes_.size(), at, events_);
     if (result.status == ReplayPassStatus::kCut) {
@@ -113,6 +81,7 @@ bool ReplayReader::load(const std::string& name) {
                     std::to_string(at) + "): " + result.fault);
     ++passCount_;
     at = result.end;
+    noteClockOfPass();
   }
   startReplayModel(model_, header_.check);
   position_ = header_.size;
@@ -145,13 +114,33 @@ const ReplayEvent* ReplayReader::peek() const {
   return &events_[next_];
 }
 
+void ReplayReader::noteClockOfPass() {
+  const auto clock = std::find_if(events_.begin(), events_.end(),
+                                  [](const ReplayEvent& e) { return e.kind == ReplayEventKind::kClock; });
+  const bool open = !clockless_.empty() && !clockless_.back().clockFollows;
+  if (clock != events_.end()) {
+    if (open) clockless_.back() = {clockless_.back().first, clockless_.back().last, clock->value, true};
+  } else if (open && clockless_.back().last + 1 == passCount_) {
+    clockless_.back().last = passCount_;
+  } else {
+    clockless_.push_back({passCount_, passCount_, 0, false});
+  }
+}
+
 bool ReplayReader::lastClockOfPass(std::uint64_t& ms) const {
   for (std::size_t i = events_.size(); i-- > next_;) {
     if (events_[i].kind != ReplayEventKind::kClock) continue;
     ms = events_[i].value;
     return true;
   }
-  return false;
+  if (std::any_of(events_.begin(), events_.begin() + std::ptrdiff_t(next_),
+                  [](const ReplayEvent& e) { return e.kind == ReplayEventKind::kClock; }))
+    return false;  // its clock is read already
+  const auto run = std::upper_bound(clockless_.begin(), clockless_.end(), pass_,
+                                    [](std::uint64_t p, const ClocklessRun& r) { return p < r.first; });
+  if (run == clockless_.begin() || std::prev(run)->last < pass_ || !std::prev(run)->clockFollows) return false;
+  ms = std::prev(run)->nextClock;
+  return true;
 }
 
 const ReplayEvent* ReplayReader::take(ReplayEventKind kind, int id) {

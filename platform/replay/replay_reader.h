@@ -47,7 +47,8 @@ class ReplayReader {
 
   // The next event of this pass; null at its end, after the file's last pass or a departure.
   const ReplayEvent* peek() const;
-  // The last clock reading this pass holds; false when it holds none.
+  // The last clock reading this pass holds; for a pass that holds none (a pause's rests),
+  // the first reading of the first later pass that holds one. false when none follows.
   bool lastClockOfPass(std::uint64_t& ms) const;
   // The first event of the first pass is a value read under tag.
   bool opensWithValue(std::uint8_t tag) const { return firstIsValue_ && firstTag_ == tag; }
@@ -66,6 +67,7 @@ class ReplayReader {
   bool load(const std::string& name);
   bool refuse(const std::string& why);
   void decodeCurrentPass();
+  void noteClockOfPass();
   const ReplayEvent* take(ReplayEventKind kind, int id);
   bool depart(const std::string& what);
   std::string whatFollows() const;
@@ -74,6 +76,13 @@ class ReplayReader {
   ReplayHeader header_;
   ReplayModel model_;
   std::vector<ReplayEvent> events_;
+  // Runs of passes that read no clock, with the first reading after each run (found at open).
+  struct ClocklessRun {
+    std::uint64_t first, last;
+    std::uint64_t nextClock;
+    bool clockFollows;
+  };
+  std::vector<ClocklessRun> clockless_;
   std::size_t next_ = 0;       // index of the next event in events_
   std::size_t position_ = 0;   // where the pass after the current one starts in bytes_
   std::uint64_t passCount_ = 0;

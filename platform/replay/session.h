@@ -59,6 +59,12 @@ using StopHandler = void (*)(StopReason reason, const std::string& message);
 // passed over unchecked (the replay composes no frames).
 bool startReplay(const std::string& path, bool withFrames, StopHandler onStop, std::string& error);
 
+// Watching: a frame digest that differs from the file's (the drawing changed since the round
+// was played) is handed to report with its pass instead of ending the replay; the world's
+// digests still decide. nullptr (the default, dream-sim's) keeps every digest strict.
+using FrameDigestReport = void (*)(std::uint64_t pass, std::uint64_t recorded, std::uint64_t made);
+void setFrameDigestReport(FrameDigestReport report);
+
 // After the game has finished: true when the whole file was played; otherwise message
 // says what is left.
 bool finishReplay(std::string& message);
@@ -75,7 +81,9 @@ std::string recordedGameVersion();
 // Milliseconds of play replayed so far: the last clock reading given minus the first.
 std::uint64_t replayedMilliseconds();
 // The clock reading the next pass will end on, as replayedMilliseconds counts: the last clock
-// read of the pass to come, or the last reading given when it reads none (a watch paces by it).
+// read of the pass to come; for a pass that reads none (a pause's rests), the first reading
+// after it, so a watch shows the paused screen for as long as the pause lasted; the last
+// reading given when none follows (a watch paces by it).
 std::uint64_t upcomingMilliseconds();
 // Whether the file's first pass opens with a value read under tag (a round's file opens so).
 bool replayOpensWith(std::uint8_t tag);

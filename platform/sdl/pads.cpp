@@ -13,6 +13,7 @@
 #include "platform/controls/pad_mappings.h"
 #include "platform/controls/pad_router.h"
 #include "platform/settings/settings_file.h"
+#include "platform/base/printable_text.h"
 
 namespace platform {
 
@@ -32,14 +33,15 @@ namespace {
 constexpr std::size_t kMaxMappingWarnings = 10;
 
 void say(const std::string& line) {
-  std::printf("%s\n", line.c_str());
+  std::printf("%s\n", printableText(line).c_str());
   std::fflush(stdout);
 }
 
 // The player's mapping file, line by line, into SDL's table; warnings for the lines left out.
 void addPlayerMappings() {
   const std::string folder = settingsFolder();
-  const std::string path = (folder.empty() ? std::string(".") : folder) + "/gamecontrollerdb.txt";
+  if (folder.empty()) return;  // no home folder: no file of the player's
+  const std::string path = folder + "/gamecontrollerdb.txt";
   std::string text, reason;
   const FileText read = readFileText(path, text, reason);
   if (read == FileText::kMissing) return;

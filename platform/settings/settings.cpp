@@ -21,6 +21,9 @@ std::string trim(const std::string& text) {
   return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
+// 3 when text opens with UTF-8's byte order mark (an editor's), which is passed over, else 0.
+std::size_t byteOrderMarkLength(const std::string& text) { return text.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0; }
+
 // True when the line is UTF-8 without NUL bytes.
 bool validText(const std::string& line) {
   for (std::size_t at = 0; at < line.size();) {
@@ -143,19 +146,19 @@ SettingsReading readSettings(const std::string& text) {
   bool ownClickLine = false, ownEnterLine = false;
   const std::vector<SettingLine> defaultLines = settingLines(Settings{});
   int number = 0;
-  for (std::size_t start = 0; start < text.size(); ++number) {
+  for (std::size_t start = byteOrderMarkLength(text); start < text.size(); ++number) {
     std::size_t end = text.find('\n', start);
     if (end == std::string::npos) end = text.size();
     std::string line = text.substr(start, end - start);
     start = end + 1;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     const std::string where = "line " + std::to_string(number + 1) + ": ";
+    const std::string content = trim(line);
+    if (content.empty() || content[0] == '#' || content[0] == ';') continue;  // a comment's bytes are never judged
     if (!validText(line)) {
       warnings.push_back({where + "not valid text; skipped"});
       continue;
     }
-    const std::string content = trim(line);
-    if (content.empty() || content[0] == '#' || content[0] == ';') continue;
     const std::size_t equals = content.find('=');
     if (equals == std::string::npos) {
       warnings.push_back({where + "no '=' in '" + content + "'; skipped"});
@@ -318,7 +321,7 @@ std::string defaultSettingsText() {
 }
 
 std::string withSetting(const std::string& text, const std::string& key, const std::string& value) {
-  for (std::size_t start = 0; start < text.size();) {
+  for (std::size_t start = byteOrderMarkLength(text); start < text.size();) {
     std::size_t end = text.find('\n', start);
     if (end == std::string::npos) end = text.size();
     const std::string line = text.substr(start, end - start);

@@ -1,5 +1,6 @@
 // The player's settings and the text of the settings file: one `key = value` per line,
-// `#` starting a comment. Reading never fails: every line it cannot take gets one warning
+// `#` starting a comment (whose bytes are never judged), a UTF-8 byte order mark at the
+// start passed over. Reading never fails: every line it cannot take gets one warning
 // ("line 4: no key named 'Foo' for strike; kept J") and leaves its entry at the default.
 // Writing changes one line and keeps every other byte. No file access here (see
 // settings_file.h).

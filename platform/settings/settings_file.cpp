@@ -15,6 +15,8 @@
 #include <mutex>
 
 #include "platform/port/storage.h"
+#include "platform/controls/pad_mappings.h"
+#include "platform/base/printable_text.h"
 
 namespace platform {
 namespace {
@@ -38,8 +40,12 @@ RunSettings& run() {
   return state;
 }
 
+// At most this many warnings about one file, then a count of the rest.
+constexpr std::size_t kMaxWarnings = 10;
+
+// Prints one line; what it repeats of a file or a path shows no control character.
 void say(const std::string& line) {
-  std::printf("%s\n", line.c_str());
+  std::printf("%s\n", printableText(line).c_str());
   std::fflush(stdout);
 }
 
@@ -54,7 +60,7 @@ FileText readSettingsFile(const std::string& path, Settings& settings, bool& cle
     say("cannot read settings " + path + ": " + reason + "; playing with the defaults, nothing is saved");
   if (read != FileText::kRead) return read;
   SettingsReading reading = readSettings(text);
-  for (const std::string& warning : reading.warnings) say(path + " " + warning);
+  for (const std::string& warning : limitWarnings(reading.warnings, kMaxWarnings)) say(path + " " + warning);
   settings = reading.settings;
   clean = reading.warnings.empty();
   return read;
@@ -79,12 +85,16 @@ void rememberLine(RunSettings& state, const std::string& key, const std::string&
 
 }  // namespace
 
-std::string defaultSettingsPath() { return configFolder() + "/settings.ini"; }
+std::string defaultSettingsPath() {
+  const std::string folder = configFolder();
+  return folder.empty() ? "" : folder + "/settings.ini";
+}
 
 void loadSettings(const std::string& path, bool firstStart) {
   Settings settings;
   bool clean = false;
-  const FileText read = readSettingsFile(path, settings, clean);
+  // No path: no home folder, the defaults and nothing saved (the caller said so).
+  const FileText read = path.empty() ? FileText::kFailed : readSettingsFile(path, settings, clean);
   if (read == FileText::kMissing && firstStart) {
     std::error_code error;
     const fs::path folder = fs::path(path).parent_path();
@@ -105,7 +115,7 @@ void loadSettings(const std::string& path, bool firstStart) {
 Settings peekSettings(const std::string& path) {
   Settings settings;
   bool clean = false;
-  readSettingsFile(path, settings, clean);
+  if (!path.empty()) readSettingsFile(path, settings, clean);
   return settings;
 }
 
@@ -119,7 +129,9 @@ std::string settingsFolder() {
     path = state.path;
   }
   if (path.empty()) path = defaultSettingsPath();
-  return fs::path(path).parent_path().string();
+  if (path.empty()) return "";
+  const std::string folder = fs::path(path).parent_path().string();
+  return folder.empty() ? "." : folder;
 }
 
 Settings currentSettings() {

@@ -103,6 +103,10 @@ walks z 0 -1
 walks q -1 0
 walks w 0 0
 stop_game
+# --help names the keys as the layout prints them, the number row too (SDL alone says 1).
+help=$("$E2E_GAME" --help)
+grep -Eq '^  strike +J & ' <<<"$help" || e2e_fail "--help under AZERTY: $(grep -E '^  (strike|walk_up) ' <<<"$help")"
+grep -Eq '^  walk_up +Z Up ' <<<"$help" || e2e_fail "--help under AZERTY: $(grep -E '^  walk_up ' <<<"$help")"
 
 # --- Rebound keys, and a start muted -------------------------------------------------------
 setxkbmap -layout us

@@ -22,13 +22,15 @@ TEST(PadMappingFile, SortsLinesIntoUsedQuietAndWarned) {
                            "03000000de280000ff11000001000000,,a:b0,platform:Linux,\n"
                            "03000000de280000ff11000001000000,No bindings,platform:Linux,\n"
                            "03000000de280000ff11000001000000,Half,a,platform:Linux,\n"
-                           "03000000de280000ff11000001000001,Every platform,a:b0,\n";
+                           "03000000de280000ff11000001000001,Every platform,a:b0,\n"
+                           "xinput,XInput pad,a:b0,platform:Linux,\n";
   const MappingReading reading = readMappingLines(text);
-  ASSERT_EQ(reading.mappings.size(), 2u);
+  ASSERT_EQ(reading.mappings.size(), 3u);
   EXPECT_EQ(reading.mappings[0].number, 3);
   EXPECT_EQ(reading.mappings[0].text, kGood) << "the line end is not the mapping's";
   EXPECT_EQ(reading.mappings[1].number, 9) << "a line naming no platform is for every one";
-  const std::vector<std::string> want = {"line 5: no GUID of 32 hex digits at its start; skipped",
+  EXPECT_EQ(reading.mappings[2].number, 10) << "xinput stands for a GUID, as SDL takes it";
+  const std::vector<std::string> want = {"line 5: no GUID of 32 hex digits (or default, hidapi, xinput) at its start; skipped",
                                          "line 6: no pad name after the GUID; skipped",
                                          "line 7: no bindings; skipped",
                                          "line 8: 'a' is not an input:binding pair; skipped"};
@@ -40,7 +42,7 @@ TEST(PadMappingFile, WarningsStopAtTenAndACount) {
   for (int k = 0; k < 13; ++k) text += "bad line\n";
   const std::vector<std::string> shown = limitWarnings(readMappingLines(text).warnings, 10);
   ASSERT_EQ(shown.size(), 11u);
-  EXPECT_EQ(shown[9], "line 10: no GUID of 32 hex digits at its start; skipped");
+  EXPECT_EQ(shown[9], "line 10: no GUID of 32 hex digits (or default, hidapi, xinput) at its start; skipped");
   EXPECT_EQ(shown[10], "and 3 more rejected lines");
   EXPECT_EQ(limitWarnings({"one"}, 10), std::vector<std::string>{"one"});
 }

@@ -34,7 +34,7 @@ TEST(ReplayBadFile, FilesThatAreNoReplayOfThisFormatAreRefusedInOneLine) {
   EXPECT_FALSE(reader.open("/nonexistent/r.replay"));
   EXPECT_EQ(reader.error(), "cannot open replay /nonexistent/r.replay: No such file or directory");
   EXPECT_FALSE(reader.open("/"));
-  EXPECT_EQ(reader.error(), "cannot read replay /: Is a directory");
+  EXPECT_EQ(reader.error(), "cannot read replay /: it is a folder");
   std::uint64_t ms;
   EXPECT_FALSE(reader.clock(ms)) << "a refused file answers nothing";
 

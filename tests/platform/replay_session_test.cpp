@@ -269,6 +269,76 @@ TEST(ReplaySessionDeathTest, ADepartureStopsAtItsPassAndTheEndOfTheFileEndsTheRe
   std::remove(path.c_str());
 }
 
+// A pause's rests read no clock; a watch paces by the reading each pass will end on, so a rest
+// must answer the first reading after the pause: the paused screen then stays for the pause's
+// length, instead of the frame after it standing still.
+TEST(ReplaySession, APassWithoutAClockIsDueAtTheFirstReadingAfterIt) {
+  const std::string path = replay_files::tempPath("rests");
+  // Per pass: the clock it reads, or 0 for a rest that reads only a key.
+  const std::uint64_t clocks[] = {100, 111, 0, 0, 0, 4111, 4122, 0, 4200};
+  std::string error;
+  ASSERT_TRUE(replay::startRecording(path, "dream-arena test", error)) << error;
+  for (std::uint64_t clock : clocks) {
+    fake::setTickCount(clock);
+    if (clock) platform::tickCount();
+    platform::keyPressed(platform::kVkPause);
+    replay::endPass(worldDigestForTest, frameDigestForTest);
+  }
+  replay::stopRecording();
+  ASSERT_TRUE(replay::startReplay(path, true, exitWithReason, error)) << error;
+  const std::uint64_t due[] = {0, 11, 4011, 4011, 4011, 4011, 4022, 4100, 4100};
+  for (std::size_t pass = 0; pass < std::size(clocks); ++pass) {
+    EXPECT_EQ(replay::upcomingMilliseconds(), due[pass]) << "pass " << pass + 1;
+    if (clocks[pass]) platform::tickCount();
+    platform::keyPressed(platform::kVkPause);
+    replay::endPass(worldDigestForTest, frameDigestForTest);
+  }
+  EXPECT_TRUE(replay::finishReplay(error)) << error;
+  std::remove(path.c_str());
+}
+
+// A change in drawing alone: the frame digest every 512 passes differs. dream-sim's replay
+// stops there; a watch (a report set) says so and plays on, and the world's digest still
+// decides.
+TEST(ReplaySessionDeathTest, AWatchReportsADifferingFrameAndTheWorldStillDecides) {
+  const std::string path = replay_files::tempPath("frames");
+  std::string error;
+  ASSERT_TRUE(replay::startRecording(path, "dream-arena test", error)) << error;
+  for (int pass = 0; pass < 600; ++pass) {
+    fake::setTickCount(1000 + pass);
+    platform::tickCount();
+    replay::endPass(worldDigestForTest, frameDigestForTest);
+  }
+  replay::stopRecording();
+  const auto replayWith = [&](replay::Digest world, replay::Digest frame) {
+    std::string why;
+    if (!replay::startReplay(path, true, exitWithReason, why)) std::_Exit(9);
+    for (int pass = 0; pass < 600; ++pass) {
+      platform::tickCount();
+      replay::endPass(world, frame);
+    }
+    std::_Exit(replay::finishReplay(why) ? 0 : 6);
+  };
+  const replay::Digest redrawn = [] { return std::uint64_t(0x9999); };
+  EXPECT_EXIT(replayWith(worldDigestForTest, redrawn), ::testing::ExitedWithCode(4), "departs at pass 512: digest 2 differs");
+  EXPECT_EXIT(
+      {
+        replay::setFrameDigestReport([](std::uint64_t pass, std::uint64_t recorded, std::uint64_t made) {
+          std::fprintf(stderr, "frame at pass %llu: %llx, not %llx\n", static_cast<unsigned long long>(pass),
+                       static_cast<unsigned long long>(made), static_cast<unsigned long long>(recorded));
+        });
+        replayWith(worldDigestForTest, redrawn);
+      },
+      ::testing::ExitedWithCode(0), "^frame at pass 512: 9999, not 5678\n$");
+  EXPECT_EXIT(
+      {
+        replay::setFrameDigestReport([](std::uint64_t, std::uint64_t, std::uint64_t) {});
+        replayWith([] { return std::uint64_t(1); }, frameDigestForTest);
+      },
+      ::testing::ExitedWithCode(4), "departs at pass 64: digest 1 differs");
+  std::remove(path.c_str());
+}
+
 }  // namespace
 
 namespace {

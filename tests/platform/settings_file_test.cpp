@@ -3,15 +3,21 @@
 // file with bad lines never rewritten, and a path that cannot be read or written giving one
 // line and the defaults. Each case works in a temporary folder of its own.
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "platform/settings/settings_file.h"
+#include "platform/port/storage.h"
 
 namespace {
 
@@ -71,7 +77,62 @@ TEST_F(SettingsFile, PathFollowsTheEnvironmentReadNow) {
   EXPECT_EQ(platform::defaultSettingsPath(), std::string(std::getenv("HOME")) + "/.config/dream-arena/settings.ini");
   ::unsetenv("XDG_CONFIG_HOME");
   EXPECT_EQ(platform::defaultSettingsPath(), std::string(std::getenv("HOME")) + "/.config/dream-arena/settings.ini");
+  ::setenv("XDG_CONFIG_HOME", "config", 1);
+  EXPECT_EQ(platform::defaultSettingsPath(), std::string(std::getenv("HOME")) + "/.config/dream-arena/settings.ini")
+      << "a relative XDG_CONFIG_HOME is ignored";
+  const std::string home = std::getenv("HOME");
+  ::unsetenv("HOME");
+  const passwd* user = ::getpwuid(::getuid());
+  if (user && *user->pw_dir) {
+    EXPECT_EQ(platform::defaultSettingsPath(), std::string(user->pw_dir) + "/.config/dream-arena/settings.ini")
+        << "without HOME, the password database's home";
+  }
+  ::setenv("HOME", home.c_str(), 1);
+  ::unsetenv("XDG_CONFIG_HOME");
   if (savedConfig) ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+}
+
+// The folder rule itself, with every source of a home given or not.
+TEST(PlayerFolders, FollowTheXdgRulesAndTheHomeFolder) {
+  const struct {
+    const char* variable;
+    const char* home;
+    const char* recorded;
+    std::string folder;
+  } cases[] = {
+      {"/x/data", "/home/a", "/home/b", "/x/data/dream-arena"},
+      {"x/data", "/home/a", "/home/b", "/home/a/.local/share/dream-arena"},
+      {"", "/home/a", nullptr, "/home/a/.local/share/dream-arena"},
+      {nullptr, "", "/home/b", "/home/b/.local/share/dream-arena"},
+      {nullptr, nullptr, "/home/b", "/home/b/.local/share/dream-arena"},
+      {"./data", nullptr, "", ""},
+      {nullptr, nullptr, nullptr, ""},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(platform::playerFolder(c.variable, c.home, c.recorded, "/.local/share"), c.folder)
+        << (c.variable ? c.variable : "(unset)") << ", HOME " << (c.home ? c.home : "(unset)") << ", recorded "
+        << (c.recorded ? c.recorded : "(none)");
+}
+
+// An editor's byte order mark is passed over (the file stays the player's to rewrite, the
+// mark kept), a comment is never judged, and warnings stop at ten, their text unable to drive
+// the terminal.
+TEST_F(SettingsFile, AMarkOrAFloodOfBadLinesReadsSafely) {
+  const fs::path path = dir_ / "settings.ini";
+  writeText(path, "\xEF\xBB\xBF" "fullscreen = no\n# caf\xE9 \x1B[2J\nvolume = 40\n");
+  EXPECT_EQ(loadPrinting(path, true), "");
+  EXPECT_EQ(platform::currentSettings().volume, 40);
+  platform::rememberFullscreen(true);
+  EXPECT_EQ(fileText(path), "\xEF\xBB\xBF" "fullscreen = yes\n# caf\xE9 \x1B[2J\nvolume = 40\n");
+
+  std::string flood = "strike = \x1B]0;owned\x07\n";
+  for (int k = 0; k < 24; ++k) flood += "loud\n";
+  writeText(path, flood);
+  const std::string said = loadPrinting(path, true);
+  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 11) << said;
+  EXPECT_NE(said.find(path.string() + " and 15 more rejected lines\n"), std::string::npos) << said;
+  EXPECT_NE(said.find("no key named '\\x1B]0;owned\\x07' for strike"), std::string::npos) << said;
+  EXPECT_EQ(said.find_first_of("\x1B\x07"), std::string::npos) << "no control character reaches the terminal";
 }
 
 TEST_F(SettingsFile, FirstStartWritesEverySettingAndMakesTheFolder) {
@@ -104,6 +165,27 @@ TEST_F(SettingsFile, SwitchesRewriteOnlyTheirOwnLine) {
   EXPECT_EQ(fileText(path), "# mine\r\nstrike = L\r\nfullscreen=yes\r\n\nvolume = 40\nmuted = yes\n");
   platform::rememberFullscreen(false);
   EXPECT_EQ(fileText(path), "# mine\r\nstrike = L\r\nfullscreen=no\r\n\nvolume = 40\nmuted = yes\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1) << "no temporary file is left";
+}
+
+// The safe write: a write that fails part way (here the process may write no more than 8
+// bytes to a file) leaves the old file whole and no temporary file beside it.
+TEST_F(SettingsFile, AFailedWriteLeavesTheOldFileWhole) {
+  const fs::path path = dir_ / "settings.ini";
+  writeText(path, "volume = 40\n");
+  rlimit saved{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto savedSignal = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 8;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  std::string reason;
+  const bool written = platform::replaceFile(path.string(), std::string(4096, '#'), reason);
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, savedSignal);
+  EXPECT_FALSE(written);
+  EXPECT_EQ(reason, std::strerror(EFBIG));
+  EXPECT_EQ(fileText(path), "volume = 40\n");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1) << "no temporary file is left";
 }
 

@@ -59,6 +59,8 @@ TEST(SettingsText, EachBadLineWarnsOnceAndKeepsTheDefault) {
   } cases[] = {
       {"volume = 10\nstrike = Foo\n", "line 2: no key named 'Foo' for strike; kept J 1"},
       {"volume = 150", "line 1: volume must be a whole number from 0 to 100, not '150'; kept 100"},
+      {"volume = 101", "line 1: volume must be a whole number from 0 to 100, not '101'; kept 100"},
+      {"pad_dead_zone = 100", "line 1: pad_dead_zone must be a whole number from 0 to 99 (percent of full tilt), not '100'; kept 25"},
       {"volume = -3", "line 1: volume must be a whole number from 0 to 100, not '-3'; kept 100"},
       {"fullscreen = maybe", "line 1: fullscreen must be yes or no, not 'maybe'; kept no"},
       {"frame_pacing = vsync", "line 1: frame_pacing must be uncapped or display, not 'vsync'; kept uncapped"},
@@ -83,6 +85,11 @@ TEST(SettingsText, EachBadLineWarnsOnceAndKeepsTheDefault) {
   EXPECT_EQ(kept.fullscreen, defaults.fullscreen);
   EXPECT_EQ(keysOf(kept, Action::Strike), keysOf(defaults, Action::Strike));
   EXPECT_EQ(platform::readSettings("volume = 10\nvolume = 20").settings.volume, 10) << "the first line stands";
+  // Each bound is taken, the number past it refused (above): 100 and 99 are the largest.
+  const platform::SettingsReading edges = platform::readSettings("volume = 100\npad_dead_zone = 99\n");
+  EXPECT_TRUE(edges.warnings.empty()) << edges.warnings.front();
+  EXPECT_EQ(edges.settings.pad.deadZone, 99);
+  EXPECT_EQ(platform::readSettings("volume = 0\n").settings.volume, 0);
 }
 
 TEST(SettingsText, AKeyTakenByALineLeavesTheDefaultsOfOtherActions) {

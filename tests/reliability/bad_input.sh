@@ -270,18 +270,48 @@ kept=("$scores"/scores-damaged-*.txt)
   fail_case "scores: damaged table" "the damaged table was not kept as it was"
 cd "$E2E_WORK"
 
-# The command line: an unknown option or --settings without a FILE, one line on standard
-# error and exit status 2, before anything starts.
-for options in "--bogus" "--settings"; do
+# The command line: a usage error (an unknown option, a FILE missing or empty, options that
+# cannot go together) is one line on standard error and exit status 2; --help and --scores
+# print only their own lines, status 0. None of them opens the audio device or makes a file:
+# run with no audio configuration and a home of their own, which stays empty.
+home=$E2E_WORK/home
+bare=(env -u ALSOFT_DRIVERS -u ALSOFT_CONF -u XDG_CONFIG_HOME -u XDG_DATA_HOME HOME="$home")
+command_case() { # command_case <status> <options...>
+  local want=$1 status=0 name="option ${*:2}"
+  shift
   cases=$((cases + 1))
-  status=0
-  # shellcheck disable=SC2086
-  "$E2E_GAME" $options >"$E2E_WORK/out.txt" 2>"$E2E_WORK/err.txt" || status=$?
-  [[ $status == 2 ]] || fail_case "option $options" "exit status $status, not 2"
-  [[ ! -s $E2E_WORK/out.txt ]] || fail_case "option $options" "printed '$(cat "$E2E_WORK/out.txt")'"
-  [[ $(wc -l <"$E2E_WORK/err.txt") == 1 ]] || fail_case "option $options" "said '$(cat "$E2E_WORK/err.txt")', not one line"
-  echo "case $cases option $options: exit $status, stderr '$(cat "$E2E_WORK/err.txt")'"
-done
+  rm -rf "$home" && mkdir -p "$home"
+  "${bare[@]}" "$E2E_GAME" "$@" >"$E2E_WORK/out.txt" 2>"$E2E_WORK/err.txt" || status=$?
+  [[ $status == "$want" ]] || fail_case "$name" "exit status $status, not $want"
+  if [[ $want == 2 ]]; then
+    [[ ! -s $E2E_WORK/out.txt ]] || fail_case "$name" "printed '$(cat "$E2E_WORK/out.txt")'"
+    [[ $(wc -l <"$E2E_WORK/err.txt") == 1 ]] || fail_case "$name" "said '$(cat "$E2E_WORK/err.txt")', not one line"
+  else
+    [[ -s $E2E_WORK/out.txt && ! -s $E2E_WORK/err.txt ]] || fail_case "$name" "stderr '$(cat "$E2E_WORK/err.txt")'"
+  fi
+  [[ -z $(ls -A "$home") ]] || fail_case "$name" "made $(cd "$home" && find . | tr '\n' ' ')"
+  echo "case $cases $name: exit $status, stderr '$(cat "$E2E_WORK/err.txt")'"
+}
+command_case 2 --bogus
+command_case 2 --settings
+command_case 2 --watch ""
+command_case 2 --settings=
+command_case 2 --watch "$E2E_WORK/x.replay" --watch-best
+command_case 2 --scores --watch "$E2E_WORK/x.replay"
+command_case 2 --scores --watch-best
+command_case 2 --settings a.ini --settings b.ini
+command_case 0 --help
+command_case 0 --scores
+
+# A relative XDG_DATA_HOME or XDG_CONFIG_HOME is ignored, as the XDG rules say: the game keeps
+# its files under the home folder, never under the working directory.
+fresh
+rm -rf "$home" && mkdir -p "$home"
+run_case "relative XDG folders" "plays:" env XDG_DATA_HOME=data XDG_CONFIG_HOME=config HOME="$home"
+[[ ! -e data && ! -e config ]] || fail_case "relative XDG folders" "made folders under the working directory"
+[[ -f $home/.config/dream-arena/settings.ini && -e $home/.local/share/dream-arena/scores.lock ]] ||
+  fail_case "relative XDG folders" "no settings or table under $home: $(cd "$home" && find . | tr '\n' ' ')"
+cd "$E2E_WORK"
 
 echo "bad_input: $cases cases, $failures failed"
 ((failures == 0))

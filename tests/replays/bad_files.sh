@@ -13,7 +13,7 @@ failures=0
 # refused <name> <file> <expected text>: one line holding the text, exit status 1.
 refused() {
   local status=0 lines
-  (cd "$work" && "$sim" --replay "$2" --no-frames) >"$work/out.txt" 2>"$work/err.txt" || status=$?
+  (cd "$work" && timeout 60 "$sim" --replay "$2" --no-frames) >"$work/out.txt" 2>"$work/err.txt" || status=$?
   lines=$(wc -l <"$work/err.txt")
   if ((status != 1)) || ((lines != 1)) || ! grep -qF -- "$3" "$work/err.txt"; then
     echo "FAIL $1: exit status $status, $lines lines: $(cat "$work/err.txt")" >&2
@@ -30,7 +30,12 @@ refused missing "$work/none.replay" "cannot open replay $work/none.replay: No su
 : >"$work/empty.replay"
 refused empty "$work/empty.replay" "replay $work/empty.replay is empty"
 mkdir "$work/dir.replay"
-refused directory "$work/dir.replay" "cannot read replay $work/dir.replay: Is a directory"
+refused directory "$work/dir.replay" "cannot read replay $work/dir.replay: it is a folder"
+# A pipe is refused without waiting for a writer (a hang ends at the timeout and fails), a
+# device before a byte is read.
+mkfifo "$work/pipe.replay"
+refused pipe "$work/pipe.replay" "cannot read replay $work/pipe.replay: it is not a file"
+refused device /dev/zero "cannot read replay /dev/zero: it is not a file"
 refused foreign "$build/stage/resources/images/white.png" "is not a replay file"
 patched "$work/version.replay" "b[:8] + bytes([6, 0]) + b[10:]"
 refused "other format version" "$work/version.replay" "has format version 6; this build reads versions 1 to 5"

@@ -241,9 +241,9 @@ TEST(DISABLED_CatalogueChild, LoadAllAndCheck) {
   EXPECT_EQ(assets.norImages[0].width(), norWidth);
   if (missing.empty()) {
     loadSounds();
-    for (const sf::SoundBuffer* b : {&assets.blastSound, &assets.boomSound, &assets.shootSound, &assets.planeSound,
-                                     &assets.playerAtkSound, &assets.sharkRollSound, &assets.waterShootSound,
-                                     &assets.waterHitSound, &assets.kingAtkSound})
+    for (const sf::SoundBuffer* b : {&*assets.blastSound, &*assets.boomSound, &*assets.shootSound, &*assets.planeSound,
+                                     &*assets.playerAtkSound, &*assets.sharkRollSound, &*assets.waterShootSound,
+                                     &*assets.waterHitSound, &*assets.kingAtkSound})
       EXPECT_GT(b->getSampleCount(), 0u) << "every sound has samples";
   }
 }

@@ -156,7 +156,7 @@ TEST(DISABLED_SoundChild, PlayVoice) {
   ASSERT_NE(file, nullptr);
   platform::startAudio();
   EXPECT_FALSE(platform::audioSilent()) << "the user's OpenAL configuration is left alone";
-  ASSERT_TRUE(assets.shootSound.loadFromFile(file));
+  ASSERT_TRUE(assets.shootSound->loadFromFile(file));
   playVoice(Voice::kShot);
   EXPECT_EQ(voicePlayCount(Voice::kShot), 1u);
   // The tone lasts 0.3 s; the voice plays on its own while this thread waits.

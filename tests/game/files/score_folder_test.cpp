@@ -187,6 +187,50 @@ TEST_F(ScoreFolder, ADamagedOrUnreadableTableIsKeptAsideAndAFreshOneStarts) {
   }
 }
 
+// A hand-edited table whose last row names a file the table did not make: when a better
+// round pushes that row out, the row's file must not be deleted (scores.txt named there
+// once cost the whole table). The table is damaged instead: kept aside byte for byte, every
+// named file stays, and the new round starts a fresh table.
+TEST_F(ScoreFolder, ARowNamingAFileTheTableDidNotMakeDeletesNothing) {
+  const std::string own = "round-20261208-131721.replay";
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"scores.txt", "line 12: the file is not a kept round's name"},
+      {"scores.lock", "line 12: the file is not a kept round's name"},
+      {"scores-damaged-20261208-131721.txt", "line 12: the file is not a kept round's name"},
+      {"notes.txt", "line 12: the file is not a kept round's name"},
+      {own, "line 12: the file is named by an earlier round too"},
+  };
+  for (const auto& [named, problem] : cases) {
+    SCOPED_TRACE(named);
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    std::string text = "dream-arena scores 1\ntotals\trounds=40\tkills=400\tplayed_ms=90000\n";
+    for (int k = 10; k >= 1; --k)
+      text += "round\tscore=" + std::to_string(k) + "\tkills=1:" + std::to_string(k) +
+              "\tlength_ms=1000\tdate=2026-12-08T13:17:21Z\tversion=v\tfile=" + (k == 10 ? own : k == 1 ? named : "") + "\n";
+    writeText(folder_ / "scores.txt", text);
+    for (const std::string& other : {own, std::string("notes.txt"), std::string("scores-damaged-20261208-131721.txt")})
+      writeText(folder_ / other, "the player's " + other);
+
+    platform::KeptRound kept;
+    std::vector<std::string> notices;
+    ASSERT_TRUE(keep(round(50, 100), roundFile(1), kept, notices));
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_NE(notices[0].find("is damaged (" + problem + "); kept as "), std::string::npos) << notices[0];
+    std::string aside;
+    for (const std::string& name : keptFiles(folder_))
+      if (name.rfind("scores-damaged-", 0) == 0 && fileText(folder_ / name) == text) aside = name;
+    EXPECT_NE(aside, "") << "the hand-edited table is kept whole";
+    for (const std::string& other : {own, std::string("notes.txt"), std::string("scores-damaged-20261208-131721.txt")})
+      EXPECT_EQ(fileText(folder_ / other), "the player's " + other);
+    const ScoreTable fresh = tableIn(folder_);
+    EXPECT_EQ(fresh.totals.rounds, 1u);
+    ASSERT_EQ(fresh.best.size(), 1u);
+    EXPECT_EQ(fresh.best[0].score, 50u);
+    EXPECT_EQ(fileText(folder_ / fresh.best[0].roundFile), "replay of round 1") << "the new round is kept";
+  }
+}
+
 TEST_F(ScoreFolder, AFileWhereTheFolderShouldBeIsLeftAloneAndNothingIsKept) {
   fs::create_directories(folder_.parent_path());
   writeText(folder_, "mine");

@@ -49,6 +49,25 @@ TEST_F(ControlsTest, RunningWithThreeRegeneratesWhileRunningWithHDoesNot) {
   EXPECT_EQ(player.energy, 140) << "H stops regeneration and running costs 1 per update";
 }
 
+// Energy comes back one a standing update up to 150 and no further; running with 3 at the
+// cap costs its one (nothing comes back above the cap to pay for it).
+TEST_F(ControlsTest, EnergyComesBackUpTo150AndStops) {
+  const struct {
+    int start;
+    char held;
+    int updates;
+    int energy;
+  } cases[] = {{148, 0, 1, 149}, {148, 0, 2, 150}, {148, 0, 5, 150}, {150, 0, 3, 150}, {150, '3', 1, 149}, {149, '3', 1, 149}};
+  for (const auto& c : cases) {
+    freshPlayerAt(500, 300);
+    player.energy = c.start;
+    fake::releaseAll();
+    if (c.held) fake::holdKey(c.held);
+    for (int k = 0; k < c.updates; ++k) updatePlayer();
+    EXPECT_EQ(player.energy, c.energy) << "from " << c.start << ", " << c.updates << " update(s)" << (c.held ? " running on 3" : "");
+  }
+}
+
 TEST_F(ControlsTest, RunningWithoutEnergyWalksAtNormalSpeed) {
   freshPlayerAt(500, 300);
   player.energy = -1;

@@ -137,6 +137,29 @@ TEST_F(Pause, APauseAskedBeforeARoundBeginsDoesNotPauseIt) {
   EXPECT_TRUE(pauseAsked()) << "a press in the round pauses it";
 }
 
+TEST_F(Pause, TheCountdownPausesAndGoesOnWhereItStood) {
+  std::srand(99);
+  resetRound();
+  fake::releaseAll();
+  startPauseWatch();
+  // The countdown shows four frames; paused, it rests a pass at a time until the click on the
+  // fifth pass counted (its first frame and four rests) plays on.
+  driver = PauseDriver{};
+  driver.resumeAfter = 5;
+  driver.resumeKey = platform::kVkLButton;
+  driver.letGo = false;
+  driver.armed = true;
+  platform::replay::setAfterPass(steerPause);
+  const std::uint64_t start = platform::tickCount();
+  fake::holdKey(platform::kVkPause);
+  showCountdown();
+  platform::replay::setAfterPass(nullptr);
+  fake::releaseAll();
+  EXPECT_FALSE(driver.armed) << "the countdown never paused: its four frames went by without a rest";
+  EXPECT_EQ(driver.pausedPasses, 5);
+  EXPECT_EQ(platform::tickCount() - start, 4000u + 500u) << "the countdown's four seconds and the passes' 100 ms each";
+}
+
 // This run's settings from a file holding text.
 void useSettings(const std::string& text) {
   const std::string path = ::testing::TempDir() + "pause_settings.ini";
