@@ -1,6 +1,7 @@
 // The image device's round shapes: circles, ellipses, rounded rectangles, arcs and pies,
 // their box's ellipse cut by rays where a part of it is asked for.
 #include "graphics/image_paint.h"
+#include "platform/base/exact_maths.h"
 
 namespace gfx {
 
@@ -12,7 +13,7 @@ namespace {
 double rayAngle(const Box& box, double x, double y) {
   double cx = (box.x0 + box.x1) / 2, cy = (box.y0 + box.y1) / 2;
   double rx = std::max(0.5, (box.x1 - box.x0) / 2), ry = std::max(0.5, (box.y1 - box.y0) / 2);
-  return std::atan2(-(y - cy) / ry, (x - cx) / rx);
+  return platform::exact::atan2(-(y - cy) / ry, (x - cx) / rx);
 }
 
 // What part of a box's ellipse a shape takes: all of it, an arc, or a pie wedge.
@@ -152,8 +153,8 @@ void DrawOnImg::arcEndPoints(int left, int top, int right, int bottom, double st
     return static_cast<int>(std::clamp(std::trunc(r), -2147483648.0, 2147483647.0));
   };
   auto point = [&](double angle, int& x, int& y) {
-    double px = angle == 0 ? cx + rx : cx + rx * std::cos(angle);
-    double py = angle == 0 ? cy : cy - ry * std::sin(angle);
+    double px = angle == 0 ? cx + rx : cx + rx * platform::exact::cos(angle);
+    double py = angle == 0 ? cy : cy - ry * platform::exact::sin(angle);
     x = roundHalfAway(px);
     y = roundHalfAway(py);
   };
