@@ -5,7 +5,6 @@
 
 #include "platform/seam/clock.h"
 #include "platform/replay/session.h"
-#include "platform/settings/settings_file.h"
 
 namespace platform {
 namespace {

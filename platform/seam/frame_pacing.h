@@ -8,6 +8,11 @@
 
 namespace platform {
 
+// This run's frame_pacing is display: the settings set it when they load (before the window
+// opens); cheap, any thread.
+void setFramesPacedToDisplay(bool paced);
+bool framesPacedToDisplay();
+
 // The display's refresh rate in Hz, from the window thread when the window opens; 0 or less
 // (a display that does not say) counts as 60.
 void setDisplayRefresh(int hz);

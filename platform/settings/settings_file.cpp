@@ -6,7 +6,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +14,7 @@
 #include <mutex>
 
 #include "platform/port/storage.h"
+#include "platform/seam/frame_pacing.h"
 #include "platform/controls/pad_mappings.h"
 #include "platform/base/printable_text.h"
 
@@ -23,7 +23,6 @@ namespace {
 
 // Read every pass and by the window thread every few milliseconds: kept apart from the
 // settings, whose copy allocates.
-std::atomic<bool> pacedToDisplay{false};
 
 namespace fs = std::filesystem;
 
@@ -107,7 +106,7 @@ void loadSettings(const std::string& path, bool firstStart) {
   RunSettings& state = run();
   std::lock_guard<std::mutex> lock(state.lock);
   state.settings = settings;
-  pacedToDisplay.store(settings.framePacing == FramePacing::Display, std::memory_order_relaxed);
+  setFramesPacedToDisplay(settings.framePacing == FramePacing::Display);
   state.path = path;
   state.writable = clean;
 }
@@ -118,8 +117,6 @@ Settings peekSettings(const std::string& path) {
   if (!path.empty()) readSettingsFile(path, settings, clean);
   return settings;
 }
-
-bool framesPacedToDisplay() { return pacedToDisplay.load(std::memory_order_relaxed); }
 
 std::string settingsFolder() {
   std::string path;

@@ -28,9 +28,6 @@ Settings peekSettings(const std::string& path);
 // This run's settings: the defaults until loadSettings ran. Any thread.
 Settings currentSettings();
 
-// This run's frame_pacing is display; cheap, any thread.
-bool framesPacedToDisplay();
-
 // The folder of this run's settings file (of the default path until loadSettings ran), where
 // the player's own pad mappings live too. Any thread.
 std::string settingsFolder();
