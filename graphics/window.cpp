@@ -14,11 +14,11 @@
 #include "graphics/device.h"
 #include "graphics/frame_mark.h"
 #include "graphics/graphics_state.h"
-#include "platform/clock.h"
-#include "platform/fatal.h"
-#include "platform/frame_pacing.h"
-#include "platform/frame_copy.h"
-#include "platform/window_backend.h"
+#include "platform/seam/clock.h"
+#include "platform/base/fatal.h"
+#include "platform/seam/frame_pacing.h"
+#include "platform/base/frame_copy.h"
+#include "platform/port/window.h"
 
 namespace gfx {
 namespace {

@@ -2,7 +2,7 @@
 #include "platform/pad_prompts.h"
 
 #include "platform/replay/session.h"
-#include "platform/settings_file.h"
+#include "platform/settings/settings_file.h"
 
 namespace platform {
 namespace {

@@ -4,7 +4,7 @@
 #pragma once
 #include <string>
 
-#include "platform/pad_bindings.h"
+#include "platform/controls/pad_bindings.h"
 
 namespace platform {
 

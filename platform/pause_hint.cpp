@@ -2,9 +2,9 @@
 
 #include <mutex>
 
-#include "platform/key_names.h"
+#include "platform/controls/key_names.h"
 #include "platform/replay/session.h"
-#include "platform/settings_file.h"
+#include "platform/settings/settings_file.h"
 
 namespace platform {
 namespace {

@@ -4,7 +4,7 @@
 #pragma once
 #include <string>
 
-#include "platform/bindings.h"
+#include "platform/controls/bindings.h"
 
 namespace platform {
 

@@ -10,9 +10,9 @@
 
 #include "game/assets/catalogue_files.h"
 #include "graphics/image_file.h"
-#include "platform/audio/audio.h"
-#include "platform/fatal.h"
-#include "platform/paths.h"
+#include "platform/port/sound.h"
+#include "platform/base/fatal.h"
+#include "platform/base/paths.h"
 
 namespace {
 

@@ -14,9 +14,9 @@
 #include "game/world/lists.h"
 #include "game/world/movement.h"
 #include "game/world/rule_sizes.h"
+#include "platform/seam/input.h"
 #include "platform/base/exact_maths.h"
 #include "platform/base/random.h"
-#include "platform/input.h"
 
 void playerStrike(KeyReader& keys) {
   const int w = ruleSizes.player.width;

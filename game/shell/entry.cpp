@@ -11,8 +11,8 @@
 #include "game/world/game_state.h"
 #include "graphics/draw.h"
 #include "graphics/window.h"
-#include "platform/clock.h"
-#include "platform/round_files.h"
+#include "platform/seam/clock.h"
+#include "game/files/round_files.h"
 
 bool playRound(bool& countdownPending) {
   platform::beginRoundFile();

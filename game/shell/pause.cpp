@@ -12,9 +12,9 @@
 #include "game/world/game_clock.h"
 #include "graphics/draw.h"
 #include "graphics/image.h"
-#include "platform/clock.h"
-#include "platform/input.h"
-#include "platform/pad_aim.h"
+#include "platform/seam/clock.h"
+#include "platform/seam/input.h"
+#include "platform/controls/pad_aim.h"
 #include "platform/pad_prompts.h"
 #include "platform/pause_hint.h"
 

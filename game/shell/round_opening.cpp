@@ -13,8 +13,8 @@
 #include "game/world/game_clock.h"
 #include "game/world/game_state.h"
 #include "game/world/monster_kinds.h"
+#include "platform/base/fatal.h"
 #include "platform/base/random.h"
-#include "platform/fatal.h"
 #include "platform/replay/session.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/scores.h"
+#include "game/files/scores.h"
 
 // Called once at the pass where hit points reach 0, before the game-over screen: the
 // round's score and scoring kills from the world, its length in game-clock ms, and the

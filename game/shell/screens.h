@@ -3,7 +3,7 @@
 #pragma once
 
 #include "game/shell/update_tick.h"
-#include "platform/scores.h"
+#include "game/files/scores.h"
 
 // Shows the pass's frame: the end of one pass of a screen. Record and replay count passes
 // by it and keep digests of the world and of the frame every so often.

@@ -11,7 +11,7 @@
 #include "game/world/geometry.h"
 #include "game/world/rule_sizes.h"
 #include "game/world/world_pass.h"
-#include "platform/pad_aim.h"
+#include "platform/controls/pad_aim.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include "graphics/draw.h"
 #include "graphics/frame_mark.h"
 #include "graphics/window.h"
-#include "platform/input.h"
-#include "platform/printable_text.h"
+#include "platform/seam/input.h"
+#include "platform/base/printable_text.h"
 #include "platform/replay/session.h"
 
 namespace {

@@ -1,29 +1,32 @@
-// Fake clock: tickCount() and calendarSeconds() return what the test set; sleepMs() advances
-// the tick count instead of waiting. Answers go through the record and replay session.
-#include "platform/clock.h"
+// The fake raw clock: the tick count and calendar seconds are what the test set, and a sleep
+// advances the tick count instead of waiting. The clock front (seam/clock.cpp) puts it
+// through the record and replay session.
+#include "platform/port/clock.h"
 #include "platform/fake/fake_platform.h"
 
 #include <atomic>
-
-#include "platform/replay/session.h"
 
 namespace platform {
 namespace {
 std::atomic<std::uint64_t> fakeNow{0};
 std::atomic<std::uint64_t> fakeCalendar{0};
-}
+}  // namespace
 
-std::uint64_t tickCount() { return replay::clockRead(fakeNow.load(std::memory_order_relaxed)); }
+namespace port {
 
-std::uint64_t calendarSeconds() { return replay::calendarRead(fakeCalendar.load(std::memory_order_relaxed)); }
+std::uint64_t monotonicMs() { return fakeNow.load(std::memory_order_relaxed); }
+
+std::uint64_t calendarSeconds() { return fakeCalendar.load(std::memory_order_relaxed); }
+
+std::uint64_t monotonicMicros() { return fakeNow.load(std::memory_order_relaxed) * 1000u; }
 
 void sleepMs(std::uint32_t ms) { fakeNow.fetch_add(ms, std::memory_order_relaxed); }
-
-std::uint64_t unrecordedMicros() { return fakeNow.load(std::memory_order_relaxed) * 1000u; }
 
 void restMicros(std::uint64_t) {}
 
 void restUntilInput(std::uint32_t) {}
+
+}  // namespace port
 
 namespace fake {
 void setTickCount(std::uint64_t ms) { fakeNow.store(ms, std::memory_order_relaxed); }

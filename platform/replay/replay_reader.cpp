@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "platform/file_text.h"
+#include "platform/port/storage.h"
 #include "platform/replay/replay_words.h"
 
 namespace platform {

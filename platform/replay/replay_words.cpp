@@ -1,9 +1,9 @@
-// Replay events and keys in words (see replay_words.h). Names follow the keys of input.h.
+// Replay events and keys in words (see replay_words.h). Names follow the keys of virtual_keys.h.
 #include "platform/replay/replay_words.h"
 
 #include <cstdio>
 
-#include "platform/input.h"
+#include "platform/base/virtual_keys.h"
 
 namespace platform {
 namespace {

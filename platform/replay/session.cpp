@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <thread>
 
+#include "platform/base/fatal.h"
+#include "platform/base/virtual_keys.h"
 #include "platform/base/maths_rules.h"
-#include "platform/fatal.h"
-#include "platform/input.h"
 #include "platform/replay/replay_reader.h"
 #include "platform/replay/replay_writer.h"
 

@@ -7,13 +7,13 @@
 #include <cstdio>
 #include <map>
 
-#include "platform/file_text.h"
-#include "platform/input_feed.h"
-#include "platform/pad_aim.h"
-#include "platform/pad_mappings.h"
-#include "platform/pad_router.h"
-#include "platform/printable_text.h"
-#include "platform/settings_file.h"
+#include "platform/port/storage.h"
+#include "platform/seam/input_feed.h"
+#include "platform/controls/pad_aim.h"
+#include "platform/controls/pad_mappings.h"
+#include "platform/controls/pad_router.h"
+#include "platform/settings/settings_file.h"
+#include "platform/base/printable_text.h"
 
 namespace platform {
 

@@ -5,8 +5,8 @@
 #pragma once
 #include <SDL_events.h>
 
-#include "platform/key_router.h"
-#include "platform/settings.h"
+#include "platform/controls/key_router.h"
+#include "platform/settings/settings.h"
 
 namespace platform {
 

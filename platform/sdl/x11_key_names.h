@@ -11,4 +11,9 @@ namespace platform {
 // empty for any other key, or when no X display answers.
 std::string x11NumberRowName(SDL_Scancode key);
 
+// A lookup that knows better what the layout prints on some keys (the number row, which SDL
+// names 1 to 0 on every layout) answers first while SDL's video runs; an empty answer leaves
+// the key to SDL (sdl/key_names.cpp).
+void setPrintedKeyLookup(std::string (*lookup)(SDL_Scancode key));
+
 }  // namespace platform

@@ -28,7 +28,7 @@
 #include "game/world/shown_pictures.h"
 #include "pad/park_pointer.h"
 #include "platform/replay/session.h"
-#include "platform/settings_file.h"
+#include "platform/settings/settings_file.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <unistd.h>
 
 #include "platform/sdl/pads.h"
-#include "platform/settings_file.h"
+#include "platform/settings/settings_file.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/fake/fake_platform.h"
-#include "platform/input.h"
-#include "platform/key_router.h"
+#include "platform/seam/input.h"
+#include "platform/controls/key_router.h"
 
 namespace {
 

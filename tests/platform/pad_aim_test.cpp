@@ -8,10 +8,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/clock.h"
+#include "platform/seam/clock.h"
 #include "platform/fake/fake_platform.h"
-#include "platform/input.h"
-#include "platform/pad_aim.h"
+#include "platform/seam/input.h"
+#include "platform/controls/pad_aim.h"
 #include "platform/replay/replay_writer.h"
 #include "platform/replay/session.h"
 

@@ -4,8 +4,8 @@
 // taken buttons and bad sticks or dead zones, and keeps the rest at their defaults.
 #include <gtest/gtest.h>
 
-#include "platform/pad_mappings.h"
-#include "platform/settings.h"
+#include "platform/controls/pad_mappings.h"
+#include "platform/settings/settings.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "platform/pad_sticks.h"
+#include "platform/controls/pad_sticks.h"
 
 namespace {
 

@@ -16,8 +16,8 @@
 #include <fstream>
 #include <string>
 
-#include "platform/settings_file.h"
-#include "platform/xdg_folders.h"
+#include "platform/settings/settings_file.h"
+#include "platform/port/storage.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <sstream>
 
-#include "platform/settings.h"
+#include "platform/settings/settings.h"
 
 namespace {
 

@@ -12,8 +12,9 @@
 #include <thread>
 
 #include "game/assets/sound_files.h"
-#include "platform/audio/volume.h"
-#include "platform/settings_file.h"
+#include "platform/port/sound.h"
+#include "platform/sfml/volume.h"
+#include "platform/settings/settings_file.h"
 
 namespace {
 

@@ -25,7 +25,7 @@
 #include "platform/base/random.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/replay/session.h"
-#include "platform/round_files.h"
+#include "game/files/round_files.h"
 #include "tools/dream_sim/frame_png.h"
 #include "tools/dream_sim/replay_run.h"
 #include "tools/dream_sim/sim_player.h"

@@ -10,7 +10,7 @@
 #include "game/world/game_state.h"
 #include "platform/base/exact_maths.h"
 #include "platform/fake/fake_platform.h"
-#include "platform/input.h"
+#include "platform/seam/input.h"
 
 namespace {
 

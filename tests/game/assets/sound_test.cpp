@@ -17,7 +17,7 @@
 
 #include "game/assets/catalogue.h"
 #include "game/assets/voice.h"
-#include "platform/audio/audio.h"
+#include "platform/port/sound.h"
 #include "sound_files.h"
 
 namespace {

@@ -9,11 +9,11 @@
 #include "game/shell/screens.h"
 #include "game/shell/startup.h"
 #include "game/shell/world_digest.h"
+#include "platform/seam/frame_pacing.h"
+#include "platform/seam/input.h"
 #include "platform/base/random.h"
-#include "platform/frame_pacing.h"
-#include "platform/input.h"
 #include "platform/replay/session.h"
-#include "platform/settings_file.h"
+#include "platform/settings/settings_file.h"
 #include "tests/helpers/monster_world.h"
 
 using namespace monster_test;

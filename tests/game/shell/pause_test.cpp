@@ -12,9 +12,9 @@
 #include "game/shell/startup.h"
 #include "game/shell/world_digest.h"
 #include "game/world/game_clock.h"
+#include "platform/seam/input.h"
+#include "platform/settings/settings_file.h"
 #include "platform/base/random.h"
-#include "platform/input.h"
-#include "platform/settings_file.h"
 #include "platform/replay/session.h"
 #include "tests/helpers/monster_world.h"
 

@@ -1,0 +1,20 @@
+// Keys named as the player's keyboard layout prints them ("Z" for the key in W's place on a
+// French keyboard), as the backend tells (port/key_names.h: SDL only while its video
+// subsystem runs); where it cannot, by the names of their places on a US keyboard. Read by
+// --help and the pause screen's line.
+#pragma once
+#include <SDL_scancode.h>
+
+#include <string>
+
+#include "platform/controls/bindings.h"
+
+namespace platform {
+
+// One key's printed name, in UTF-8.
+std::string printedKeyName(SDL_Scancode key);
+
+// The keys' printed names separated by spaces; "(none)" for no key.
+std::string printedKeyNames(const KeyList& keys);
+
+}  // namespace platform

@@ -1,0 +1,79 @@
+// The pad router (see pad_router.h): inputs and the walk stick onto the key router's counts.
+#include "platform/controls/pad_router.h"
+
+#include "platform/controls/pad_sticks.h"
+
+namespace platform {
+namespace {
+
+constexpr Action kWalks[4] = {Action::WalkUp, Action::WalkDown, Action::WalkLeft, Action::WalkRight};
+constexpr int kWalkBits[4] = {kWalkUp, kWalkDown, kWalkLeft, kWalkRight};
+
+bool has(const PadInputList& inputs, int input) {
+  for (int listed : inputs)
+    if (listed == input) return true;
+  return false;
+}
+
+int walkingKey(Action walk) { return virtualKeyFor(walk, SDL_SCANCODE_UNKNOWN); }
+
+void stickAxes(PadStick stick, SDL_GameControllerAxis& x, SDL_GameControllerAxis& y) {
+  x = stick == PadStick::Left ? SDL_CONTROLLER_AXIS_LEFTX : SDL_CONTROLLER_AXIS_RIGHTX;
+  y = stick == PadStick::Left ? SDL_CONTROLLER_AXIS_LEFTY : SDL_CONTROLLER_AXIS_RIGHTY;
+}
+
+bool onStick(PadStick stick, SDL_GameControllerAxis axis) {
+  if (stick == PadStick::Neither) return false;
+  SDL_GameControllerAxis x, y;
+  stickAxes(stick, x, y);
+  return axis == x || axis == y;
+}
+
+void walkTo(KeyRouter& router, PadState& state, int walking) {
+  for (int k = 0; k < 4; ++k) {
+    const bool was = state.walking & kWalkBits[k], now = walking & kWalkBits[k];
+    if (was != now) holdVirtualKey(router, walkingKey(kWalks[k]), now);
+  }
+  state.walking = walking;
+}
+
+}  // namespace
+
+void routePadInput(KeyRouter& router, const PadBindings& pad, PadState& state, int input, bool down) {
+  if (input < 0 || input >= kPadInputCount || state.held[input] == down) return;
+  state.held[input] = down;
+  for (int a = 0; a < kActionCount; ++a)
+    if (has(pad.inputs[a], input)) holdVirtualKey(router, virtualKeyFor(Action(a), SDL_SCANCODE_UNKNOWN), down);
+  if (has(pad.click, input)) holdVirtualKey(router, kVkRButton, down);
+  if (has(pad.enter, input)) holdVirtualKey(router, kVkReturn, down);
+}
+
+bool routePadAxis(KeyRouter& router, const PadBindings& pad, PadState& state, SDL_GameControllerAxis axis, int value) {
+  if (axis < 0 || axis >= SDL_CONTROLLER_AXIS_MAX) return false;
+  state.axes[axis] = value;
+  if (axis == SDL_CONTROLLER_AXIS_TRIGGERLEFT) routePadInput(router, pad, state, kPadLeftTrigger, triggerPressed(value));
+  if (axis == SDL_CONTROLLER_AXIS_TRIGGERRIGHT) routePadInput(router, pad, state, kPadRightTrigger, triggerPressed(value));
+  if (onStick(pad.walkStick, axis)) {
+    SDL_GameControllerAxis x, y;
+    stickAxes(pad.walkStick, x, y);
+    walkTo(router, state, walkDirections(tiltOf(state.axes[x]), tiltOf(state.axes[y]), pad.deadZone));
+  }
+  return onStick(pad.aimStick, axis);
+}
+
+void aimTilt(const PadBindings& pad, const PadState& state, float& x, float& y) {
+  x = y = 0;
+  if (pad.aimStick == PadStick::Neither) return;
+  SDL_GameControllerAxis axisX, axisY;
+  stickAxes(pad.aimStick, axisX, axisY);
+  x = tiltOf(state.axes[axisX]);
+  y = tiltOf(state.axes[axisY]);
+}
+
+void releasePad(KeyRouter& router, const PadBindings& pad, PadState& state) {
+  for (int input = 0; input < kPadInputCount; ++input) routePadInput(router, pad, state, input, false);
+  walkTo(router, state, 0);
+  state = PadState{};
+}
+
+}  // namespace platform

@@ -1,0 +1,8 @@
+// The headless build knows no keyboard layout: keys go by their US names.
+#include "platform/port/key_names.h"
+
+namespace platform::port {
+
+std::string layoutKeyName(int) { return ""; }
+
+}  // namespace platform::port

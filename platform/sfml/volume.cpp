@@ -1,0 +1,35 @@
+// The sound level (see port/sound.h) and the mute switch (volume.h). SFML keeps the listener
+// volume for the audio device and applies it when a device opens, so it can be set before
+// any sound exists.
+#include "platform/sfml/volume.h"
+
+#include <SFML/Audio/AlResource.hpp>
+#include <SFML/Audio/Listener.hpp>
+
+#include "platform/port/sound.h"
+#include "platform/settings/settings_file.h"
+
+namespace platform {
+namespace {
+
+// Holds SFML's audio device open until the program ends: the window thread then sets the
+// volume of a device that the main thread is neither opening nor closing meanwhile.
+struct DeviceHold : sf::AlResource {};
+
+}  // namespace
+
+void setSoundLevel(int volume, bool muted) {
+  startAudio();
+  static const DeviceHold hold;
+  sf::Listener::setGlobalVolume(muted ? 0.f : float(volume));
+}
+
+void toggleMute() {
+  const Settings settings = currentSettings();
+  setSoundLevel(settings.volume, !settings.muted);
+  rememberMuted(!settings.muted);
+}
+
+float soundLevel() { return sf::Listener::getGlobalVolume(); }
+
+}  // namespace platform
