@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <thread>
 
+#include "platform/base/maths_rules.h"
 #include "platform/fatal.h"
 #include "platform/input.h"
 #include "platform/replay/replay_reader.h"
@@ -156,6 +157,7 @@ bool startReplay(const std::string& path, bool withFrames, StopHandler onStop, s
     return false;
   }
   owner = std::this_thread::get_id();
+  useLibraryArcTangent(reader.formatVersion() < kReplayFirstOwnMathsVersion);
   replayFrames = withFrames;
   stopHandler = onStop;
   pass = 1;
