@@ -2,24 +2,24 @@
 // under resources/ at start-up and again before every further round. Images of a set are
 // consecutive, so a set is handed around as its first image plus a count.
 #pragma once
-#include <SFML/Audio/SoundBuffer.hpp>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "game/assets/picture_sets.h"
 #include "graphics/image.h"
+#include "platform/port/sound_buffer.h"
 
 // A sound buffer made at its first use, after the audio start-up: SFML opens the audio device
 // with the first buffer that exists, which only a program that plays may do (--help, --scores
 // and a bad option open none).
 class SoundSlot {
  public:
-  sf::SoundBuffer& operator*();
-  sf::SoundBuffer* operator->() { return &**this; }
+  platform::SoundBuffer& operator*();
+  platform::SoundBuffer* operator->() { return &**this; }
 
  private:
-  std::unique_ptr<sf::SoundBuffer> buffer_;
+  std::unique_ptr<platform::SoundBuffer> buffer_;
 };
 
 // The images are the fields of the list of picture sets: IMAGE norImages[8], IMAGE dieImage, ...
@@ -50,7 +50,7 @@ struct PictureFile {
   std::string path;
 };
 struct SoundFile {
-  sf::SoundBuffer* buffer;
+  platform::SoundBuffer* buffer;
   std::string path;
 };
 
