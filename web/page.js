@@ -393,18 +393,26 @@
   });
 
   if (params.has('replay')) {
-    // The test entry: fetch the session, then replay it with a digest of every pass.
+    // The tests' entry: the folder ?replay= names holds a recorded session and its monster
+    // table; the page watches the session with a digest of every pass, and tells the result.
+    const folder = params.get('replay');
     Module.preRun.push(() => {
       addRunDependency('session');
-      fetch(params.get('replay')).then((r) => r.arrayBuffer()).then((bytes) => {
-        FS.writeFile('/session.replay', new Uint8Array(bytes));
+      const bytes = (name) => fetch(folder + name).then((r) => {
+        if (!r.ok) throw new Error(name + ': ' + r.status);
+        return r.arrayBuffer();
+      });
+      Promise.all([bytes('session.replay'), bytes('monsterData.txt')]).then(([session, table]) => {
+        FS.writeFile('/session.replay', new Uint8Array(session));
+        FS.writeFile('/monsterData.txt', new Uint8Array(table));
         ENV.DREAM_ARENA_WATCH_DIGESTS = '/digests.txt';
         removeRunDependency('session');
-      });
+      }, (error) => say('The session could not be fetched: ' + error.message));
     });
     Module.arguments = ['--watch', '/session.replay'];
     Module.onExit = (status) => {
-      window.replayDone = { status, digests: FS.analyzePath('/digests.txt').exists ? FS.readFile('/digests.txt', { encoding: 'utf8' }) : '' };
+      const digests = FS.analyzePath('/digests.txt').exists ? FS.readFile('/digests.txt', { encoding: 'utf8' }) : '';
+      window.replayDone = { status, digests };
     };
   }
 
