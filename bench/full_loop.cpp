@@ -26,8 +26,8 @@
 #include "game/render/frame.h"
 #include "game/shell/frame.h"
 #include "game/shell/screens.h"
-#include "platform/frame_copy.h"
-#include "platform/window_backend.h"
+#include "platform/base/frame_copy.h"
+#include "platform/port/window.h"
 #include "tests/window/x11_probe.h"
 
 namespace {

@@ -21,7 +21,7 @@
 #include "game/world/lists.h"
 #include "graphics/draw.h"
 #include "graphics/window.h"
-#include "platform/clock.h"
+#include "platform/seam/clock.h"
 
 namespace bench_scene {
 

@@ -20,7 +20,7 @@
 #include "bench/timing.h"
 #include "game/assets/catalogue.h"
 #include "game/shell/startup.h"
-#include "platform/paths.h"
+#include "platform/base/paths.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include "graphics/graphics_state.h"
 #include "graphics/image.h"
 #include "graphics/window.h"
-#include "platform/paths.h"
+#include "platform/base/paths.h"
 
 namespace gfx {
 

@@ -10,9 +10,9 @@
 #include <cstdlib>
 
 #include "graphics/graphics_state.h"
-#include "platform/clock.h"
-#include "platform/frame_pacing.h"
-#include "platform/window_backend.h"
+#include "platform/port/window.h"
+#include "platform/seam/clock.h"
+#include "platform/seam/frame_pacing.h"
 
 namespace gfx {
 namespace {

@@ -6,7 +6,7 @@
 #include "graphics/window.h"
 
 #include "graphics/graphics_state.h"
-#include "platform/window_backend.h"
+#include "platform/port/window.h"
 
 namespace gfx {
 

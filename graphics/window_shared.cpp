@@ -9,9 +9,9 @@
 #include "graphics/frame_mark.h"
 #include "graphics/graphics_state.h"
 #include "graphics/window.h"
-#include "platform/fatal.h"
-#include "platform/frame_copy.h"
-#include "platform/window_backend.h"
+#include "platform/base/fatal.h"
+#include "platform/base/frame_copy.h"
+#include "platform/port/window.h"
 
 namespace gfx {
 

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <sstream>
 
-#include "platform/input.h"
+#include "platform/seam/input.h"
 
 namespace platform {
 namespace {

@@ -2,7 +2,7 @@
 // of what is held per virtual key.
 #include "platform/key_router.h"
 
-#include "platform/input_feed.h"
+#include "platform/seam/input_feed.h"
 
 namespace platform {
 

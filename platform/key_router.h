@@ -7,7 +7,7 @@
 #include <SDL_scancode.h>
 
 #include "platform/bindings.h"
-#include "platform/input.h"
+#include "platform/seam/input.h"
 
 namespace platform {
 

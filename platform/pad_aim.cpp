@@ -4,7 +4,7 @@
 
 #include <mutex>
 
-#include "platform/input_feed.h"
+#include "platform/seam/input_feed.h"
 #include "platform/replay/session.h"
 
 namespace platform {

@@ -14,7 +14,7 @@
 #include <ctime>
 #include <filesystem>
 
-#include "platform/calendar_text.h"
+#include "platform/base/calendar_text.h"
 #include "platform/replay/session.h"
 
 namespace platform {

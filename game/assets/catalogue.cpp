@@ -12,8 +12,8 @@
 #include "game/assets/catalogue_files.h"
 #include "graphics/image_file.h"
 #include "platform/audio/audio.h"
-#include "platform/fatal.h"
-#include "platform/paths.h"
+#include "platform/base/fatal.h"
+#include "platform/base/paths.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "game/world/lists.h"
 #include "game/world/movement.h"
 #include "game/world/rule_sizes.h"
-#include "platform/input.h"
+#include "platform/seam/input.h"
 
 void playerStrike(KeyReader& keys) {
   const int w = ruleSizes.player.width;

@@ -14,7 +14,7 @@
 #include "game/world/geometry.h"
 #include "game/world/lists.h"
 #include "game/world/rule_sizes.h"
-#include "platform/input.h"
+#include "platform/seam/input.h"
 
 namespace {
 

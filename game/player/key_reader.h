@@ -4,7 +4,7 @@
 #pragma once
 #include <array>
 
-#include "platform/input.h"
+#include "platform/seam/input.h"
 
 class KeyReader {
  public:

@@ -8,7 +8,7 @@
 #include "game/world/game_state.h"
 #include "game/world/geometry.h"
 #include "game/world/shown_pictures.h"
-#include "platform/input.h"
+#include "platform/seam/input.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "game/world/game_state.h"
 #include "graphics/draw.h"
 #include "graphics/window.h"
-#include "platform/clock.h"
+#include "platform/seam/clock.h"
 #include "platform/round_files.h"
 
 bool playRound(bool& countdownPending) {

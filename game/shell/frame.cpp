@@ -11,7 +11,7 @@
 #include "game/world/game_state.h"
 #include "game/world/meat.h"
 #include "game/world/shown_pictures.h"
-#include "platform/frames.h"
+#include "platform/port/frames.h"
 #include "platform/pad_aim.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include "game/world/game_clock.h"
 #include "game/world/game_state.h"
 #include "game/world/monster_kinds.h"
-#include "platform/fatal.h"
+#include "platform/base/fatal.h"
 #include "platform/replay/session.h"
 
 namespace {

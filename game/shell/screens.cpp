@@ -14,9 +14,9 @@
 #include "graphics/draw.h"
 #include "graphics/image.h"
 #include "graphics/window.h"
-#include "platform/clock.h"
-#include "platform/frame_pacing.h"
-#include "platform/input.h"
+#include "platform/seam/clock.h"
+#include "platform/seam/frame_pacing.h"
+#include "platform/seam/input.h"
 #include "platform/replay/session.h"
 
 namespace {

@@ -14,9 +14,9 @@
 #include "game/world/lists.h"
 #include "game/world/monster_table.h"
 #include "graphics/draw.h"
-#include "platform/clock.h"
-#include "platform/fatal.h"
-#include "platform/paths.h"
+#include "platform/seam/clock.h"
+#include "platform/base/fatal.h"
+#include "platform/base/paths.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "graphics/draw.h"
 #include "graphics/frame_mark.h"
 #include "graphics/window.h"
-#include "platform/input.h"
+#include "platform/seam/input.h"
 #include "platform/replay/session.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The game clock over the platform's tick count: a running total of stopped time.
 #include "game/world/game_clock.h"
 
-#include "platform/clock.h"
+#include "platform/seam/clock.h"
 
 namespace {
 

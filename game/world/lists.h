@@ -4,7 +4,7 @@
 #pragma once
 #include <cstdlib>
 
-#include "platform/fatal.h"
+#include "platform/base/fatal.h"
 
 // A zeroed element from the heap; when there is no memory, failMessage goes down the fatal
 // path (printed as written, exit status 1).

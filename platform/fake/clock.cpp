@@ -1,6 +1,6 @@
 // Fake clock: tickCount() and calendarSeconds() return what the test set; sleepMs() advances
 // the tick count instead of waiting. Answers go through the record and replay session.
-#include "platform/clock.h"
+#include "platform/seam/clock.h"
 #include "platform/fake/fake_platform.h"
 
 #include <atomic>

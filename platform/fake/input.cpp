@@ -1,6 +1,6 @@
 // Fake keyboard and mouse: tests hold keys and place the cursor through the input feed.
 #include "platform/fake/fake_platform.h"
-#include "platform/input_feed.h"
+#include "platform/seam/input_feed.h"
 
 namespace platform::fake {
 

@@ -1,8 +1,8 @@
 // Headless window backend: opens nothing, never asks to close, keeps its two frame
 // buffers in memory (or none, for runs that compose no frames) and counts presented frames.
 #include "platform/fake/fake_platform.h"
-#include "platform/frames.h"
-#include "platform/window_backend.h"
+#include "platform/port/frames.h"
+#include "platform/port/window.h"
 
 #include <atomic>
 #include <string>

@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "platform/input.h"
+#include "platform/seam/input.h"
 
 namespace platform {
 namespace {

@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <thread>
 
-#include "platform/fatal.h"
-#include "platform/input.h"
+#include "platform/base/fatal.h"
+#include "platform/seam/input.h"
 #include "platform/replay/replay_reader.h"
 #include "platform/replay/replay_writer.h"
 

@@ -12,7 +12,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "platform/calendar_text.h"
+#include "platform/base/calendar_text.h"
 #include "platform/file_text.h"
 #include "platform/settings_file.h"
 

@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "platform/calendar_text.h"
+#include "platform/base/calendar_text.h"
 
 namespace platform {
 namespace {

@@ -7,7 +7,7 @@
 #include <ctime>
 #include <map>
 
-#include "platform/calendar_text.h"
+#include "platform/base/calendar_text.h"
 
 namespace platform {
 namespace {

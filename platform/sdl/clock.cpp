@@ -1,11 +1,11 @@
 // The real clock: CLOCK_MONOTONIC in milliseconds, the calendar seconds, and a sleep that
 // survives signals. Answers go through the record and replay session.
-#include "platform/clock.h"
+#include "platform/seam/clock.h"
 
 #include <cerrno>
 #include <ctime>
 
-#include "platform/input_feed.h"
+#include "platform/seam/input_feed.h"
 #include "platform/replay/session.h"
 
 namespace platform {

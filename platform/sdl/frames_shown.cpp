@@ -1,5 +1,5 @@
 // The real window shows every frame.
-#include "platform/frames.h"
+#include "platform/port/frames.h"
 
 namespace platform {
 

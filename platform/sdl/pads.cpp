@@ -8,7 +8,7 @@
 #include <map>
 
 #include "platform/file_text.h"
-#include "platform/input_feed.h"
+#include "platform/seam/input_feed.h"
 #include "platform/pad_aim.h"
 #include "platform/pad_mappings.h"
 #include "platform/pad_router.h"

@@ -1,7 +1,7 @@
 // SDL's mouse buttons as the game's virtual-key codes, and the watch keys' places (see sdl_keys.h).
 #include "platform/sdl/sdl_keys.h"
 
-#include "platform/input.h"
+#include "platform/seam/input.h"
 
 namespace platform {
 

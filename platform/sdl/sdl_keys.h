@@ -4,7 +4,7 @@
 #pragma once
 #include <SDL.h>
 
-#include "platform/input.h"
+#include "platform/seam/input.h"
 
 namespace platform {
 

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/frame_copy.h"
+#include "platform/base/frame_copy.h"
 
 namespace platform {
 

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/picture_fit.h"
+#include "platform/base/picture_fit.h"
 
 namespace platform {
 

@@ -8,7 +8,7 @@
 // read back in frame coordinates. M mutes. The window destroyed by another program ends the
 // process as a close does (x11_errors.h holds the X error rules). Depends on SDL2's video
 // subsystem and on Xlib.
-#include "platform/window_backend.h"
+#include "platform/port/window.h"
 
 #include <SDL.h>
 #include <SDL_syswm.h>
@@ -20,13 +20,13 @@
 #include <cstring>
 
 #include "platform/audio/volume.h"
-#include "platform/frame_pacing.h"
-#include "platform/input.h"
-#include "platform/input_feed.h"
+#include "platform/seam/frame_pacing.h"
+#include "platform/seam/input.h"
+#include "platform/seam/input_feed.h"
 #include "platform/key_router.h"
 #include "platform/pad_aim.h"
 #include "platform/pause_hint.h"
-#include "platform/picture_fit.h"
+#include "platform/base/picture_fit.h"
 #include "platform/sdl/pads.h"
 #include "platform/sdl/sdl_keys.h"
 #include "platform/sdl/surface_frames.h"

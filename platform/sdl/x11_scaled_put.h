@@ -5,7 +5,7 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/XShm.h>
 
-#include "platform/picture_fit.h"
+#include "platform/base/picture_fit.h"
 
 namespace platform {
 

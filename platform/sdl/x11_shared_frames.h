@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "platform/picture_fit.h"
+#include "platform/base/picture_fit.h"
 
 namespace platform {
 

@@ -1,7 +1,7 @@
 // The browser's clock: performance.now() in milliseconds and microseconds, the calendar
 // seconds, and waits that rest the page (rest.h). Answers go through the record and replay
 // session.
-#include "platform/clock.h"
+#include "platform/seam/clock.h"
 
 #include <emscripten.h>
 

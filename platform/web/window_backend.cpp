@@ -5,21 +5,21 @@
 // window, the tab's visibility and focus as a minimised window's. The page calls the
 // exported web* functions as its events come, between the game's passes (the game runs on
 // the browser's only thread and rests between passes).
-#include "platform/window_backend.h"
+#include "platform/port/window.h"
 
 #include <emscripten.h>
 
 #include <vector>
 
 #include "platform/audio/volume.h"
-#include "platform/frame_pacing.h"
-#include "platform/frames.h"
-#include "platform/input.h"
-#include "platform/input_feed.h"
+#include "platform/seam/frame_pacing.h"
+#include "platform/port/frames.h"
+#include "platform/seam/input.h"
+#include "platform/seam/input_feed.h"
 #include "platform/key_router.h"
 #include "platform/pad_aim.h"
 #include "platform/pause_hint.h"
-#include "platform/picture_fit.h"
+#include "platform/base/picture_fit.h"
 #include "platform/settings_file.h"
 
 namespace platform {

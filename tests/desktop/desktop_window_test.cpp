@@ -24,9 +24,9 @@
 #include "graphics/image.h"
 #include "graphics/window.h"
 #include "helpers/pixel_words.h"
-#include "platform/input.h"
-#include "platform/input_feed.h"
-#include "platform/window_backend.h"
+#include "platform/seam/input.h"
+#include "platform/seam/input_feed.h"
+#include "platform/port/window.h"
 #include "window/x11_probe.h"
 
 namespace {

@@ -18,7 +18,7 @@
 #include "tests/helpers/world_fixture.h"
 #include "graphics/image.h"
 #include "graphics/window.h"
-#include "platform/clock.h"
+#include "platform/seam/clock.h"
 #include "platform/fake/fake_platform.h"
 
 namespace monster_test {

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/input.h"
+#include "platform/seam/input.h"
 #include "platform/replay/replay_format.h"
 
 namespace replay_traffic {

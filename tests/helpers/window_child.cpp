@@ -13,7 +13,7 @@
 #include "graphics/draw.h"
 #include "graphics/image.h"
 #include "graphics/window.h"
-#include "platform/clock.h"
+#include "platform/seam/clock.h"
 
 int main(int argc, char** argv) {
   if (argc >= 2 && std::strcmp(argv[1], "open") == 0) {

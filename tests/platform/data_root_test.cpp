@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/paths.h"
+#include "platform/base/paths.h"
 
 namespace {
 

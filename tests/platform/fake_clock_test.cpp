@@ -1,7 +1,7 @@
 // The test clock: it moves only when set or advanced, and sleeping advances it.
 #include <gtest/gtest.h>
 
-#include "platform/clock.h"
+#include "platform/seam/clock.h"
 #include "platform/fake/fake_platform.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/frame_copy.h"
+#include "platform/base/frame_copy.h"
 
 namespace {
 

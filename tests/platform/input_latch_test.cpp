@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/fake/fake_platform.h"
-#include "platform/input.h"
-#include "platform/input_feed.h"
+#include "platform/seam/input.h"
+#include "platform/seam/input_feed.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/fake/fake_platform.h"
-#include "platform/input.h"
+#include "platform/seam/input.h"
 #include "platform/pad_router.h"
 
 namespace {

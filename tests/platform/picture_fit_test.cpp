@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "platform/picture_fit.h"
+#include "platform/base/picture_fit.h"
 
 namespace {
 

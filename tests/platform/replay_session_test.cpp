@@ -8,9 +8,9 @@
 #include <string>
 #include <thread>
 
-#include "platform/clock.h"
+#include "platform/seam/clock.h"
 #include "platform/fake/fake_platform.h"
-#include "platform/input.h"
+#include "platform/seam/input.h"
 #include "platform/replay/replay_writer.h"
 #include "platform/replay/session.h"
 #include "tests/platform/replay_files.h"

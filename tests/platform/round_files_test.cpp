@@ -10,7 +10,7 @@
 #include <regex>
 #include <string>
 
-#include "platform/clock.h"
+#include "platform/seam/clock.h"
 #include "platform/replay/replay_reader.h"
 #include "platform/replay/session.h"
 #include "platform/round_files.h"

@@ -4,7 +4,7 @@
 
 #include <chrono>
 
-#include "platform/clock.h"
+#include "platform/seam/clock.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "game/assets/catalogue.h"
 #include "game/world/game_state.h"
 #include "platform/fake/fake_platform.h"
-#include "platform/input.h"
+#include "platform/seam/input.h"
 
 namespace {
 

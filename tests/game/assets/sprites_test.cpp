@@ -12,7 +12,7 @@
 #include "graphics/image.h"
 #include "graphics/window.h"
 #include "platform/fake/fake_platform.h"
-#include "platform/input.h"
+#include "platform/seam/input.h"
 #include "tests/game/assets/blend_rule.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include "game/world/geometry.h"
 #include "game/world/rule_sizes.h"
 #include "game/world/world_pass.h"
-#include "platform/input.h"
+#include "platform/seam/input.h"
 #include "tests/helpers/game_fixture.h"
 
 using namespace test_game;

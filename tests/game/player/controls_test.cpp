@@ -5,7 +5,7 @@
 #include "game/assets/voice.h"
 #include "game/player/controls.h"
 #include "game/shell/startup.h"
-#include "platform/input.h"
+#include "platform/seam/input.h"
 #include "tests/helpers/game_fixture.h"
 
 using namespace test_game;

@@ -3,7 +3,7 @@
 #include "game/player/controls.h"
 #include "game/player/pose.h"
 #include "game/world/shown_pictures.h"
-#include "platform/input.h"
+#include "platform/seam/input.h"
 #include "tests/helpers/game_fixture.h"
 
 using namespace test_game;

@@ -14,8 +14,8 @@
 #include "game/world/geometry.h"
 #include "graphics/colour.h"
 #include "graphics/draw.h"
-#include "platform/clock.h"
-#include "platform/input.h"
+#include "platform/seam/clock.h"
+#include "platform/seam/input.h"
 #include "tests/helpers/game_fixture.h"
 
 using namespace test_game;

@@ -12,7 +12,7 @@
 #include "game/shell/startup.h"
 #include "game/shell/world_digest.h"
 #include "game/world/game_clock.h"
-#include "platform/input.h"
+#include "platform/seam/input.h"
 #include "platform/settings_file.h"
 #include "platform/replay/session.h"
 #include "tests/helpers/monster_world.h"

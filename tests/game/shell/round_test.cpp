@@ -6,8 +6,8 @@
 #include "game/shell/screens.h"
 #include "game/shell/startup.h"
 #include "game/shell/update_tick.h"
-#include "platform/clock.h"
-#include "platform/input.h"
+#include "platform/seam/clock.h"
+#include "platform/seam/input.h"
 #include "tests/helpers/game_fixture.h"
 
 using namespace test_game;

@@ -21,9 +21,9 @@
 #include "game/world/game_state.h"
 #include "game/world/shown_pictures.h"
 #include "game/shell/world_digest.h"
-#include "platform/clock.h"
+#include "platform/seam/clock.h"
 #include "platform/fake/fake_platform.h"
-#include "platform/input.h"
+#include "platform/seam/input.h"
 #include "tests/helpers/monster_world.h"
 
 using namespace monster_test;

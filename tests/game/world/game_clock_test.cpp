@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "game/world/game_clock.h"
-#include "platform/clock.h"
+#include "platform/seam/clock.h"
 #include "platform/fake/fake_platform.h"
 
 namespace {

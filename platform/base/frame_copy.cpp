@@ -1,6 +1,6 @@
 // Streaming-store frame copy (see frame_copy.h): SSE2, 64 bytes a step, with plain word
 // copies for the unaligned head and the tail.
-#include "platform/frame_copy.h"
+#include "platform/base/frame_copy.h"
 
 #include <emmintrin.h>
 

@@ -1,5 +1,5 @@
 // The one fatal path (see fatal.h).
-#include "platform/fatal.h"
+#include "platform/base/fatal.h"
 
 #include <cstdio>
 #include <cstdlib>

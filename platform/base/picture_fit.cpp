@@ -1,5 +1,5 @@
 // The frame's place in a window of another size (see picture_fit.h).
-#include "platform/picture_fit.h"
+#include "platform/base/picture_fit.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // Path separators and the data root (see paths.h). Where the installed data lies relative
 // to the installed program comes from the build (DA_DATA_FROM_PROGRAM, e.g.
 // "../share/dream-arena").
-#include "platform/paths.h"
+#include "platform/base/paths.h"
 
 #include <algorithm>
 #include <system_error>

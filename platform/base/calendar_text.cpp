@@ -1,4 +1,4 @@
-#include "platform/calendar_text.h"
+#include "platform/base/calendar_text.h"
 
 #include <ctime>
 

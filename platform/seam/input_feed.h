@@ -3,7 +3,7 @@
 #pragma once
 #include <cstdint>
 
-#include "platform/input.h"
+#include "platform/seam/input.h"
 
 namespace platform {
 

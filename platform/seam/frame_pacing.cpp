@@ -1,9 +1,9 @@
-#include "platform/frame_pacing.h"
+#include "platform/seam/frame_pacing.h"
 
 #include <algorithm>
 #include <atomic>
 
-#include "platform/clock.h"
+#include "platform/seam/clock.h"
 #include "platform/replay/session.h"
 #include "platform/settings_file.h"
 

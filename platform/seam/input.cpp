@@ -2,13 +2,13 @@
 // down, whether it was pressed since the last query, and whether it is still held from
 // before its presses were forgotten. One lock, as the window thread writes while the game
 // thread reads. Every answer goes through the record and replay session.
-#include "platform/input.h"
+#include "platform/seam/input.h"
 
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
 
-#include "platform/input_feed.h"
+#include "platform/seam/input_feed.h"
 #include "platform/replay/session.h"
 
 namespace platform {
