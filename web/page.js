@@ -374,6 +374,12 @@
     return [];
   }
 
+  // Leaving the game throws emscripten's ExitStatus through the awaited rest it left from:
+  // the end of the program, not an error of the page.
+  window.addEventListener('unhandledrejection', (event) => {
+    if (event.reason && event.reason.name === 'ExitStatus') event.preventDefault();
+  });
+
   const Module = (window.Module = {
     arguments: commandLine(),
     canvas,
@@ -389,7 +395,10 @@
       document.getElementById('best-button').hidden = false;
     },
     onAbort(what) { say('The game stopped: ' + what); },
-    quit(status) { say(status === 0 ? 'Thanks for your play. Reload the page to play again.' : 'The game ended.'); },
+    quit(status, toThrow) {
+      say(status === 0 ? 'Thanks for your play. Reload the page to play again.' : 'The game ended.');
+      throw toThrow;
+    },
   });
 
   if (params.has('replay')) {
@@ -403,15 +412,20 @@
         return r.arrayBuffer();
       });
       Promise.all([bytes('session.replay'), bytes('monsterData.txt')]).then(([session, table]) => {
-        FS.writeFile('/session.replay', new Uint8Array(session));
-        FS.writeFile('/monsterData.txt', new Uint8Array(table));
-        ENV.DREAM_ARENA_WATCH_DIGESTS = '/digests.txt';
+        // A working folder of its own: the session's monster table beside the packed pictures.
+        FS.mkdir('/replay');
+        FS.writeFile('/replay/session.replay', new Uint8Array(session));
+        FS.writeFile('/replay/monsterData.txt', new Uint8Array(table));
+        FS.symlink('/resources', '/replay/resources');
+        FS.chdir('/replay');
+        ENV.DREAM_ARENA_WATCH_DIGESTS = '/replay/digests.txt';
         removeRunDependency('session');
       }, (error) => say('The session could not be fetched: ' + error.message));
     });
-    Module.arguments = ['--watch', '/session.replay'];
+    Module.arguments = ['--watch', '/replay/session.replay'];
     Module.onExit = (status) => {
-      const digests = FS.analyzePath('/digests.txt').exists ? FS.readFile('/digests.txt', { encoding: 'utf8' }) : '';
+      const log = '/replay/digests.txt';
+      const digests = FS.analyzePath(log).exists ? FS.readFile(log, { encoding: 'utf8' }) : '';
       window.replayDone = { status, digests };
     };
   }
