@@ -19,6 +19,7 @@
 #include "graphics/raster/round_box.h"
 #include "graphics/region.h"
 #include "graphics/text/font.h"
+#include "platform/base/exact_maths.h"
 
 namespace gfx {
 
@@ -206,7 +207,7 @@ Contour devicePath(IMAGE* image, const Point* points, int count) {
 double rayAngle(const Box& box, double x, double y) {
   double cx = (box.x0 + box.x1) / 2, cy = (box.y0 + box.y1) / 2;
   double rx = std::max(0.5, (box.x1 - box.x0) / 2), ry = std::max(0.5, (box.y1 - box.y0) / 2);
-  return std::atan2(-(y - cy) / ry, (x - cx) / rx);
+  return platform::exact::atan2(-(y - cy) / ry, (x - cx) / rx);
 }
 
 // What part of a box's ellipse a shape takes: all of it, an arc, or a pie wedge.
@@ -733,8 +734,8 @@ void DrawOnImg::arcEndPoints(int left, int top, int right, int bottom, double st
     return static_cast<int>(std::clamp(std::trunc(r), -2147483648.0, 2147483647.0));
   };
   auto point = [&](double angle, int& x, int& y) {
-    double px = angle == 0 ? cx + rx : cx + rx * std::cos(angle);
-    double py = angle == 0 ? cy : cy - ry * std::sin(angle);
+    double px = angle == 0 ? cx + rx : cx + rx * platform::exact::cos(angle);
+    double py = angle == 0 ? cy : cy - ry * platform::exact::sin(angle);
     x = roundHalfAway(px);
     y = roundHalfAway(py);
   };

@@ -12,6 +12,7 @@ PACKAGES=(
   libcairo2-dev libvorbis-dev libmp3lame-dev
   libpixman-1-dev
   zlib1g-dev
+  libmpfr-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick python3 openbox e2fsprogs
   desktop-file-utils appstream dpkg-dev file

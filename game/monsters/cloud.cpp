@@ -13,6 +13,7 @@
 #include "game/world/geometry.h"
 #include "game/world/lists.h"
 #include "game/world/movement.h"
+#include "platform/base/random.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ void cloudBehaviour(std::int32_t slot) {
   const std::uint64_t now = gameTickCount();
   if (m.state == kMonsterIdle) {
     if (now - m.actionTime <= 6000) return;
-    if (std::rand() % 10 >= 4) {
+    if (platform::randomNumber() % 10 >= 4) {
       chooseWanderTarget(slot);
       monsterStep(slot);
       m.actionTime = now;

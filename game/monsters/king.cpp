@@ -10,13 +10,14 @@
 #include "game/world/game_clock.h"
 #include "game/world/game_state.h"
 #include "game/world/movement.h"
+#include "platform/base/random.h"
 
 void kingBehaviour(std::int32_t slot) {
   Monster& m = monsters[slot];
   if (m.state != kMonsterIdle) return;
   const std::uint64_t now = gameTickCount();
   if (now - m.actionTime <= 3000) return;
-  if (std::rand() % 10 <= 5) {
+  if (platform::randomNumber() % 10 <= 5) {
     chooseWanderTarget(slot);
     monsterStep(slot);
   } else {

@@ -13,6 +13,7 @@
 #include "game/world/geometry.h"
 #include "game/world/lists.h"
 #include "game/world/movement.h"
+#include "platform/base/random.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ void planeBehaviour(std::int32_t slot) {
   if (m.state != kMonsterIdle) return;
   const std::uint64_t now = gameTickCount();
   if (now - m.actionTime <= 4000) return;
-  const int r = std::rand() % 10;
+  const int r = platform::randomNumber() % 10;
   if (r < 3) {
     dropBomb(m);
     playVoice(Voice::kBombDrop);

@@ -11,6 +11,8 @@
 #include "game/world/game_state.h"
 #include "game/world/geometry.h"
 #include "game/world/monster_kinds.h"
+#include "platform/base/exact_maths.h"
+#include "platform/base/random.h"
 
 bool setUpMonsterKind(Monster& monster, std::int8_t kind) {
   const MonsterKindRow* row = findMonsterKind(kind);
@@ -33,9 +35,9 @@ void spawnMonsters() {
   if (busy >= 4) return;
   for (int i = 0; i < freeCount; ++i) {
     Monster& m = monsters[freeSlots[i]];
-    const MonsterKind& kind = monsterKinds[std::rand() % kKindCount];
-    const float x = static_cast<float>(std::rand() % 1450);
-    const float y = static_cast<float>(std::rand() % 610);
+    const MonsterKind& kind = monsterKinds[platform::randomNumber() % kKindCount];
+    const float x = static_cast<float>(platform::randomNumber() % 1450);
+    const float y = static_cast<float>(platform::randomNumber() % 610);
     const auto code = static_cast<std::int8_t>(kind.kind);
     if (!setUpMonsterKind(m, code)) continue;
     m.alive = 1;
@@ -72,11 +74,11 @@ void chooseWanderTarget(std::int32_t slot) {
     const double toPlayer = headingOfSlope(player.y - m.y, player.x - m.x, m.x > player.x);
     m.heading = toPlayer + jitter * kPi / 20;
     if (row->wander == Wander::kTowardPlayer) {
-      m.targetX = static_cast<float>(m.x + std::cos(m.heading) * row->wanderReach * width);
-      m.targetY = static_cast<float>(m.y + std::sin(m.heading) * row->wanderReach * width);
+      m.targetX = static_cast<float>(m.x + platform::exact::cos(m.heading) * row->wanderReach * width);
+      m.targetY = static_cast<float>(m.y + platform::exact::sin(m.heading) * row->wanderReach * width);
     } else {
-      m.targetX = static_cast<float>(m.x - std::cos(m.heading) * row->wanderReach * width);
-      m.targetY = static_cast<float>(m.y - std::sin(m.heading) * row->wanderReach * width);
+      m.targetX = static_cast<float>(m.x - platform::exact::cos(m.heading) * row->wanderReach * width);
+      m.targetY = static_cast<float>(m.y - platform::exact::sin(m.heading) * row->wanderReach * width);
     }
   }
   m.heading = headingOfSlope(m.targetY - m.y, m.targetX - m.x, m.x > m.targetX);

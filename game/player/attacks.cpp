@@ -14,6 +14,8 @@
 #include "game/world/lists.h"
 #include "game/world/movement.h"
 #include "game/world/rule_sizes.h"
+#include "platform/base/exact_maths.h"
+#include "platform/base/random.h"
 #include "platform/seam/input.h"
 
 void playerStrike(KeyReader& keys) {
@@ -45,9 +47,9 @@ void playerSpecial(KeyReader& keys) {
   else if (s) player.heading = a ? kRandomHeadings[3] : d ? kRandomHeadings[4] : kRandomHeadings[5];
   else if (d) player.heading = kRandomHeadings[6];
   else if (a) player.heading = kRandomHeadings[7];
-  else player.heading = kRandomHeadings[std::rand() % 8];
-  player.targetX = static_cast<float>(player.x + std::cos(player.heading) * 150);
-  player.targetY = static_cast<float>(player.y + std::sin(player.heading) * 150);
+  else player.heading = kRandomHeadings[platform::randomNumber() % 8];
+  player.targetX = static_cast<float>(player.x + platform::exact::cos(player.heading) * 150);
+  player.targetY = static_cast<float>(player.y + platform::exact::sin(player.heading) * 150);
   playVoice(Voice::kDash);
   player.energy -= 30;
   playerStep();

@@ -14,6 +14,7 @@
 #include "game/world/game_state.h"
 #include "game/world/monster_kinds.h"
 #include "platform/base/fatal.h"
+#include "platform/base/random.h"
 #include "platform/replay/session.h"
 
 namespace {
@@ -158,7 +159,7 @@ void openRound() {
   for (Monster& slot : monsters) inheritSlot(slot);
   inheritCounters(drawingCounters);
   // Live the generator already stands where this seed put it.
-  if (randomSeed != seedBefore || platform::replay::replaying()) std::srand(randomSeed);
+  if (randomSeed != seedBefore || platform::replay::replaying()) platform::randomSeed(randomSeed);
 }
 
 bool opensRound() { return platform::replay::replayOpensWith(kOpening); }

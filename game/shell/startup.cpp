@@ -14,9 +14,10 @@
 #include "game/world/lists.h"
 #include "game/world/monster_table.h"
 #include "graphics/draw.h"
-#include "platform/seam/clock.h"
 #include "platform/base/fatal.h"
 #include "platform/base/paths.h"
+#include "platform/base/random.h"
+#include "platform/seam/clock.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ void applyTextSettings() {
 
 void startUp() {
   randomSeed = static_cast<unsigned>(platform::calendarSeconds());
-  std::srand(randomSeed);
+  platform::randomSeed(randomSeed);
   loadRun();
 }
 
@@ -66,11 +67,11 @@ void resetRound() {
   player.hitPoints = 50;
   player.damage = 3;
   player.energy = 150;
-  player.x = static_cast<float>(std::rand() % 1450);
+  player.x = static_cast<float>(platform::randomNumber() % 1450);
   player.speed = 5;
   player.invulnerable = 0;
   player.ammo = 30;
-  player.y = static_cast<float>(std::rand() % 610);
+  player.y = static_cast<float>(platform::randomNumber() % 610);
   auto* digit = newListElement<ScoreDigit>("malloc fail\n");
   digit->digit = '0';
   digit->next = nullptr;

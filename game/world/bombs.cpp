@@ -18,6 +18,7 @@
 #include "game/world/shown_pictures.h"
 #include "game/world/world_pictures.h"
 #include "graphics/image.h"
+#include "platform/base/exact_maths.h"
 
 namespace {
 
@@ -51,11 +52,11 @@ void flyAndBurn(Boom& bomb) {
   } else if (bomb.moving && bomb.kicked) {
     // From the kick's point, so that whole pixels never bend the line.
     bomb.kickFlown += bomb.speed;
-    bomb.x = truncToInt(bomb.kickX + std::cos(bomb.heading) * bomb.kickFlown);
-    bomb.y = truncToInt(bomb.kickY + std::sin(bomb.heading) * bomb.kickFlown);
+    bomb.x = truncToInt(bomb.kickX + platform::exact::cos(bomb.heading) * bomb.kickFlown);
+    bomb.y = truncToInt(bomb.kickY + platform::exact::sin(bomb.heading) * bomb.kickFlown);
   } else if (bomb.moving) {
-    bomb.x = truncToInt(bomb.x + std::cos(bomb.heading) * bomb.speed);
-    bomb.y = truncToInt(bomb.y + std::sin(bomb.heading) * bomb.speed);
+    bomb.x = truncToInt(bomb.x + platform::exact::cos(bomb.heading) * bomb.speed);
+    bomb.y = truncToInt(bomb.y + platform::exact::sin(bomb.heading) * bomb.speed);
   }
   bomb.fuse -= 1;
   if (bomb.fuse <= 0) bomb.blastFrame = 1;
@@ -98,8 +99,8 @@ void dropBomb(const Monster& plane) {
 void kickBomb(Boom& bomb) {
   bomb.heading = headingOfSlope(static_cast<float>(bomb.y) - player.y, static_cast<float>(bomb.x) - player.x,
                                 player.x > static_cast<float>(bomb.x));
-  bomb.targetX = truncToInt(bomb.x + std::cos(bomb.heading) * kKickDistance);
-  bomb.targetY = truncToInt(bomb.y + std::sin(bomb.heading) * kKickDistance);
+  bomb.targetX = truncToInt(bomb.x + platform::exact::cos(bomb.heading) * kKickDistance);
+  bomb.targetY = truncToInt(bomb.y + platform::exact::sin(bomb.heading) * kKickDistance);
   bomb.kicked = 1;
   bomb.kickX = bomb.x;
   bomb.kickY = bomb.y;

@@ -5,6 +5,7 @@
 
 #include "game/world/game_state.h"
 #include "game/world/geometry.h"
+#include "platform/base/exact_maths.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ bool keepInArena(std::int32_t x, std::int32_t y, Size size, std::int32_t who) {
   float& posX = who == -1 ? player.x : monsters[who].x;
   float& posY = who == -1 ? player.y : monsters[who].y;
   double a = headingOfSlope(380 - posY, 800 - posX, posX > 800);
-  posX = static_cast<float>(posX + std::cos(a) * 10);
-  posY = static_cast<float>(posY + std::sin(a) * 10);
+  posX = static_cast<float>(posX + platform::exact::cos(a) * 10);
+  posY = static_cast<float>(posY + platform::exact::sin(a) * 10);
   return false;
 }

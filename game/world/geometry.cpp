@@ -1,5 +1,7 @@
 // The field box test, random offsets, headings of slopes and truncation to integers.
 #include "game/world/geometry.h"
+#include "platform/base/maths_rules.h"
+#include "platform/base/random.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -17,15 +19,15 @@ bool wholeInField(std::int64_t left, std::int64_t top, std::int64_t width, std::
 }
 
 int randomOffset(int limit) {
-  const int sign = std::rand() % 2;
-  const int magnitude = std::rand() % limit;
+  const int sign = platform::randomNumber() % 2;
+  const int magnitude = platform::randomNumber() % limit;
   return sign == 1 ? magnitude : -magnitude;
 }
 
 double headingOfSlope(float dy, float dx, bool turnAround) {
   if (dx == 0.0f && dy == 0.0f) return 0.0;
   float ratio = dy / dx;
-  double heading = static_cast<double>(std::atan(ratio));
+  double heading = static_cast<double>(platform::ruleArcTangent(ratio));
   if (turnAround) heading += kPi;
   return heading;
 }

@@ -10,6 +10,7 @@
 #include "game/world/geometry.h"
 #include "game/world/lists.h"
 #include "game/world/round_tally.h"
+#include "platform/base/random.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ void onMonsterKilled(std::int32_t slot) {
     countKill();
     tallyScoringKill(monsters[slot].kind);
   }
-  if (std::rand() % 8 != 0) return;
+  if (platform::randomNumber() % 8 != 0) return;
   auto* piece = newListElement<Meat>("malloc fail\n");
   piece->x = truncToInt(monsters[slot].x);
   piece->y = truncToInt(monsters[slot].y);

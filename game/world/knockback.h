@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "game/world/geometry.h"
+#include "platform/base/exact_maths.h"
 
 // The shape of one kind of push. Distances are per axis (the player's box is not square);
 // speeds are multiples of the target's own speed.
@@ -24,14 +25,14 @@ template <typename Mover, typename State>
 void pushAlong(Mover& mover, double heading, const PushShape& shape, State pushed) {
   if (mover.state == pushed) {
     mover.stepSpeed += shape.addSpeed * mover.speed;
-    mover.targetX = static_cast<float>(mover.targetX + std::cos(heading) * shape.addX);
-    mover.targetY = static_cast<float>(mover.targetY + std::sin(heading) * shape.addY);
+    mover.targetX = static_cast<float>(mover.targetX + platform::exact::cos(heading) * shape.addX);
+    mover.targetY = static_cast<float>(mover.targetY + platform::exact::sin(heading) * shape.addY);
     mover.heading = headingOfSlope(mover.targetY - mover.y, mover.targetX - mover.x, mover.x > mover.targetX);
     return;
   }
   mover.heading = heading;
   mover.stepSpeed = shape.startSpeed * mover.speed;
-  mover.targetX = static_cast<float>(mover.x + std::cos(heading) * shape.startX);
-  mover.targetY = static_cast<float>(mover.y + std::sin(heading) * shape.startY);
+  mover.targetX = static_cast<float>(mover.x + platform::exact::cos(heading) * shape.startX);
+  mover.targetY = static_cast<float>(mover.y + platform::exact::sin(heading) * shape.startY);
   mover.state = pushed;
 }

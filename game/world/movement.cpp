@@ -9,6 +9,7 @@
 #include "game/world/damage.h"
 #include "game/world/game_state.h"
 #include "game/world/geometry.h"
+#include "platform/base/exact_maths.h"
 
 namespace {
 
@@ -20,8 +21,8 @@ bool nearTarget(float x, float y, float targetX, float targetY) {
 // its step, so it may end one step past it): true when the next step of the dash or
 // knock-back brings the box back toward every edge it is beyond.
 bool stepComesBackIntoField(std::int32_t x, std::int32_t y, Size box) {
-  const float nextX = static_cast<float>(player.x + std::cos(player.heading) * player.stepSpeed);
-  const float nextY = static_cast<float>(player.y + std::sin(player.heading) * player.stepSpeed);
+  const float nextX = static_cast<float>(player.x + platform::exact::cos(player.heading) * player.stepSpeed);
+  const float nextY = static_cast<float>(player.y + platform::exact::sin(player.heading) * player.stepSpeed);
   if (x < kField.left && !(nextX > player.x)) return false;
   if (std::int64_t(x) + box.width > kField.right && !(nextX < player.x)) return false;
   if (y < kField.top && !(nextY > player.y)) return false;
@@ -35,8 +36,8 @@ void monsterStep(std::int32_t slot) {
   Monster& m = monsters[slot];
   const Size body = bodySize(m);
   if (keepInArena(truncToInt(m.x), truncToInt(m.y), body, slot) && !nearTarget(m.x, m.y, m.targetX, m.targetY)) {
-    m.x = static_cast<float>(m.x + std::cos(m.heading) * m.stepSpeed);
-    m.y = static_cast<float>(m.y + std::sin(m.heading) * m.stepSpeed);
+    m.x = static_cast<float>(m.x + platform::exact::cos(m.heading) * m.stepSpeed);
+    m.y = static_cast<float>(m.y + platform::exact::sin(m.heading) * m.stepSpeed);
   } else {
     m.hurt = 0;
     m.state = kMonsterIdle;
@@ -59,6 +60,6 @@ void playerStep() {
     player.state = Free;
     return;
   }
-  player.x = static_cast<float>(player.x + std::cos(player.heading) * player.stepSpeed);
-  player.y = static_cast<float>(player.y + std::sin(player.heading) * player.stepSpeed);
+  player.x = static_cast<float>(player.x + platform::exact::cos(player.heading) * player.stepSpeed);
+  player.y = static_cast<float>(player.y + platform::exact::sin(player.heading) * player.stepSpeed);
 }

@@ -10,14 +10,15 @@
 #include "game/world/lists.h"
 #include "game/world/monster_kinds.h"
 #include "game/world/movement.h"
+#include "platform/base/exact_maths.h"
 
 namespace {
 
 template <typename Shot>
 void flyShots(Shot* head) {
   for (Shot* shot = head; shot; shot = shot->next) {
-    shot->x = static_cast<float>(shot->x + std::cos(shot->heading) * shot->speed);
-    shot->y = static_cast<float>(shot->y + std::sin(shot->heading) * shot->speed);
+    shot->x = static_cast<float>(shot->x + platform::exact::cos(shot->heading) * shot->speed);
+    shot->y = static_cast<float>(shot->y + platform::exact::sin(shot->heading) * shot->speed);
   }
 }
 

@@ -1,6 +1,7 @@
 // Scanline polygon fill, pen stroking (Bresenham for one-pixel pens, polygons for wider
 // ones), span painting with mix modes and brushes, flood fill.
 #include "graphics/raster/raster.h"
+#include "platform/base/exact_maths.h"
 
 #include <algorithm>
 #include <cmath>
@@ -371,7 +372,7 @@ const Contour& unitCircle(int n) {
   if (circle.empty())
     for (int i = 0; i < n; ++i) {
       double a = 2 * kPi * i / n;
-      circle.push_back(PointF{std::cos(a), std::sin(a)});
+      circle.push_back(PointF{platform::exact::cos(a), platform::exact::sin(a)});
     }
   return circle;
 }
@@ -398,7 +399,7 @@ void strokeWideRun(const Contour& pts, bool closed, const Pen& pen, std::vector<
   std::size_t segments = closed ? n : n - 1;
   auto dirOf = [&](std::size_t i) {
     PointF a = pts[i], b = pts[(i + 1) % n];
-    double len = std::hypot(b.x - a.x, b.y - a.y);
+    double len = platform::exact::hypot(b.x - a.x, b.y - a.y);
     return PointF{(b.x - a.x) / len, (b.y - a.y) / len};
   };
   for (std::size_t i = 0; i < segments; ++i) {
@@ -465,7 +466,7 @@ void strokeWide(const Contour& path, bool closed, const Pen& pen, Coverage& out)
     if (left > 0) dash.push_back(walk[0]);
     for (std::size_t i = 0; i + 1 < walk.size(); ++i) {
       PointF a = walk[i], b = walk[i + 1];
-      double len = std::hypot(b.x - a.x, b.y - a.y), at = 0;
+      double len = platform::exact::hypot(b.x - a.x, b.y - a.y), at = 0;
       while (len - at > left) {
         at += left;
         PointF p{a.x + (b.x - a.x) * at / len, a.y + (b.y - a.y) * at / len};
@@ -507,12 +508,12 @@ void appendEllipseArc(Contour& out, double left, double top, double right, doubl
   // Chord error of at most a quarter pixel, capped so huge shapes stay cheap. The points lie
   // on a grid of whole divisions of a quarter turn, each taken from the first quadrant's
   // cosines and sines, so a whole ellipse is symmetric about both axes.
-  double step = r > 0.5 ? 2 * std::acos(std::max(-1.0, 1 - 0.25 / r)) : kPi / 2;
+  double step = r > 0.5 ? 2 * platform::exact::acos(std::max(-1.0, 1 - 0.25 / r)) : kPi / 2;
   std::int64_t q = std::clamp<std::int64_t>(static_cast<std::int64_t>(std::ceil(kPi / 2 / step)), 1, 1024);
   double unit = kPi / 2 / static_cast<double>(q);
   auto firstQuadrant = [&](std::int64_t j, double& c, double& s) {
-    c = j == 0 ? 1 : j == q ? 0 : std::cos(static_cast<double>(j) * unit);
-    s = j == 0 ? 0 : j == q ? 1 : std::sin(static_cast<double>(j) * unit);
+    c = j == 0 ? 1 : j == q ? 0 : platform::exact::cos(static_cast<double>(j) * unit);
+    s = j == 0 ? 0 : j == q ? 1 : platform::exact::sin(static_cast<double>(j) * unit);
   };
   auto gridPoint = [&](std::int64_t k) {
     std::int64_t quadrant = ((k / q) % 4 + 4) % 4, j = ((k % q) + q) % q;
@@ -526,7 +527,7 @@ void appendEllipseArc(Contour& out, double left, double top, double right, doubl
     }
     return PointF{cx + rx * x, cy - ry * y};
   };
-  auto exactPoint = [&](double a) { return PointF{cx + rx * std::cos(a), cy - ry * std::sin(a)}; };
+  auto exactPoint = [&](double a) { return PointF{cx + rx * platform::exact::cos(a), cy - ry * platform::exact::sin(a)}; };
   double from = a0 / unit, to = a1 / unit;
   std::int64_t k0 = std::llround(from), k1 = std::llround(to);
   bool startOnGrid = std::fabs(from - static_cast<double>(k0)) < 1e-9;
@@ -539,8 +540,8 @@ void appendEllipseArc(Contour& out, double left, double top, double right, doubl
 }
 
 void appendBezier(Contour& out, PointF p0, PointF p1, PointF p2, PointF p3) {
-  double len = std::hypot(p1.x - p0.x, p1.y - p0.y) + std::hypot(p2.x - p1.x, p2.y - p1.y) +
-               std::hypot(p3.x - p2.x, p3.y - p2.y);
+  double len = platform::exact::hypot(p1.x - p0.x, p1.y - p0.y) + platform::exact::hypot(p2.x - p1.x, p2.y - p1.y) +
+               platform::exact::hypot(p3.x - p2.x, p3.y - p2.y);
   int n = std::clamp(static_cast<int>(std::ceil(std::sqrt(std::min(len, kFar)) * 2)), 1, 1024);
   for (int i = 1; i <= n; ++i) {
     double t = static_cast<double>(i) / n, u = 1 - t;

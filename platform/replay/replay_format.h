@@ -34,8 +34,11 @@ constexpr char kReplayMagic[8] = {'D', 'A', 'R', 'E', 'P', 'L', 'A', 'Y'};
 // them as the game that recorded it behaved. Version 4 adds the reads of the table of best
 // scores and those that open each round (what it inherits from the rounds before it); a
 // version 3 file answers those the same way. Version 5 adds the pads' reads (where a pad
-// aims, which device spoke last); older files answer "no pad". All five code their passes alike.
-constexpr std::uint16_t kReplayFormatVersion = 5;
+// aims, which device spoke last); older files answer "no pad". Version 6 is recorded by a game
+// whose maths are its own (the same bits everywhere); older files were recorded with the C
+// library's arc tangent and replay with it. All six code their passes alike.
+constexpr std::uint16_t kReplayFormatVersion = 6;
+constexpr std::uint16_t kReplayFirstOwnMathsVersion = 6;
 constexpr std::uint16_t kReplayOldestFormatVersion = 1;
 constexpr std::size_t kReplayMaxGameVersion = 255;
 // More seam reads than this in one pass is no game pass; it bounds what one pass may hold.

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "platform/base/fatal.h"
+#include "platform/base/maths_rules.h"
 #include "platform/seam/input.h"
 #include "platform/replay/replay_reader.h"
 #include "platform/replay/replay_writer.h"
@@ -156,6 +157,7 @@ bool startReplay(const std::string& path, bool withFrames, StopHandler onStop, s
     return false;
   }
   owner = std::this_thread::get_id();
+  useLibraryArcTangent(reader.formatVersion() < kReplayFirstOwnMathsVersion);
   replayFrames = withFrames;
   stopHandler = onStop;
   pass = 1;

@@ -17,6 +17,7 @@
 #include "graphics/graphics_state.h"
 #include "graphics/image.h"
 #include "graphics/window.h"
+#include "platform/base/random.h"
 #include "platform/fake/fake_platform.h"
 #include "tests/helpers/world_fixture.h"
 
@@ -77,7 +78,7 @@ class GameTest : public ::testing::Test {
     clearDrawingCounters();
     platform::fake::releaseAll();
     platform::fake::setTickCount(kStartTick);
-    std::srand(12345);
+    platform::randomSeed(12345);
   }
   void TearDown() override {
     clearGameState();

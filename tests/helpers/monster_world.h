@@ -18,6 +18,7 @@
 #include "tests/helpers/world_fixture.h"
 #include "graphics/image.h"
 #include "graphics/window.h"
+#include "platform/base/random.h"
 #include "platform/seam/clock.h"
 #include "platform/fake/fake_platform.h"
 
@@ -76,9 +77,9 @@ inline void standardKinds() {
 // so a test can take one branch of a random rule whatever the C library's sequence is.
 inline void seedSoNext(int modulus, const std::function<bool(int)>& wanted) {
   for (unsigned seed = 1; seed < 100000; ++seed) {
-    std::srand(seed);
-    if (wanted(std::rand() % modulus)) {
-      std::srand(seed);
+    platform::randomSeed(seed);
+    if (wanted(platform::randomNumber() % modulus)) {
+      platform::randomSeed(seed);
       return;
     }
   }
@@ -138,7 +139,7 @@ class MonsterWorld : public ::testing::Test {
     clearDrawingCounters();
     takeCatalogueMeasures();
     platform::fake::setTickCount(kStart);
-    std::srand(7);
+    platform::randomSeed(7);
     standardKinds();
     player.hitPoints = 50;
     player.speed = 5;

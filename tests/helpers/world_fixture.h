@@ -16,6 +16,7 @@
 #include "game/world/rule_sizes.h"
 #include "game/world/world_pictures.h"
 #include "graphics/image.h"
+#include "platform/base/random.h"
 #include "platform/fake/fake_platform.h"
 
 namespace test_world {
@@ -152,7 +153,7 @@ class WorldTest : public ::testing::Test {
     useStandInWorld(sizes_);
     platform::fake::releaseAll();
     platform::fake::setTickCount(kStartTick);
-    std::srand(12345);
+    platform::randomSeed(12345);
   }
   void TearDown() override {
     clearGameState();

@@ -47,12 +47,12 @@ TEST(ReplayBadFile, FilesThatAreNoReplayOfThisFormatAreRefusedInOneLine) {
   for (std::size_t cut = 1; cut < ends[0]; ++cut)
     EXPECT_EQ(refusal({good.begin(), good.begin() + cut}), "replay r.replay is cut short in its header") << cut << " bytes";
   std::vector<std::uint8_t> newer = good;
-  newer[8] = 6;
-  EXPECT_EQ(refusal(newer), "replay r.replay has format version 6; this build reads versions 1 to 5");
+  newer[8] = 7;
+  EXPECT_EQ(refusal(newer), "replay r.replay has format version 7; this build reads versions 1 to 6");
   newer[8] = 0;
-  EXPECT_EQ(refusal(newer), "replay r.replay has format version 0; this build reads versions 1 to 5");
+  EXPECT_EQ(refusal(newer), "replay r.replay has format version 0; this build reads versions 1 to 6");
   newer[8] = 0xFF, newer[9] = 0xFF;
-  EXPECT_EQ(refusal(newer), "replay r.replay has format version 65535; this build reads versions 1 to 5");
+  EXPECT_EQ(refusal(newer), "replay r.replay has format version 65535; this build reads versions 1 to 6");
   std::vector<std::uint8_t> damaged = good;
   damaged[12] ^= 0x20;
   EXPECT_EQ(refusal(damaged), "replay r.replay is damaged in its header");

@@ -13,7 +13,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -23,6 +22,7 @@
 #include "graphics/draw.h"
 #include "graphics/image.h"
 #include "graphics/window.h"
+#include "platform/base/random.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/replay/session.h"
 #include "platform/round_files.h"
@@ -196,7 +196,7 @@ class Simulation {
   Options options_;
   SimPlayer player_;
   IMAGE sink_;
-  std::mt19937 waitRandom_;
+  platform::RandomGenerator waitRandom_;
   DeathCounter deaths_;
   std::uint64_t ticks_ = 0;  // passes of rounds and game-over screens
   std::uint64_t frames_ = 0;
@@ -288,7 +288,7 @@ void Simulation::chooseInput() {
     player_.playTick(ticks_);
     return;
   }
-  if (gameOverPasses_ == 0) gameOverWait_ = std::uniform_int_distribution<int>(60, 150)(waitRandom_);
+  if (gameOverPasses_ == 0) gameOverWait_ = 60 + waitRandom_.next() % 91;
   if (++gameOverPasses_ != gameOverWait_ + 1) {
     player_.releaseAll();
     return;

@@ -15,6 +15,7 @@
 #include "game/shell/world_digest.h"
 #include "game/world/game_state.h"
 #include "graphics/image.h"
+#include "platform/base/exact_maths.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/replay/session.h"
 #include "tools/dream_sim/world_check.h"
@@ -64,7 +65,7 @@ void afterPass() {
   const bool playing = player.hitPoints > 0;
   logDigests(playing);
   if (playing && stats.playing && player.state == Free && stats.state == Free && player.hitPoints == stats.hitPoints) {
-    const double step = std::hypot(double(player.x) - stats.x, double(player.y) - stats.y);
+    const double step = platform::exact::hypot(double(player.x) - stats.x, double(player.y) - stats.y);
     (step > 1.5 * player.speed ? stats.ran : stats.walked) += step;
   }
   stats.x = player.x;

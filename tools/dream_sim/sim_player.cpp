@@ -8,6 +8,7 @@
 
 #include "game/assets/catalogue.h"
 #include "game/world/game_state.h"
+#include "platform/base/exact_maths.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/seam/input.h"
 
@@ -36,7 +37,7 @@ int nearestSlot() {
   for (int slot = 0; slot < kSlotCount; ++slot) {
     float x = 0, y = 0;
     if (!slotCentre(slot, x, y)) continue;
-    const float d = std::hypot(x - playerCentreX(), y - playerCentreY());
+    const float d = platform::exact::hypot(x - playerCentreX(), y - playerCentreY());
     if (best < 0 || d < bestDistance) {
       best = slot;
       bestDistance = d;
@@ -83,7 +84,7 @@ bool SimPlayer::meatNear(float range, float& x, float& y) const {
   for (const Meat* piece = meats; piece; piece = piece->next) {
     const float mx = piece->x + assets.eatImages[0].width() / 2.0f;
     const float my = piece->y + assets.eatImages[0].height() / 2.0f;
-    if (std::hypot(mx - playerCentreX(), my - playerCentreY()) < range) {
+    if (platform::exact::hypot(mx - playerCentreX(), my - playerCentreY()) < range) {
       x = mx;
       y = my;
       return true;
@@ -93,19 +94,18 @@ bool SimPlayer::meatNear(float range, float& x, float& y) const {
 }
 
 void SimPlayer::newIntent() {
-  std::uniform_int_distribution<int> ticks(5, 40), axis(-1, 1);
-  std::uniform_real_distribution<double> chance(0.0, 1.0);
+  // Whole-number draws from the game's generator: the same choices on every machine.
+  const auto percent = [this](int p) { return random_.next() % 100 < p; };
   intent_ = Intent{};
-  intent_.ticksLeft = ticks(random_);
-  intent_.dx = axis(random_);
-  intent_.dy = axis(random_);
-  intent_.run = chance(random_) < 0.25;
-  intent_.fire = chance(random_) < 0.4;
-  intent_.strike = !intent_.fire && chance(random_) < 0.25;
-  intent_.dash = chance(random_) < 0.04;
+  intent_.ticksLeft = 5 + random_.next() % 36;
+  intent_.dx = random_.next() % 3 - 1;
+  intent_.dy = random_.next() % 3 - 1;
+  intent_.run = percent(25);
+  intent_.fire = percent(40);
+  intent_.strike = !intent_.fire && percent(25);
+  intent_.dash = percent(4);
   if (intent_.fire || intent_.strike) {
-    std::uniform_int_distribution<int> slot(0, kSlotCount - 1);
-    intent_.targetSlot = slot(random_);
+    intent_.targetSlot = random_.next() % kSlotCount;
     if (!monsters[intent_.targetSlot].alive) intent_.targetSlot = nearestSlot();
   }
 }
@@ -154,5 +154,5 @@ void SimPlayer::playScripted(std::uint64_t tick) {
     return;
   }
   walkToward(x, y);
-  if (std::hypot(x - playerCentreX(), y - playerCentreY()) < 120) hold('J');
+  if (platform::exact::hypot(x - playerCentreX(), y - playerCentreY()) < 120) hold('J');
 }

@@ -3,7 +3,8 @@
 // a person at the keyboard would. It reads the game state to aim; it changes none of it.
 #pragma once
 #include <cstdint>
-#include <random>
+
+#include "platform/base/random.h"
 
 enum class PlayerKind { kRandom, kScripted };
 
@@ -41,6 +42,6 @@ class SimPlayer {
   bool meatNear(float range, float& x, float& y) const;
 
   PlayerKind kind_;
-  std::mt19937 random_;
+  platform::RandomGenerator random_;  // its own: the game's sequence stays the game's
   Intent intent_;
 };

@@ -4,6 +4,7 @@
 #include "game/monsters/animation.h"
 #include "game/monsters/behaviours.h"
 #include "game/render/figures.h"
+#include "platform/base/random.h"
 #include "tests/helpers/monster_world.h"
 
 using namespace monster_test;
@@ -48,10 +49,10 @@ TEST_F(King, TwoKingsKeepEachOtherBusy) {
   advance(3001);
   second.actionTime = platform::tickCount();
   for (unsigned seed = 1;; ++seed) {  // both draws roar
-    std::srand(seed);
-    const int a = std::rand() % 10, b = std::rand() % 10;
+    platform::randomSeed(seed);
+    const int a = platform::randomNumber() % 10, b = platform::randomNumber() % 10;
     if (a >= 6 && b >= 6) {
-      std::srand(seed);
+      platform::randomSeed(seed);
       break;
     }
   }

@@ -10,6 +10,7 @@
 #include "game/world/bombs.h"
 #include "game/world/damage.h"
 #include "game/world/geometry.h"
+#include "platform/base/random.h"
 #include "tests/helpers/monster_world.h"
 
 using namespace monster_test;
@@ -73,8 +74,8 @@ TEST_F(Plane, ADropAimsTheBombsCentreAtThePlayersCentreAndTakesOnePass) {
   player.y = 500;
   const std::uint64_t drops = voicePlayCount(Voice::kBombDrop);
   seedSoNext(10, [](int r) { return r < 3; });
-  std::rand();
-  const int sx = std::rand() % 2, dx = std::rand() % 20, sy = std::rand() % 2, dy = std::rand() % 20;
+  platform::randomNumber();
+  const int sx = platform::randomNumber() % 2, dx = platform::randomNumber() % 20, sy = platform::randomNumber() % 2, dy = platform::randomNumber() % 20;
   seedSoNext(10, [](int r) { return r < 3; });
   advance(4001);
   planeBehaviour(0);
@@ -94,12 +95,12 @@ TEST_F(Plane, ADropAimsTheBombsCentreAtThePlayersCentreAndTakesOnePass) {
 TEST_F(Bombs, ABombAlreadyLevelWithItsTargetRestsWhereDroppedUntilItsFuseRunsOut) {
   Monster& plane = placeMonster(0, kPlane, 300, 200);
   player.x = 900;
-  std::srand(11);
-  std::rand();
-  std::rand();
-  const int sy = std::rand() % 2, dy = std::rand() % 20;
+  platform::randomSeed(11);
+  platform::randomNumber();
+  platform::randomNumber();
+  const int sy = platform::randomNumber() % 2, dy = platform::randomNumber() % 20;
   player.y = 200 - (sy ? dy : -dy) - (kPlayerH / 2 - kBombH / 2);  // targetY == 200 exactly
-  std::srand(11);
+  platform::randomSeed(11);
   dropBomb(plane);
   ASSERT_EQ(booms->targetY, 200);
   for (int pass = 1; pass < 200; ++pass) updateBooms();

@@ -6,6 +6,7 @@
 #include "game/monsters/behaviours.h"
 #include "game/monsters/spawner.h"
 #include "game/world/geometry.h"
+#include "platform/base/random.h"
 #include "tests/helpers/monster_world.h"
 
 using namespace monster_test;
@@ -18,16 +19,16 @@ TEST_F(Spawning, ThreeBusySlotsFillToSevenInOneTickWithKindThenXThenYDraws) {
   placeMonster(0, kShark, 11, 12);
   placeMonster(2, kKing, 21, 22);
   placeMonster(4, kPlane, 31, 32);
-  std::srand(99);
+  platform::randomSeed(99);
   struct Draw {
     int kind, x, y;
   } expected[4];
   for (Draw& d : expected) {
-    d.kind = std::rand() % 4;
-    d.x = std::rand() % 1450;
-    d.y = std::rand() % 610;
+    d.kind = platform::randomNumber() % 4;
+    d.x = platform::randomNumber() % 1450;
+    d.y = platform::randomNumber() % 610;
   }
-  std::srand(99);
+  platform::randomSeed(99);
   advance(5);
   spawnMonsters();
   const int freeSlots[4] = {1, 3, 5, 6};
@@ -52,12 +53,12 @@ TEST_F(Spawning, ThreeBusySlotsFillToSevenInOneTickWithKindThenXThenYDraws) {
 
 TEST_F(Spawning, FourBusySlotsSpawnNothingAndDrawNoRandomNumber) {
   for (int slot : {0, 1, 5, 6}) placeMonster(slot, kShark, 10, 10);
-  std::srand(5);
-  const int firstDraw = std::rand();
-  std::srand(5);
+  platform::randomSeed(5);
+  const int firstDraw = platform::randomNumber();
+  platform::randomSeed(5);
   spawnMonsters();
   for (int slot : {2, 3, 4}) EXPECT_FALSE(monsters[slot].alive) << "slot " << slot;
-  EXPECT_EQ(std::rand(), firstDraw) << "the spawner drew from the generator with four slots busy";
+  EXPECT_EQ(platform::randomNumber(), firstDraw) << "the spawner drew from the generator with four slots busy";
 }
 
 TEST_F(Spawning, FourLinesOfOneKindCodeSpawnOnlyThatKind) {
@@ -78,13 +79,13 @@ TEST_F(Spawning, AnUnknownKindCodeLeavesTheSlotFreeButKeepsTheDrawOrder) {
   monsterKinds[1] = MonsterKind{10, 2, 3, 9};
   monsterKinds[2] = MonsterKind{10, 2, 3, 9};
   monsterKinds[3] = MonsterKind{10, 2, 3, 9};
-  std::srand(3);
-  for (int i = 0; i < 3 * kSlotCount; ++i) std::rand();
-  const int after = std::rand();
-  std::srand(3);
+  platform::randomSeed(3);
+  for (int i = 0; i < 3 * kSlotCount; ++i) platform::randomNumber();
+  const int after = platform::randomNumber();
+  platform::randomSeed(3);
   spawnMonsters();
   for (const Monster& m : monsters) EXPECT_FALSE(m.alive);
-  EXPECT_EQ(std::rand(), after) << "three draws per free slot";
+  EXPECT_EQ(platform::randomNumber(), after) << "three draws per free slot";
 }
 
 TEST_F(Spawning, EachKindGetsItsBehaviourAndPictureRuns) {
@@ -146,7 +147,7 @@ Monster& spawnOne(std::int8_t code, float x, float y) {
 TEST_F(Spawning, ANewMonsterWaitsOutItsKindsTimer) {
   for (int seed = 1; seed <= 5; ++seed) {
     SCOPED_TRACE(seed);
-    std::srand(seed);
+    platform::randomSeed(seed);
     player.x = 1400;
     player.y = 600;
     EXPECT_TRUE(waitsExactly(spawnOne(kBlackCloud, 100, 100), 6000));

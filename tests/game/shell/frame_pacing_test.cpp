@@ -9,6 +9,7 @@
 #include "game/shell/screens.h"
 #include "game/shell/startup.h"
 #include "game/shell/world_digest.h"
+#include "platform/base/random.h"
 #include "platform/seam/frame_pacing.h"
 #include "platform/seam/input.h"
 #include "platform/replay/session.h"
@@ -39,7 +40,7 @@ RoundRun playRound() {
   clearDrawingCounters();
   standardKinds();
   fake::setTickCount(kStart);
-  std::srand(5);
+  platform::randomSeed(5);
   resetRound();
   RoundRun run;
   RoundTimer timer;

@@ -12,6 +12,7 @@
 #include "game/shell/startup.h"
 #include "game/shell/world_digest.h"
 #include "game/world/game_clock.h"
+#include "platform/base/random.h"
 #include "platform/seam/input.h"
 #include "platform/settings_file.h"
 #include "platform/replay/session.h"
@@ -60,7 +61,7 @@ std::vector<std::uint64_t> playRound(int pauseAt) {
   clearDrawingCounters();
   standardKinds();
   fake::setTickCount(kStart);
-  std::srand(99);
+  platform::randomSeed(99);
   resetRound();
   driver = PauseDriver{};
   platform::replay::setAfterPass(steerPause);
@@ -96,7 +97,7 @@ TEST_F(Pause, AFiveSecondPauseLeavesEveryUpdateAfterItAsWithoutIt) {
 }
 
 TEST_F(Pause, TheClickThatResumesFiresNoShotAndAHeldPauseKeyDoesNotPauseAgain) {
-  std::srand(99);
+  platform::randomSeed(99);
   resetRound();
   player.x = 700;
   player.y = 300;
@@ -154,7 +155,7 @@ std::uint64_t pauseAndKeepItsFrame() {
   clearDrawingCounters();
   standardKinds();
   fake::setTickCount(kStart);
-  std::srand(7);
+  platform::randomSeed(7);
   resetRound();
   RoundTimer timer;
   for (int p = 0; p < 10; ++p) {

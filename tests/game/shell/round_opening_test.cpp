@@ -11,6 +11,7 @@
 #include "game/shell/world_digest.h"
 #include "game/world/game_clock.h"
 #include "game/world/monster_kinds.h"
+#include "platform/base/random.h"
 #include "platform/replay/session.h"
 #include "tests/helpers/game_fixture.h"
 
@@ -57,15 +58,15 @@ class RoundOpeningTest : public test_game::GameTest {
 
 TEST_F(RoundOpeningTest, LiveTheOpeningChangesNothing) {
   inheritSomething();
-  std::srand(randomSeed);
-  std::rand();
-  const int next = std::rand();
-  std::srand(randomSeed);
-  std::rand();
+  platform::randomSeed(randomSeed);
+  platform::randomNumber();
+  const int next = platform::randomNumber();
+  platform::randomSeed(randomSeed);
+  platform::randomNumber();
   const std::uint64_t world = worldDigest();
   openRound();
   EXPECT_EQ(worldDigest(), world);
-  EXPECT_EQ(std::rand(), next) << "live, rand is not seeded again";
+  EXPECT_EQ(platform::randomNumber(), next) << "live, rand is not seeded again";
 }
 
 TEST_F(RoundOpeningTest, AReplayedOpeningPutsBackEveryInheritedField) {
@@ -97,9 +98,9 @@ TEST_F(RoundOpeningTest, AReplayedOpeningPutsBackEveryInheritedField) {
   EXPECT_EQ(gameClockState().stoppedTotal, 2500u);
   EXPECT_EQ(gameClockState().stopped, clock.stopped);
   EXPECT_EQ(randomSeed, 777u);
-  const int replayed = std::rand();
-  std::srand(777);
-  EXPECT_EQ(replayed, std::rand()) << "rand stands where the recorded seed puts it";
+  const int replayed = platform::randomNumber();
+  platform::randomSeed(777);
+  EXPECT_EQ(replayed, platform::randomNumber()) << "rand stands where the recorded seed puts it";
   std::remove(path.c_str());
 }
 

@@ -6,6 +6,7 @@
 #include "game/shell/screens.h"
 #include "game/shell/startup.h"
 #include "game/shell/update_tick.h"
+#include "platform/base/random.h"
 #include "platform/seam/clock.h"
 #include "platform/seam/input.h"
 #include "tests/helpers/game_fixture.h"
@@ -161,10 +162,10 @@ TEST_F(RoundTest, ResetGivesAFreshPlayerEmptyListsAndScoreZero) {
   booms = static_cast<Boom*>(std::calloc(1, sizeof(Boom)));
   drawingCounters.walkFrame = 5;
 
-  std::srand(99);
-  const int x = std::rand() % 1450;
-  const int y = std::rand() % 610;
-  std::srand(99);
+  platform::randomSeed(99);
+  const int x = platform::randomNumber() % 1450;
+  const int y = platform::randomNumber() % 610;
+  platform::randomSeed(99);
   resetRound();
 
   EXPECT_EQ(player.x, static_cast<float>(x)) << "x is drawn before y";
@@ -191,7 +192,7 @@ TEST_F(RoundTest, ResetGivesAFreshPlayerEmptyListsAndScoreZero) {
   EXPECT_EQ(drawingCounters.walkFrame, 5) << "drawing counters are never reset";
 
   for (unsigned seed = 0; seed < 200; ++seed) {
-    std::srand(seed);
+    platform::randomSeed(seed);
     resetRound();
     ASSERT_TRUE(player.x >= 0 && player.x <= 1449 && player.y >= 0 && player.y <= 609)
         << "seed " << seed << ": (" << player.x << ", " << player.y << ")";

@@ -21,6 +21,7 @@
 #include "game/world/game_state.h"
 #include "game/world/shown_pictures.h"
 #include "game/shell/world_digest.h"
+#include "platform/base/random.h"
 #include "platform/seam/clock.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/seam/input.h"
@@ -159,7 +160,7 @@ class RoundSimulation : public MonsterWorld {
     monsterKinds[1] = MonsterKind{6, 1, 2, kBlackCloud};
     monsterKinds[2] = MonsterKind{6, 1, 2, kPlane};
     monsterKinds[3] = MonsterKind{9, 1, 2, kKing};
-    std::srand(20240611);
+    platform::randomSeed(20240611);
     platform::fake::setTickCount(kStart);
     platform::fake::releaseAll();
     resetRound();

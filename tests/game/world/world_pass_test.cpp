@@ -5,6 +5,7 @@
 #include "game/world/geometry.h"
 #include "game/world/kills.h"
 #include "game/world/world_pass.h"
+#include "platform/base/random.h"
 #include "tests/helpers/world_fixture.h"
 
 using namespace rules_world;
@@ -34,8 +35,8 @@ void expectScoreLinks() {
 // A seed whose first rand() % 8 is (or is not) 0.
 unsigned seedWithMeat(bool meat) {
   for (unsigned seed = 1;; ++seed) {
-    std::srand(seed);
-    if ((std::rand() % 8 == 0) == meat) return seed;
+    platform::randomSeed(seed);
+    if ((platform::randomNumber() % 8 == 0) == meat) return seed;
   }
 }
 
@@ -63,7 +64,7 @@ TEST_F(WorldPassTest, KillsAfterDeathDoNotCountButStillDrawForMeat) {
   placeMonster(0, 123.9f, 456.7f);
   player.hitPoints = 0;
   const unsigned seed = seedWithMeat(true);
-  std::srand(seed);
+  platform::randomSeed(seed);
   onMonsterKilled(0);
   EXPECT_EQ(scoreText(), "0");
   ASSERT_NE(meats, nullptr) << "the one-in-eight draw is taken whether or not the kill counted";
@@ -74,7 +75,7 @@ TEST_F(WorldPassTest, KillsAfterDeathDoNotCountButStillDrawForMeat) {
   EXPECT_EQ(meats->frameTime, kStartTick);
 
   player.hitPoints = 50;
-  std::srand(seedWithMeat(false));
+  platform::randomSeed(seedWithMeat(false));
   onMonsterKilled(0);
   EXPECT_EQ(scoreText(), "1");
   EXPECT_EQ(meats->next, nullptr) << "seven times in eight no meat";
