@@ -7,7 +7,6 @@
 //   node page_test.mjs PAGE_DIR SESSION_DIR NATIVE_DIGEST_LOG OUT_DIR
 import assert from 'node:assert/strict';
 import { spawn } from 'node:child_process';
-import crypto from 'node:crypto';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
@@ -48,8 +47,10 @@ async function check(name, body) {
   }
 }
 
+// Each test in a browser context of its own: its own IndexedDB, as a fresh visitor's.
 async function openPage(query = '') {
-  const page = await browser.newPage();
+  const context = await browser.createBrowserContext();
+  const page = await context.newPage();
   const errors = [];
   page.on('console', (message) => { if (message.type() === 'error') errors.push(message.text()); });
   page.on('pageerror', (error) => errors.push(String(error)));
@@ -92,7 +93,9 @@ async function waitFor(page, test, ms, what) {
 // A key by its place: code is where it sits, key what the layout prints there.
 async function key(page, type, code, printed) {
   const session = await page.target().createCDPSession();
-  await session.send('Input.dispatchKeyEvent', { type, code, key: printed, text: type === 'keyDown' ? printed : undefined });
+  const event = { type, code, key: printed };
+  if (type === 'keyDown' && printed.length === 1) event.text = printed;
+  await session.send('Input.dispatchKeyEvent', event);
   await session.detach();
 }
 async function shoot(page, name) {
@@ -159,7 +162,7 @@ try {
     assert.notEqual(await frameDigest(page), first, 'the watched round does not move');
     await shoot(page, '7-watching');
     assert.deepEqual(errors, [], 'console errors');
-    await page.close();
+    await page.browserContext().close();
   });
 
   await check('keys by place: under AZERTY, the keys at W A S D walk', async () => {
@@ -168,7 +171,8 @@ try {
     await page.mouse.click(500, 300, { button: 'right' });
     await sleep(4600);
     // AZERTY prints z q s d at the places of W A S D.
-    const moves = [['KeyW', 'z', 'y', -1], ['KeyA', 'q', 'x', -1], ['KeyS', 's', 'y', 1], ['KeyD', 'd', 'x', 1]];
+    // Down first: a player knocked against the top edge cannot walk up.
+    const moves = [['KeyS', 's', 'y', 1], ['KeyW', 'z', 'y', -1], ['KeyD', 'd', 'x', 1], ['KeyA', 'q', 'x', -1]];
     for (const [code, printed, axis, sign] of moves) {
       const before = await probe(page);
       await key(page, 'keyDown', code, printed);
@@ -183,7 +187,7 @@ try {
     await key(page, 'keyDown', 'ArrowDown', 'ArrowDown');
     assert.equal(await page.evaluate(() => window.scrollY + document.scrollingElement.scrollTop), 0);
     assert.deepEqual(errors, [], 'console errors');
-    await page.close();
+    await page.browserContext().close();
   });
 
   await check('a recorded session replays in the page with the desktop\'s frame digests', async () => {
@@ -192,13 +196,15 @@ try {
     const done = await page.evaluate(() => window.replayDone);
     await shoot(page, '8-replayed');
     assert.equal(done.status, 0, 'the replay departed from its file');
-    const native = fs.readFileSync(nativeDigestLog, 'utf8');
-    assert.ok(native.length > 0);
-    assert.equal(crypto.createHash('sha256').update(done.digests).digest('hex'),
-      crypto.createHash('sha256').update(native).digest('hex'),
-      'digest logs differ; first lines page/native:\n' + done.digests.slice(0, 200) + '\n' + native.slice(0, 200));
+    const native = fs.readFileSync(nativeDigestLog, 'utf8').split('\n');
+    const ours = done.digests.split('\n');
+    fs.writeFileSync(path.join(outDir, 'page-digests.txt'), done.digests);
+    assert.ok(native.length > 600, 'the desktop log is short: ' + native.length + ' lines');
+    const first = native.findIndex((line, i) => line !== ours[i]);
+    assert.equal(first, -1, `the logs part at line ${first + 1}: page "${ours[first]}", desktop "${native[first]}"`);
+    assert.equal(ours.length, native.length);
     assert.deepEqual(errors, [], 'console errors');
-    await page.close();
+    await page.browserContext().close();
   });
 } finally {
   await browser.close();
