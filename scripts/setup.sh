@@ -17,7 +17,9 @@ PACKAGES=(
   xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick python3 openbox e2fsprogs
   desktop-file-utils appstream dpkg-dev file
   libopenal1
-  emscripten nodejs chromium
+  # The WebAssembly build (scripts/web_test.sh): emcc, node to run its output, fc-match to
+  # pick the staged fonts; the page's tests drive chromium.
+  emscripten nodejs fontconfig chromium
 )
 
 missing=()

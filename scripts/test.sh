@@ -31,6 +31,10 @@ cmake -S "$root" -B "$build" -DDA_SANITIZE=$sanitize >/dev/null
 cmake --build "$build" -j"$(nproc)"
 cd "$build"
 ctest --output-on-failure
+# The headless driver built to WebAssembly, its tests under node against this build.
+if [ "$sanitize" = OFF ]; then
+  bash "$root/scripts/web_test.sh" "$build"
+fi
 
 # Short runs of the long checks: 10 s of fuzzing per loader, a few simulated minutes of
 # play under the sanitizers.

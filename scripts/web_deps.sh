@@ -6,7 +6,8 @@
 # zlib and libpng compile by hand (zlib's CMake wants a win32/ folder Debian's source lacks;
 # libpng's prebuilt configuration header is its default one); FreeType and SDL2 (its key
 # names and game controller names, used by the shared platform code) through their CMake.
-# Everything is built without -pthread: the driver and a later page run single-threaded.
+# Everything is built with -pthread, as the program that links it: the graphics layer's
+# window keeps a thread of its own, even headless.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 mkdir -p "$1"
@@ -21,7 +22,7 @@ key=$(sha256sum "$root/scripts/web_deps.sh" | cut -d' ' -f1)
 export NODE_PATH=/usr/share/nodejs
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
-flags="-O2"
+flags="-O2 -pthread"
 
 fetch_sources() {
   mkdir -p "$src"
@@ -67,14 +68,16 @@ build_libpng() {
   cp "$dir/png.h" "$dir/pngconf.h" "$out/pnglibconf.h" "$prefix/include/"
 }
 
-# Debian's build leaves out bzip2, HarfBuzz and (for its small variant) Brotli; the text
-# here is monochrome outlines, so PNG glyphs and compressed fonts are left out too.
+# Debian's build leaves out bzip2, HarfBuzz and (for its small variant) Brotli, and uses the
+# system's zlib (here the one above); the text here is monochrome outlines, so PNG glyphs
+# are left out too.
 build_freetype() {
   local dir
   dir=$(echo "$src"/freetype-*/)
   emcmake cmake -S "$dir" -B "$deps/freetype-build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_C_FLAGS="$flags" \
     -DCMAKE_INSTALL_PREFIX="$prefix" -DBUILD_SHARED_LIBS=OFF \
-    -DFT_DISABLE_ZLIB=ON -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON >/dev/null
+    -DFT_REQUIRE_ZLIB=ON -DZLIB_LIBRARY="$prefix/lib/libz.a" -DZLIB_INCLUDE_DIR="$prefix/include" \
+    -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON >/dev/null
   cmake --build "$deps/freetype-build" -j2 >/dev/null
   cmake --install "$deps/freetype-build" >/dev/null
 }
@@ -82,11 +85,14 @@ build_freetype() {
 build_sdl2() {
   local dir
   dir=$(echo "$src"/libsdl2-*/)
+  # The configure checks only compile (a WebAssembly program linked for each of its 150-odd
+  # checks took minutes); they ask about emscripten's libc, which has what they look for.
   emcmake cmake -S "$dir" -B "$deps/sdl2-build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_C_FLAGS="$flags" \
     -DCMAKE_INSTALL_PREFIX="$prefix" -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL2_DISABLE_SDL2MAIN=ON \
     -DSDL_THREADS=OFF -DSDL_PTHREADS=OFF -DSDL_AUDIO=OFF -DSDL_RENDER=OFF -DSDL_HAPTIC=OFF -DSDL_SENSOR=OFF \
     -DSDL_POWER=OFF -DSDL_FILESYSTEM=OFF -DSDL_LOCALE=OFF -DSDL_MISC=OFF -DSDL_OPENGL=OFF -DSDL_OPENGLES=OFF \
-    -DSDL_HIDAPI=OFF >/dev/null
+    -DSDL_HIDAPI=OFF -DSDL_SYSTEM_ICONV=OFF \
+    -DCMAKE_TRY_COMPILE_TARGET_TYPE=STATIC_LIBRARY >/dev/null
   cmake --build "$deps/sdl2-build" -j2 >/dev/null
   cmake --install "$deps/sdl2-build" >/dev/null
 }

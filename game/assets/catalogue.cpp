@@ -25,7 +25,7 @@ constexpr const char* kImageDir = ".\\resources\\images\\";
 constexpr const char* kCharacterDir = ".\\resources\\images\\pillowkin\\";
 constexpr const char* kMusicDir = ".\\resources\\music\\";
 
-void loadSound(sf::SoundBuffer& buffer, const std::string& windowsPath) {
+void loadSound(platform::SoundBuffer& buffer, const std::string& windowsPath) {
   const std::string path = platform::nativePath(windowsPath);
   // SFML's FLAC check spins for ever on a directory it could open: only files are tried.
   std::error_code error;
@@ -63,7 +63,7 @@ const std::vector<SoundFile>& soundFiles() {
   static const std::vector<SoundFile> files = [] {
     AssetCatalogue& a = assets;
     // The buffers in the order of soundFileNames().
-    const std::vector<sf::SoundBuffer*> buffers = {&a.blastSound,      &a.boomSound,      &a.shootSound,
+    const std::vector<platform::SoundBuffer*> buffers = {&a.blastSound,      &a.boomSound,      &a.shootSound,
                                                    &a.planeSound,      &a.playerAtkSound, &a.sharkRollSound,
                                                    &a.waterShootSound, &a.waterHitSound,  &a.kingAtkSound};
     std::vector<SoundFile> f;

@@ -2,7 +2,7 @@
 // under resources/ at start-up and again before every further round. Images of a set are
 // consecutive, so a set is handed around as its first image plus a count.
 #pragma once
-#include <SFML/Audio/SoundBuffer.hpp>
+#include "platform/audio/sound_buffer.h"
 #include <string>
 #include <vector>
 
@@ -15,15 +15,15 @@
 struct AssetCatalogue {
   DA_PICTURE_SETS(DA_PICTURE_FIELD, DA_PICTURES_FIELD)
 
-  sf::SoundBuffer blastSound;
-  sf::SoundBuffer boomSound;
-  sf::SoundBuffer shootSound;
-  sf::SoundBuffer planeSound;
-  sf::SoundBuffer playerAtkSound;
-  sf::SoundBuffer sharkRollSound;
-  sf::SoundBuffer waterShootSound;
-  sf::SoundBuffer waterHitSound;
-  sf::SoundBuffer kingAtkSound;
+  platform::SoundBuffer blastSound;
+  platform::SoundBuffer boomSound;
+  platform::SoundBuffer shootSound;
+  platform::SoundBuffer planeSound;
+  platform::SoundBuffer playerAtkSound;
+  platform::SoundBuffer sharkRollSound;
+  platform::SoundBuffer waterShootSound;
+  platform::SoundBuffer waterHitSound;
+  platform::SoundBuffer kingAtkSound;
 };
 #undef DA_PICTURE_FIELD
 #undef DA_PICTURES_FIELD
@@ -37,7 +37,7 @@ struct PictureFile {
   std::string path;
 };
 struct SoundFile {
-  sf::SoundBuffer* buffer;
+  platform::SoundBuffer* buffer;
   std::string path;
 };
 

@@ -1,8 +1,9 @@
-// Face matching (fontconfig), face and size handling (FreeType), monochrome glyph cache,
-// and the drawing of one line of text onto a surface.
+// The fallbacks of face matching (the match itself is face_match's), face and size handling
+// (FreeType), monochrome glyph cache, and the drawing of one line of text onto a surface.
 #include "graphics/text/font.h"
 
-#include <fontconfig/fontconfig.h>
+#include "graphics/text/face_match.h"
+
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_OUTLINE_H
@@ -37,19 +38,9 @@ struct Glyph {
 
 namespace {
 
-struct FaceFile {
-  std::string path;
-  int index = 0;
-  std::string family;
-  bool bold = false;
-  bool italic = false;
-  bool monospaced = false;
-};
-
 struct Library {
   std::mutex mutex;
   FT_Library freetype = nullptr;
-  bool fontconfigReady = false;
   std::map<std::tuple<std::string, bool, bool>, FaceFile> matches;
   std::map<std::pair<std::string, int>, FT_Face> faces;
   std::map<std::string, std::unique_ptr<Font>> fonts;
@@ -78,45 +69,6 @@ bool isMonospacedName(const std::string& name) {
   return std::any_of(std::begin(kMono), std::end(kMono), [&](const char* g) { return name == g; });
 }
 
-// fontconfig's best match for a family, or false when it has none.
-bool matchFamily(const char* family, bool bold, bool italic, FaceFile& out, bool& familyMatched) {
-  FcPattern* pattern = FcPatternCreate();
-  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
-  FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-  FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-  FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
-  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-  FcDefaultSubstitute(pattern);
-  FcResult result;
-  FcPattern* match = FcFontMatch(nullptr, pattern, &result);
-  FcPatternDestroy(pattern);
-  if (!match) return false;
-  FcChar8* file = nullptr;
-  bool ok = FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch;
-  if (ok) {
-    out.path = reinterpret_cast<const char*>(file);
-    int index = 0;
-    FcPatternGetInteger(match, FC_INDEX, 0, &index);
-    out.index = index;
-    std::string wanted = lower(family);
-    familyMatched = false;
-    FcChar8* name = nullptr;
-    for (int i = 0; FcPatternGetString(match, FC_FAMILY, i, &name) == FcResultMatch; ++i) {
-      if (i == 0) out.family = reinterpret_cast<const char*>(name);
-      if (lower(reinterpret_cast<const char*>(name)) == wanted) familyMatched = true;
-    }
-    int weight = FC_WEIGHT_REGULAR, slant = FC_SLANT_ROMAN, spacing = FC_PROPORTIONAL;
-    FcPatternGetInteger(match, FC_WEIGHT, 0, &weight);
-    FcPatternGetInteger(match, FC_SLANT, 0, &slant);
-    FcPatternGetInteger(match, FC_SPACING, 0, &spacing);
-    out.bold = weight >= FC_WEIGHT_DEMIBOLD;
-    out.italic = slant != FC_SLANT_ROMAN;
-    out.monospaced = spacing == FC_MONO || spacing == FC_CHARCELL;
-  }
-  FcPatternDestroy(match);
-  return ok;
-}
-
 // Matches a requested face name; an unknown name falls back to "monospace" when it names
 // a monospaced face and to the default sans face otherwise. Caller holds the mutex.
 const FaceFile& resolveFace(const char* face, bool bold, bool italic) {
@@ -125,7 +77,6 @@ const FaceFile& resolveFace(const char* face, bool bold, bool italic) {
   auto key = std::make_tuple(name, bold, italic);
   auto it = lib.matches.find(key);
   if (it != lib.matches.end()) return it->second;
-  if (!lib.fontconfigReady) lib.fontconfigReady = FcInit() == FcTrue;
   FaceFile file;
   bool familyMatched = false;
   bool found = !name.empty() && matchFamily(face, bold, italic, file, familyMatched);

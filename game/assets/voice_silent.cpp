@@ -1,4 +1,4 @@
-// The world tests' stand-in for the game's sound voices: it plays nothing and counts.
+// The voices of a build without sound: each play is counted and nothing is heard.
 #include <array>
 
 #include "game/assets/voice.h"
