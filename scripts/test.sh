@@ -34,6 +34,10 @@ ctest --output-on-failure
 # The headless driver built to WebAssembly, its tests under node against this build.
 if [ "$sanitize" = OFF ]; then
   bash "$root/scripts/web_test.sh" "$build"
+  # The page in Debian's chromium: built into build-web/, then the journey, the AZERTY walk
+  # and a recorded round replayed with the desktop's digests.
+  bash "$root/scripts/web.sh" --build-only "$root/build-web"
+  bash "$root/tests/web/run.sh" "$build" "$root/build-web"
 fi
 
 # Short runs of the long checks: 10 s of fuzzing per loader, a few simulated minutes of
