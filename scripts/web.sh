@@ -22,8 +22,8 @@ export NODE_PATH=/usr/share/nodejs
 cmake -S "$root" -B "$build/native" -DDA_BUILD_TESTS=OFF -DDA_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build/native" -j2 --target stage >/dev/null
 
-# zlib, libpng, FreeType and SDL2 built with emcc from Debian's sources (cached).
-bash "$root/scripts/web_deps.sh" "$build"
+# zlib, libpng, FreeType and SDL2 built with emcc from Debian's sources, without threads (cached).
+bash "$root/scripts/web_deps.sh" "$build" --one-thread
 
 # The game for WebAssembly, and the page's folder.
 emcmake cmake -S "$root" -B "$build/wasm" -DCMAKE_BUILD_TYPE=Release -DDA_WEB_PAGE=ON -DDA_BUILD_TESTS=OFF \
