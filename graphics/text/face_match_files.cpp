@@ -11,7 +11,7 @@
 
 #include "graphics/text/face_match.h"
 #include "platform/file_text.h"
-#include "platform/paths.h"
+#include "platform/base/paths.h"
 
 namespace gfx::text {
 
