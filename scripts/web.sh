@@ -33,7 +33,7 @@ page=$build/page
 rm -rf "$page"
 mkdir -p "$page"
 cp "$root/web/index.html" "$root/web/page.js" "$root/web/page.css" "$page/"
-cp "$build/wasm/dream-arena.js" "$build/wasm/dream-arena.wasm" "$build/wasm/dream-arena.data" "$page/"
+cp "$build/wasm/web/dream-arena.js" "$build/wasm/web/dream-arena.wasm" "$build/wasm/web/dream-arena.data" "$page/"
 echo "web: the page is in $page ($(du -sk "$page" | cut -f1) KB)"
 
 if [ "$serve" = 1 ]; then
