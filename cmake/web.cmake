@@ -14,15 +14,20 @@ set(DA_BUILD_FUZZ OFF)
 add_compile_options(-msimd128 -msse2)
 string(REPLACE "-O3" "-O2" CMAKE_CXX_FLAGS_RELEASE "${CMAKE_CXX_FLAGS_RELEASE}")
 string(REPLACE "-O3" "-O2" CMAKE_C_FLAGS_RELEASE "${CMAKE_C_FLAGS_RELEASE}")
-# Threads: the graphics layer's window keeps a thread of its own, even headless; its worker
-# is made before main starts, as a blocked main could not wait for one made later.
-add_compile_options(-pthread)
-add_link_options(-pthread -sPTHREAD_POOL_SIZE=2)
-# Under node the program reads and writes the real files of its working directory (NODERAWFS),
-# as the desktop's does: the replays, the staged data and the files it writes are all
-# plain paths given on the command line, so nothing is packed at build time. Its exit status
-# is the program's.
-add_link_options(-sALLOW_MEMORY_GROWTH=1 -sNODERAWFS=1 -sEXIT_RUNTIME=1 -sENVIRONMENT=node)
+if(DA_WEB_PAGE)
+  # The page (web/CMakeLists.txt): one thread, no SharedArrayBuffer, its own link options.
+  set(DA_ONE_THREAD ON)
+else()
+  # Threads: the graphics layer's window keeps a thread of its own, even headless; its worker
+  # is made before main starts, as a blocked main could not wait for one made later.
+  add_compile_options(-pthread)
+  add_link_options(-pthread -sPTHREAD_POOL_SIZE=2)
+  # Under node the program reads and writes the real files of its working directory (NODERAWFS),
+  # as the desktop's does: the replays, the staged data and the files it writes are all
+  # plain paths given on the command line, so nothing is packed at build time. Its exit status
+  # is the program's.
+  add_link_options(-sALLOW_MEMORY_GROWTH=1 -sNODERAWFS=1 -sEXIT_RUNTIME=1 -sENVIRONMENT=node)
+endif()
 
 set(ZLIB_INCLUDE_DIR ${DA_WEB_DEPS}/include CACHE PATH "" FORCE)
 set(ZLIB_LIBRARY ${DA_WEB_DEPS}/lib/libz.a CACHE FILEPATH "" FORCE)

@@ -1,24 +1,18 @@
-// The graphics window: GraphWnd's native window, its window thread (event pump, present,
-// the automatic copy outside deferred mode), the present buffers, and openGraphics /
-// closeGraphics. Depends on the platform's window backend, clock and the layer's record.
+// The graphics window driven by a window thread: GraphWnd's native window, the thread (event
+// pump, present, the automatic copy outside deferred mode) and the present buffers. Depends
+// on the platform's window backend, clock and the layer's record.
 #include "graphics/window.h"
 
 #include <unistd.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
-#include "graphics/device.h"
-#include "graphics/frame_mark.h"
 #include "graphics/graphics_state.h"
-#include "platform/seam/clock.h"
-#include "platform/base/fatal.h"
-#include "platform/seam/frame_pacing.h"
-#include "platform/base/frame_copy.h"
 #include "platform/port/window.h"
+#include "platform/seam/clock.h"
+#include "platform/seam/frame_pacing.h"
 
 namespace gfx {
 namespace {
@@ -36,21 +30,6 @@ constexpr auto kRestingWait = std::chrono::milliseconds(16);
 }
 
 }  // namespace
-
-GraphWnd::GraphWnd()
-    : IMAGE(0, 0),
-      deferring(false),
-      nativeWindow_(nullptr),
-      threadFailed_(false),
-      stopRequested_(false),
-      presentBuffers_{nullptr, nullptr},
-      frameWidth_(0),
-      frameHeight_(0),
-      displayIndex_(0),
-      framePending_(false),
-      ready_(false) {}
-
-GraphWnd::~GraphWnd() { closeWindow(); }
 
 void* GraphWnd::openWindow(int width, int height, std::uint32_t flags) {
   if (isOpen()) {
@@ -106,44 +85,6 @@ void GraphWnd::flush(int left, int top, int right, int bottom) {
   frameEvent_.notify_one();
 }
 
-void GraphWnd::stageFrame(int left, int top, int right, int bottom) {
-  std::lock_guard<std::mutex> lock(frameMutex_);
-  std::uint32_t* staged = presentBuffers_[1 - displayIndex_];
-  if (!staged) return;
-  int x0 = std::max(0, std::min(left, right));
-  int y0 = std::max(0, std::min(top, bottom));
-  int x1 = std::min({std::max(left, right), width_ - 1, frameWidth_ - 1});
-  int y1 = std::min({std::max(top, bottom), height_ - 1, frameHeight_ - 1});
-  bool wholeFrame = x0 == 0 && y0 == 0 && x1 == frameWidth_ - 1 && y1 == frameHeight_ - 1;
-  // A pending frame is already the newest picture; otherwise the staged buffer is older
-  // than the screen and must first catch up with it.
-  if (!framePending_ && !wholeFrame)
-    std::memcpy(staged, presentBuffers_[displayIndex_], std::size_t(frameWidth_) * frameHeight_ * 4);
-  if (pixels && x0 <= x1 && y0 <= y1) {
-    if (wholeFrame && width_ == frameWidth_) {
-      platform::streamFrameWords(staged, pixels, std::size_t(frameWidth_) * frameHeight_);
-    } else {
-      for (int y = y0; y <= y1; ++y)
-        std::memcpy(staged + std::size_t(y) * frameWidth_ + x0, pixels + std::size_t(y) * width_ + x0,
-                    std::size_t(x1 - x0 + 1) * 4);
-    }
-  }
-  layMark(staged, frameWidth_, frameHeight_);
-  framePending_ = true;
-}
-
-bool GraphWnd::presentPending(platform::NativeWindow* window) {
-  {
-    std::lock_guard<std::mutex> lock(frameMutex_);
-    if (!framePending_) return false;
-    displayIndex_ = 1 - displayIndex_;
-    framePending_ = false;
-  }
-  // Nobody writes the display buffer: the game stages into the other one.
-  platform::presentNativeBuffer(window, displayIndex_);
-  return true;
-}
-
 void GraphWnd::windowThreadMain(int width, int height, std::uint32_t flags, std::string title) {
   std::string error;
   platform::NativeWindow* window = platform::createNativeWindow(width, height, title, error);
@@ -189,18 +130,6 @@ void GraphWnd::windowThreadMain(int width, int height, std::uint32_t flags, std:
     presentBuffers_[0] = presentBuffers_[1] = nullptr;
   }
   platform::destroyNativeWindow(window);
-}
-
-void* openGraphics(int width, int height, std::uint32_t flags) {
-  takeLayerReference();
-  void* handle = graphicsState.windowDevice->initWindow(width, height, flags);
-  if (!handle) platform::fatalError("cannot open window: " + graphicsState.window->openError() + "\n");
-  return handle;
-}
-
-void closeGraphics() {
-  if (graphicsState.windowDevice) graphicsState.windowDevice->closeWindow();
-  dropLayerReference();
 }
 
 }  // namespace gfx

@@ -18,8 +18,8 @@ PACKAGES=(
   desktop-file-utils appstream dpkg-dev file
   libopenal1
   # The WebAssembly build (scripts/web_test.sh): emcc, node to run its output, fc-match to
-  # pick the staged fonts.
-  emscripten nodejs fontconfig
+  # pick the staged fonts; the page's tests drive chromium.
+  emscripten nodejs fontconfig chromium
 )
 
 missing=()
@@ -28,11 +28,23 @@ for p in "${PACKAGES[@]}"; do
     missing+=("$p")
   fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+# Debian's nodejs comes without npm; NodeSource's carries it.
+command -v npm >/dev/null || missing+=(npm)
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}"
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
 
-echo "setup: installing ${missing[*]}"
-SUDO=""
-[ "$(id -u)" -ne 0 ] && SUDO="sudo"
-export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -qq
-$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+# The browser tests' one npm package (puppeteer-core, at the version its lock file names),
+# driving Debian's chromium: no browser of its own is downloaded.
+web_tests=$(cd "$(dirname "$0")/../tests/web" && pwd)
+if [ ! -f "$web_tests/node_modules/.package-lock.json" ] ||
+   ! cmp -s <(sed -n '/"node_modules\/puppeteer-core"/,/}/p' "$web_tests/package-lock.json") \
+             <(sed -n '/"node_modules\/puppeteer-core"/,/}/p' "$web_tests/node_modules/.package-lock.json"); then
+  echo "setup: installing the browser tests' npm packages"
+  (cd "$web_tests" && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --silent)
+fi

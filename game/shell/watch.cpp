@@ -6,7 +6,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <thread>
 
 #include "game/shell/entry.h"
 #include "game/shell/round_opening.h"
@@ -14,6 +13,7 @@
 #include "graphics/draw.h"
 #include "graphics/frame_mark.h"
 #include "graphics/window.h"
+#include "platform/seam/clock.h"
 #include "platform/seam/input.h"
 #include "platform/base/printable_text.h"
 #include "platform/replay/session.h"
@@ -75,6 +75,11 @@ void readKeys(std::uint64_t fileNow) {
   gfx::showFrame();
 }
 
+// Waits through the platform's rest, which in the browser hands the page back its thread.
+void rest(Clock::duration wait) {
+  platform::restMicros(std::uint64_t(std::chrono::duration_cast<std::chrono::microseconds>(wait).count()));
+}
+
 // After every pass: waits until the next pass is due, or while paused.
 void afterPass() {
   if (digestLog) {
@@ -86,7 +91,7 @@ void afterPass() {
   for (;;) {
     readKeys(now);
     if (pace.paused) {
-      std::this_thread::sleep_for(kKeySlice);
+      rest(kKeySlice);
       continue;
     }
     const Clock::time_point due =
@@ -94,7 +99,7 @@ void afterPass() {
     const Clock::time_point real = Clock::now();
     if (real - due > kMostBehind) rebase(next);
     if (real >= due) return;
-    std::this_thread::sleep_for(std::min<Clock::duration>(due - real, kKeySlice));
+    rest(std::min<Clock::duration>(due - real, kKeySlice));
   }
 }
 

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "graphics/text/face_match.h"
-#include "platform/file_text.h"
-#include "platform/paths.h"
+#include "platform/port/storage.h"
+#include "platform/base/paths.h"
 
 namespace gfx::text {
 

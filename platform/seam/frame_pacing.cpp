@@ -16,7 +16,12 @@ std::uint64_t nextFrameUs = 0;
 std::uint64_t passMarkUs = 0;  // when the pass asked whether it composes, after its update
 std::uint64_t composed = 0;    // passes that composed
 
-bool paced() { return framesPacedToDisplay(); }
+// A platform that must hand its thread back between passes (the browser) paces always.
+#ifndef DA_ALWAYS_PACED
+#define DA_ALWAYS_PACED 0
+#endif
+
+bool paced() { return DA_ALWAYS_PACED || framesPacedToDisplay(); }
 
 std::uint64_t periodUs() { return 1000000u / std::uint64_t(refreshHz.load(std::memory_order_relaxed)); }
 

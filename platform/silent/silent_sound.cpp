@@ -2,7 +2,7 @@
 // finds it silent, and a sound's file is only checked for being there to read.
 #include <fstream>
 
-#include "platform/audio/audio.h"
+#include "platform/port/sound.h"
 #include "platform/silent/sound_buffer.h"
 
 namespace platform {

@@ -1,0 +1,19 @@
+// The page's list of the best rounds: the score table and its totals as --scores prints
+// them, read from the player's data folder when the page asks.
+#include <emscripten.h>
+
+#include <string>
+
+#include "platform/scores/score_folder.h"
+#include "platform/scores/score_listing.h"
+#include "platform/xdg_folders.h"
+
+extern "C" EMSCRIPTEN_KEEPALIVE const char* webScoreListing() {
+  static std::string text;
+  const std::string folder = platform::dataFolder();
+  platform::ScoreTable table;
+  std::string reason;
+  text = platform::readScoreFolder(folder, table, reason) ? platform::scoreListing(table, platform::scoreTablePath(folder))
+                                                          : "The scores cannot be shown: " + reason;
+  return text.c_str();
+}

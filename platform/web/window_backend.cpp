@@ -1,0 +1,201 @@
+// The browser's window: the page's canvas (web/page.js) in place of a native window. Frames
+// go onto the canvas with putImageData, their words turned from the working image's layout
+// into the canvas's bytes; keys by their place (KeyboardEvent.code as SDL's scancode numbers)
+// go through the player's bindings, the mouse through the picture's fit in the browser's
+// window, the tab's visibility and focus as a minimised window's. The page calls the
+// exported web* functions as its events come, between the game's passes (the game runs on
+// the browser's only thread and rests between passes).
+#include "platform/port/window.h"
+
+#include <emscripten.h>
+
+#include <vector>
+
+#include "platform/audio/volume.h"
+#include "platform/seam/frame_pacing.h"
+#include "platform/port/frames.h"
+#include "platform/seam/input.h"
+#include "platform/seam/input_feed.h"
+#include "platform/key_router.h"
+#include "platform/pad_aim.h"
+#include "platform/pause_hint.h"
+#include "platform/base/picture_fit.h"
+#include "platform/settings_file.h"
+
+namespace platform {
+
+struct NativeWindow {
+  int width;
+  int height;
+  std::vector<std::uint32_t> frames[2];
+  std::vector<std::uint32_t> canvasBytes;  // the frame as the canvas takes it: R, G, B, A bytes
+  KeyRouter keys;
+  bool pauseOnFocusLoss;
+  bool hadFocus;
+  bool fullscreen;
+  int takenEnter;      // the Enter of an Alt+Enter, kept from the game until released (0: none)
+  PictureRect picture;  // where the picture stands in the browser's window
+};
+
+namespace {
+
+NativeWindow* openWindow = nullptr;
+
+constexpr int kScancodeReturn = 40;
+constexpr int kScancodeKeypadEnter = 88;
+constexpr int kScancodeF11 = 68;
+constexpr int kScancodeM = 16;
+constexpr int kScancodeSpace = 44;
+constexpr int kScancodeRight = 79;
+constexpr int kScancodeEscape = 41;
+
+EM_JS(void, pageTitle, (const char* title), { document.title = UTF8ToString(title); });
+EM_JS(void, pagePresent, (const void* bytes, int width, int height),
+      { Module.webGlue.present(bytes, width, height); });
+EM_JS(void, pageFullscreen, (), { Module.webGlue.toggleFullscreen(); });
+
+bool watchKeyAt(int key, WatchKey& watchKey) {
+  switch (key) {
+    case kScancodeSpace: watchKey = WatchKey::kPause; return true;
+    case kScancodeRight: watchKey = WatchKey::kFaster; return true;
+    case kScancodeEscape: watchKey = WatchKey::kLeave; return true;
+    default: return false;
+  }
+}
+
+}  // namespace
+
+NativeWindow* createNativeWindow(int width, int height, const std::string& title, std::string&) {
+  const Settings settings = currentSettings();
+  const std::size_t words = std::size_t(width) * std::size_t(height);
+  openWindow = new NativeWindow{width,
+                                height,
+                                {std::vector<std::uint32_t>(words), std::vector<std::uint32_t>(words)},
+                                std::vector<std::uint32_t>(words),
+                                makeKeyRouter(settings.bindings),
+                                settings.pauseOnFocusLoss,
+                                false,
+                                false,
+                                0,
+                                PictureRect{0, 0, width, height}};
+  pageTitle(title.c_str());
+  refreshPauseHint();
+  return openWindow;
+}
+
+void destroyNativeWindow(NativeWindow* window) {
+  if (window == openWindow) openWindow = nullptr;
+  delete window;
+}
+
+// The page hands events over as they come; nothing waits here, and a page is never closed
+// by the game's own hand.
+bool pumpNativeEvents(NativeWindow*) { return false; }
+
+std::uint32_t* nativeFrameBuffer(NativeWindow* window, int index) { return window->frames[index].data(); }
+
+// 0x00RRGGBB words into R, G, B, 255 bytes: one pass of word shuffles, cheaper here than in
+// the page's JavaScript.
+void presentNativeBuffer(NativeWindow* window, int index) {
+  const std::uint32_t* from = window->frames[index].data();
+  std::uint32_t* to = window->canvasBytes.data();
+  const std::size_t count = window->canvasBytes.size();
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::uint32_t w = from[i];
+    to[i] = 0xFF000000u | (w & 0x0000FF00u) | ((w >> 16) & 0xFFu) | ((w & 0xFFu) << 16);
+  }
+  pagePresent(to, window->width, window->height);
+}
+
+std::string programTitle() { return "dream-arena"; }
+
+bool framesShown() { return true; }
+
+}  // namespace platform
+
+using namespace platform;
+
+extern "C" {
+
+// The page's window is areaWidth x areaHeight CSS pixels: where the canvas goes, as four ints.
+EMSCRIPTEN_KEEPALIVE const int* webLayOut(int areaWidth, int areaHeight) {
+  static PictureRect picture{0, 0, 1600, 960};
+  const int width = openWindow ? openWindow->width : 1600;
+  const int height = openWindow ? openWindow->height : 960;
+  picture = fitPicture(width, height, areaWidth, areaHeight);
+  if (openWindow) openWindow->picture = picture;
+  return &picture.x;
+}
+
+// The display's refresh rate, measured by the page.
+EMSCRIPTEN_KEEPALIVE void webSetRefresh(int hz) { setDisplayRefresh(hz); }
+
+// A key by its place went down or up. F11 and Alt+Enter ask the browser for fullscreen and M
+// mutes, none reaching the game; the watch keys are heard beside the bindings.
+EMSCRIPTEN_KEEPALIVE void webKey(int key, int down, int repeat, int alt) {
+  NativeWindow* native = openWindow;
+  if (!native || key <= 0 || key >= SDL_NUM_SCANCODES) return;
+  const bool freshPress = down && !repeat;
+  if (key == native->takenEnter) {
+    if (!down) native->takenEnter = 0;
+    return;
+  }
+  const bool enter = key == kScancodeReturn || key == kScancodeKeypadEnter;
+  if (freshPress && enter && alt) {
+    native->takenEnter = key;
+    pageFullscreen();
+    return;
+  }
+  if (key == kScancodeF11) {
+    if (freshPress) pageFullscreen();
+    return;
+  }
+  if (key == kScancodeM) {
+    if (freshPress) toggleMute();
+    return;
+  }
+  WatchKey watchKey;
+  if (freshPress && watchKeyAt(key, watchKey)) recordWatchKey(watchKey);
+  if (freshPress) recordDeviceUse(InputDevice::KeysAndMouse);
+  routeKey(native->keys, SDL_Scancode(key), down != 0);
+}
+
+// The browser's window entered or left fullscreen (by the game's keys or the browser's own).
+EMSCRIPTEN_KEEPALIVE void webFullscreenChanged(int fullscreen) {
+  if (!openWindow || openWindow->fullscreen == (fullscreen != 0)) return;
+  openWindow->fullscreen = fullscreen != 0;
+  rememberFullscreen(openWindow->fullscreen);
+}
+
+// The cursor at CSS pixel (x, y) of the browser's window.
+EMSCRIPTEN_KEEPALIVE void webCursor(int x, int y) {
+  if (!openWindow) return;
+  recordMouseUse();
+  int frameX = 0, frameY = 0;
+  windowToFrame(openWindow->picture, openWindow->width, openWindow->height, x, y, frameX, frameY);
+  recordCursor(frameX, frameY);
+}
+
+// Mouse button 0 (left) or 2 (right) went down or up.
+EMSCRIPTEN_KEEPALIVE void webButton(int button, int down) {
+  if (!openWindow) return;
+  routeButton(openWindow->keys, button == 0 ? kVkLButton : kVkRButton, down != 0);
+}
+
+// The tab was hidden (a minimised window) or shown again.
+EMSCRIPTEN_KEEPALIVE void webWindowAway(int away) { recordKey(kVkWindowAway, away != 0); }
+
+// The browser's window gained or lost the focus: a loss after a gain pauses a round when the
+// settings ask for it, as natively.
+EMSCRIPTEN_KEEPALIVE void webFocus(int focused) {
+  NativeWindow* native = openWindow;
+  if (!native) return;
+  if (focused) {
+    native->hadFocus = true;
+  } else if (native->hadFocus && native->pauseOnFocusLoss) {
+    recordKey(kVkFocusLost, true);
+    recordKey(kVkFocusLost, false);
+  }
+}
+
+}  // extern "C"

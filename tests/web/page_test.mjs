@@ -1,0 +1,215 @@
+// The page in Debian's chromium, over a plain static server (python3 -m http.server, no
+// special headers), as a player plays it: one journey (title, click, countdown, a round,
+// Escape pausing with the frame still, play on, game over, the table after a reload, the
+// best round watched), keys sent by their place under an AZERTY layout walking as W A S D,
+// and a recorded session replayed by the page with every frame digest equal to the
+// desktop's. Screenshots go to the output folder to be looked at.
+//   node page_test.mjs PAGE_DIR SESSION_DIR NATIVE_DIGEST_LOG OUT_DIR
+import assert from 'node:assert/strict';
+import { spawn } from 'node:child_process';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import puppeteer from 'puppeteer-core';
+
+const [pageDir, sessionDir, nativeDigestLog, outDir] = process.argv.slice(2);
+fs.mkdirSync(outDir, { recursive: true });
+
+// The served folder: the page, and the session under test/ for the replay entry.
+const served = fs.mkdtempSync(path.join(os.tmpdir(), 'dream-arena-page-'));
+for (const name of fs.readdirSync(pageDir)) fs.symlinkSync(path.resolve(pageDir, name), path.join(served, name));
+fs.mkdirSync(path.join(served, 'test'));
+for (const name of ['session.replay', 'monsterData.txt']) fs.copyFileSync(path.join(sessionDir, name), path.join(served, 'test', name));
+
+const port = 8600 + Math.floor(Math.random() * 300);
+const server = spawn('python3', ['-m', 'http.server', String(port), '--bind', '127.0.0.1', '--directory', served],
+  { stdio: 'ignore' });
+const origin = `http://127.0.0.1:${port}/`;
+
+const browser = await puppeteer.launch({
+  executablePath: '/usr/bin/chromium',
+  args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+    '--disable-background-networking', '--disable-component-update', '--disable-sync',
+    '--autoplay-policy=user-gesture-required', `--user-data-dir=${fs.mkdtempSync(path.join(os.tmpdir(), 'chromium-'))}`],
+  defaultViewport: { width: 1000, height: 600 },
+});
+
+const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+let failures = 0;
+async function check(name, body) {
+  const started = Date.now();
+  try {
+    await body();
+    console.log(`ok   ${name} (${((Date.now() - started) / 1000).toFixed(1)} s)`);
+  } catch (error) {
+    failures += 1;
+    console.log(`FAIL ${name}: ${error.message}`);
+  }
+}
+
+// Each test in a browser context of its own: its own IndexedDB, as a fresh visitor's.
+async function openPage(query = '') {
+  const context = await browser.createBrowserContext();
+  const page = await context.newPage();
+  const errors = [];
+  page.on('console', (message) => { if (message.type() === 'error') errors.push(message.text()); });
+  page.on('pageerror', (error) => errors.push(String(error)));
+  for (let attempt = 0; ; ++attempt) {
+    try {
+      await page.goto(origin + query, { waitUntil: 'load' });
+      break;
+    } catch (error) {
+      if (attempt > 20) throw error;
+      await sleep(250);  // the server is still starting
+    }
+  }
+  return { page, errors };
+}
+
+const probe = (page) => page.evaluate(() => JSON.parse(UTF8ToString(Module._webProbe())));
+const frameDigest = (page) => page.evaluate(() => {
+  const c = document.getElementById('frame');
+  const words = new Uint32Array(c.getContext('2d').getImageData(0, 0, c.width, c.height).data.buffer);
+  let h = 2166136261;
+  for (let i = 0; i < words.length; ++i) h = Math.imul(h ^ words[i], 16777619);
+  return h >>> 0;
+});
+// Pixels of the screens' text colour (red 0, green 150, blue 255) in a band of the frame.
+const textPixels = (page, top, bottom) => page.evaluate((top, bottom) => {
+  const c = document.getElementById('frame');
+  const d = c.getContext('2d').getImageData(0, top, c.width, bottom - top).data;
+  let n = 0;
+  for (let i = 0; i < d.length; i += 4) if (d[i] === 0 && d[i + 1] === 150 && d[i + 2] === 255) n += 1;
+  return n;
+}, top, bottom);
+async function waitFor(page, test, ms, what) {
+  const end = Date.now() + ms;
+  while (Date.now() < end) {
+    if (await test()) return;
+    await sleep(100);
+  }
+  throw new Error(`no ${what} after ${ms / 1000} s`);
+}
+// A key by its place: code is where it sits, key what the layout prints there.
+async function key(page, type, code, printed) {
+  const session = await page.target().createCDPSession();
+  const event = { type, code, key: printed };
+  if (type === 'keyDown' && printed.length === 1) event.text = printed;
+  await session.send('Input.dispatchKeyEvent', event);
+  await session.detach();
+}
+async function shoot(page, name) {
+  await page.screenshot({ path: path.join(outDir, name + '.png') });
+}
+
+try {
+  await check('journey: title, click, countdown, round, pause, game over, table after reload, best round watched', async () => {
+    const { page, errors } = await openPage();
+    await page.waitForFunction(() => window.firstFrameMs !== undefined, { timeout: 20000 });
+    assert.equal(await page.title(), 'dream-arena');
+    assert.ok(await textPixels(page, 192, 292) > 500, 'the title text is not drawn');
+    await shoot(page, '1-title');
+
+    await page.mouse.click(500, 300);
+    await sleep(500);
+    assert.ok(await page.evaluate(() => Module.webGlue !== undefined && window.AudioContext !== undefined));
+    await shoot(page, '2-countdown');
+    await sleep(4500);
+
+    // A round: walking right moves the player.
+    const before = await probe(page);
+    assert.ok(before.hitPoints > 0, 'the round has not started');
+    await page.keyboard.down('KeyD');
+    await sleep(600);
+    await page.keyboard.up('KeyD');
+    const after = await probe(page);
+    assert.ok(after.x > before.x + 20, `D did not walk right: x ${before.x} then ${after.x}`);
+    await shoot(page, '3-round');
+
+    // Escape pauses: the frame stands still.
+    await page.keyboard.press('Escape');
+    await sleep(500);
+    const paused = await frameDigest(page);
+    const pausedAt = await probe(page);
+    await shoot(page, '4-paused');
+    await sleep(2000);
+    assert.equal(await frameDigest(page), paused, 'the paused frame changed within 2 s');
+    assert.deepEqual(await probe(page), pausedAt, 'the world moved while paused');
+    await page.keyboard.press('Escape');
+    await sleep(300);
+
+    // Play on until the monsters win, firing at the middle of the field, then game over.
+    await page.mouse.move(500, 230);
+    await page.mouse.down();
+    await waitFor(page, async () => (await probe(page)).hitPoints <= 0, 150000, 'game over');
+    await page.mouse.up();
+    await waitFor(page, async () => (await textPixels(page, 576, 676)) > 500, 5000, 'game-over texts');
+    await shoot(page, '5-game-over');
+
+    // The table survives a reload.
+    await page.reload({ waitUntil: 'load' });
+    await page.waitForFunction(() => window.firstFrameMs !== undefined, { timeout: 20000 });
+    await page.click('#best-button');
+    const listing = await page.$eval('#best-table', (e) => e.textContent);
+    assert.match(listing, /\b1\b.*\n/, 'no round in the table after a reload: ' + listing);
+    await shoot(page, '6-best-rounds');
+
+    // The best round, watched.
+    await page.click('#watch-best');
+    await page.waitForFunction(() => window.firstFrameMs !== undefined, { timeout: 20000 });
+    const first = await frameDigest(page);
+    await sleep(1500);
+    assert.notEqual(await frameDigest(page), first, 'the watched round does not move');
+    await shoot(page, '7-watching');
+    assert.deepEqual(errors, [], 'console errors');
+    await page.browserContext().close();
+  });
+
+  await check('keys by place: under AZERTY, the keys at W A S D walk', async () => {
+    const { page, errors } = await openPage();
+    await page.waitForFunction(() => window.firstFrameMs !== undefined, { timeout: 20000 });
+    await page.mouse.click(500, 300, { button: 'right' });
+    await sleep(4600);
+    // AZERTY prints z q s d at the places of W A S D.
+    // Down first: a player knocked against the top edge cannot walk up.
+    const moves = [['KeyS', 's', 'y', 1], ['KeyW', 'z', 'y', -1], ['KeyD', 'd', 'x', 1], ['KeyA', 'q', 'x', -1]];
+    for (const [code, printed, axis, sign] of moves) {
+      const before = await probe(page);
+      await key(page, 'keyDown', code, printed);
+      await sleep(400);
+      await key(page, 'keyUp', code, printed);
+      const after = await probe(page);
+      assert.ok(sign * (after[axis] - before[axis]) > 10,
+        `${code} (printing ${printed}) did not walk along ${axis}: ${before[axis]} then ${after[axis]}`);
+    }
+    // Space and the arrows do not scroll the page.
+    await key(page, 'keyDown', 'Space', ' ');
+    await key(page, 'keyDown', 'ArrowDown', 'ArrowDown');
+    assert.equal(await page.evaluate(() => window.scrollY + document.scrollingElement.scrollTop), 0);
+    assert.deepEqual(errors, [], 'console errors');
+    await page.browserContext().close();
+  });
+
+  await check('a recorded session replays in the page with the desktop\'s frame digests', async () => {
+    const { page, errors } = await openPage('?replay=test/');
+    await page.waitForFunction(() => window.replayDone !== undefined, { timeout: 240000, polling: 500 });
+    const done = await page.evaluate(() => window.replayDone);
+    await shoot(page, '8-replayed');
+    assert.equal(done.status, 0, 'the replay departed from its file');
+    const native = fs.readFileSync(nativeDigestLog, 'utf8').split('\n');
+    const ours = done.digests.split('\n');
+    fs.writeFileSync(path.join(outDir, 'page-digests.txt'), done.digests);
+    assert.ok(native.length > 600, 'the desktop log is short: ' + native.length + ' lines');
+    const first = native.findIndex((line, i) => line !== ours[i]);
+    assert.equal(first, -1, `the logs part at line ${first + 1}: page "${ours[first]}", desktop "${native[first]}"`);
+    assert.equal(ours.length, native.length);
+    assert.deepEqual(errors, [], 'console errors');
+    await page.browserContext().close();
+  });
+} finally {
+  await browser.close();
+  server.kill();
+  fs.rmSync(served, { recursive: true, force: true });
+}
+console.log(failures === 0 ? 'browser tests: all passed' : `browser tests: ${failures} failed`);
+process.exit(failures === 0 ? 0 : 1);
