@@ -39,12 +39,3 @@ if [ ${#missing[@]} -gt 0 ]; then
   $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-# The browser tests' one npm package (puppeteer-core, at the version its lock file names),
-# driving Debian's chromium: no browser of its own is downloaded.
-web_tests=$(cd "$(dirname "$0")/../tests/web" && pwd)
-if [ ! -f "$web_tests/node_modules/.package-lock.json" ] ||
-   ! cmp -s <(sed -n '/"node_modules\/puppeteer-core"/,/}/p' "$web_tests/package-lock.json") \
-             <(sed -n '/"node_modules\/puppeteer-core"/,/}/p' "$web_tests/node_modules/.package-lock.json"); then
-  echo "setup: installing the browser tests' npm packages"
-  (cd "$web_tests" && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --silent)
-fi

@@ -8,6 +8,15 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 session=$here/session
 web=$(cd "$2" && pwd)
+# The browser tests' one npm package (puppeteer-core, at the version its lock file names),
+# driving Debian's chromium: no browser of its own is downloaded.
+web_tests=$here
+if [ ! -f "$web_tests/node_modules/.package-lock.json" ] ||
+   ! cmp -s <(sed -n '/"node_modules\/puppeteer-core"/,/}/p' "$web_tests/package-lock.json") \
+             <(sed -n '/"node_modules\/puppeteer-core"/,/}/p' "$web_tests/node_modules/.package-lock.json"); then
+  echo "web tests: installing puppeteer-core from npm"
+  (cd "$web_tests" && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --silent)
+fi
 source "$here/../replays/workdir.sh"
 replay_workdir "$1" "$session/monsterData.txt"
 (cd "$work" && "$sim" --replay "$session/session.replay" --digest-log "$work/native-digests.txt" >/dev/null)
