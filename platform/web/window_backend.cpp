@@ -11,16 +11,16 @@
 
 #include <vector>
 
-#include "platform/audio/volume.h"
-#include "platform/seam/frame_pacing.h"
+#include "platform/base/picture_fit.h"
+#include "platform/controls/key_router.h"
+#include "platform/controls/pad_aim.h"
+#include "platform/pause_hint.h"
 #include "platform/port/frames.h"
+#include "platform/seam/frame_pacing.h"
 #include "platform/seam/input.h"
 #include "platform/seam/input_feed.h"
-#include "platform/key_router.h"
-#include "platform/pad_aim.h"
-#include "platform/pause_hint.h"
-#include "platform/base/picture_fit.h"
-#include "platform/settings_file.h"
+#include "platform/settings/settings_file.h"
+#include "platform/web/sound.h"
 
 namespace platform {
 
