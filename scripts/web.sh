@@ -25,12 +25,14 @@ export NODE_PATH=/usr/share/nodejs
 desktop=$(cd "$desktop" && pwd)
 cmake --build "$desktop" -j2 --target stage >/dev/null
 
-# zlib, libpng, FreeType and SDL2 built with emcc from Debian's sources, without threads (cached).
-bash "$root/scripts/web_deps.sh" "$build" --one-thread
+# zlib, libpng, FreeType and SDL2 built with emcc from Debian's sources, kept in build-web/
+# and shared with the WebAssembly driver's build (scripts/web_test.sh).
+deps=$root/build-web
+bash "$root/scripts/web_deps.sh" "$deps"
 
 # The game for WebAssembly, and the page's folder.
 emcmake cmake -S "$root" -B "$build/wasm" -DCMAKE_BUILD_TYPE=Release -DDA_WEB_PAGE=ON -DDA_BUILD_TESTS=OFF \
-  -DDA_WEB_DEPS="$build/web-deps/prefix" -DDA_DESKTOP_BUILD="$desktop" >/dev/null
+  -DDA_WEB_DEPS="$deps/web-deps/prefix" -DDA_DESKTOP_BUILD="$desktop" >/dev/null
 cmake --build "$build/wasm" -j2 --target dream-arena-page
 page=$build/page
 rm -rf "$page"
