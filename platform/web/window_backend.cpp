@@ -8,6 +8,7 @@
 #include "platform/port/window.h"
 
 #include <emscripten.h>
+#include <wasm_simd128.h>
 
 #include <vector>
 
@@ -94,13 +95,20 @@ bool pumpNativeEvents(NativeWindow*) { return false; }
 
 std::uint32_t* nativeFrameBuffer(NativeWindow* window, int index) { return window->frames[index].data(); }
 
-// 0x00RRGGBB words into R, G, B, 255 bytes: one pass of word shuffles, cheaper here than in
-// the page's JavaScript.
+// 0x00RRGGBB words into R, G, B, 255 bytes: one pass of byte shuffles, four pixels at a
+// time with WebAssembly SIMD (a frame is 1.5 million pixels, each frame).
 void presentNativeBuffer(NativeWindow* window, int index) {
   const std::uint32_t* from = window->frames[index].data();
   std::uint32_t* to = window->canvasBytes.data();
   const std::size_t count = window->canvasBytes.size();
-  for (std::size_t i = 0; i < count; ++i) {
+  const v128_t opaque = wasm_i32x4_splat(int(0xFF000000u));
+  std::size_t i = 0;
+  for (; i + 4 <= count; i += 4) {
+    const v128_t words = wasm_v128_load(from + i);
+    const v128_t bytes = wasm_i8x16_shuffle(words, words, 2, 1, 0, 3, 6, 5, 4, 7, 10, 9, 8, 11, 14, 13, 12, 15);
+    wasm_v128_store(to + i, wasm_v128_or(bytes, opaque));
+  }
+  for (; i < count; ++i) {
     const std::uint32_t w = from[i];
     to[i] = 0xFF000000u | (w & 0x0000FF00u) | ((w >> 16) & 0xFFu) | ((w & 0xFFu) << 16);
   }
