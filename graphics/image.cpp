@@ -1,5 +1,6 @@
 // IMAGE: life (construction, resize, copy, destruction), its pixel buffer, the draw target,
-// and the two block copies between images (drawImage, captureImage).
+// and the two block copies between images (drawImage, captureImage); and the life of
+// FILLSTYLE, which owns its pattern IMAGE.
 // Depends on the layer's record and lock (graphics_state.h) and the drawing contexts.
 #include "graphics/image.h"
 
@@ -186,6 +187,25 @@ IMAGE& IMAGE::operator=(const IMAGE& other) {
   if (pixels && other.pixels)
     copyBlock(pixels, width_, other.pixels, other.width_, std::min(width_, other.width_),
               std::min(height_, other.height_));
+  return *this;
+}
+
+// A pattern fill style owns a copy of its pattern image.
+FILLSTYLE::FILLSTYLE() : style(0), hatch(0), pattern(nullptr) {}
+FILLSTYLE::FILLSTYLE(const FILLSTYLE& other) : FILLSTYLE() { *this = other; }
+FILLSTYLE::~FILLSTYLE() { delete pattern; }
+
+FILLSTYLE& FILLSTYLE::operator=(const FILLSTYLE& other) {
+  if (this == &other) return *this;
+  style = other.style;
+  hatch = other.hatch;
+  if (other.pattern && (other.style == 3 || other.style == 5)) {
+    if (!pattern) pattern = new IMAGE();
+    *pattern = *other.pattern;
+  } else {
+    delete pattern;
+    pattern = nullptr;
+  }
   return *this;
 }
 
