@@ -1,8 +1,9 @@
 // The drawing context of an IMAGE: the state the primitives read that is not kept in the
 // IMAGE's own fields: the selected pen, brush and font, the text and background colours,
 // the background, mix and poly fill modes, and the clipping region.
-// Pens and brushes are values made from LINESTYLE / FILLSTYLE and replaced whole, never
-// edited; fonts are shared from the font cache (text/font.h).
+// Pens and brushes are values made from LINESTYLE / FILLSTYLE (by the image device's state,
+// image_state.cpp) and replaced whole, never edited; fonts are shared from the font cache
+// (text/font.h).
 #pragma once
 #include <cstdint>
 #include <memory>
@@ -63,11 +64,5 @@ LOGFONTA defaultFont();
 
 // Selects a font described by `font` into the context (the cache supplies the face).
 void selectFont(DrawContext& context, const LOGFONTA& font);
-
-// Makes the pen from the image's lineStyle and lineColour and selects it.
-void applyLineStyle(IMAGE& image);
-// Makes the brush from the image's fillStyle and fillColour and selects it; a style
-// outside 0, 1, 2, 3 and 5 (or a pattern style without pattern pixels) keeps the old brush.
-void applyFillStyle(IMAGE& image);
 
 }  // namespace gfx

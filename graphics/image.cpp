@@ -1,5 +1,7 @@
-// IMAGE: life (construction, resize, copy, destruction), its pixel buffer, the draw target,
-// and the two block copies between images (drawImage, captureImage).
+// IMAGE: life (construction, resize, copy, destruction), its pixel buffer and the two block
+// copies between images (drawImage, captureImage); and the life of FILLSTYLE, which owns
+// its pattern IMAGE. pixelBuffer and the draw target name the window's working image when
+// given null, so they are defined above the window (draw_target.cpp).
 // Depends on the layer's record and lock (graphics_state.h) and the drawing contexts.
 #include "graphics/image.h"
 
@@ -10,11 +12,9 @@
 #include <mutex>
 
 #include "graphics/colour.h"
-#include "graphics/device.h"
 #include "graphics/draw_context.h"
 #include "graphics/graphics_state.h"
 #include "graphics/raster/raster.h"
-#include "graphics/window.h"
 
 using gfx::graphicsState;
 
@@ -189,34 +189,24 @@ IMAGE& IMAGE::operator=(const IMAGE& other) {
   return *this;
 }
 
-std::uint32_t* pixelBuffer(IMAGE* image) {
-  if (!image) image = graphicsState.window;
-  return image ? image->pixels : nullptr;
-}
+// A pattern fill style owns a copy of its pattern image.
+FILLSTYLE::FILLSTYLE() : style(0), hatch(0), pattern(nullptr) {}
+FILLSTYLE::FILLSTYLE(const FILLSTYLE& other) : FILLSTYLE() { *this = other; }
+FILLSTYLE::~FILLSTYLE() { delete pattern; }
 
-void setDrawTarget(IMAGE* image) {
-  std::lock_guard<std::recursive_mutex> guard(gfx::graphicsLock());
-  if (image) {
-    graphicsState.currentDevice = graphicsState.imageDevice;
-    graphicsState.currentTarget = image;
-    graphicsState.currentContext = image->context;
-    graphicsState.targetIsWindow = false;
-  } else if (graphicsState.window && graphicsState.window->isOpen()) {
-    graphicsState.currentDevice = graphicsState.windowDevice;
-    graphicsState.currentTarget = graphicsState.window;
-    graphicsState.currentContext = graphicsState.window->context;
-    graphicsState.targetIsWindow = true;
+FILLSTYLE& FILLSTYLE::operator=(const FILLSTYLE& other) {
+  if (this == &other) return *this;
+  style = other.style;
+  hatch = other.hatch;
+  if (other.pattern && (other.style == 3 || other.style == 5)) {
+    if (!pattern) pattern = new IMAGE();
+    *pattern = *other.pattern;
   } else {
-    graphicsState.currentDevice = nullptr;
-    graphicsState.currentTarget = nullptr;
-    graphicsState.currentContext = nullptr;
-    graphicsState.targetIsWindow = false;
+    delete pattern;
+    pattern = nullptr;
   }
+  return *this;
 }
-
-int targetWidth() { return graphicsState.currentTarget ? graphicsState.currentTarget->width() : 0; }
-
-int targetHeight() { return graphicsState.currentTarget ? graphicsState.currentTarget->height() : 0; }
 
 void drawImage(int x, int y, const IMAGE* image, std::uint32_t rasterOperation) {
   if (!image || !image->pixels) return;

@@ -1,10 +1,79 @@
 // The image device's state: colours, modes, origin, clip, line and fill styles, scale and
-// the reset, each kept in the target IMAGE and its drawing context.
+// the reset, each kept in the target IMAGE and its drawing context; an IMAGE's default
+// drawing state, and the pen and brush made from its line and fill styles.
 #include "graphics/image_paint.h"
 
 namespace gfx {
 
 using namespace image_paint;
+
+namespace {
+
+// Makes the pen from the image's lineStyle and lineColour and selects it.
+void applyLineStyle(IMAGE& image) {
+  if (!image.context) return;
+  LINESTYLE& style = image.lineStyle;
+  PenObject pen;
+  pen.style = style.style;
+  pen.width = style.thickness;
+  pen.colour = image.lineColour;
+  if ((style.style & 0xF) == 7) {
+    if (!style.userStyle || style.userStyleCount == 0)
+      pen.style = (pen.style & ~0xFu) | 5;
+    else
+      pen.pattern.assign(style.userStyle, style.userStyle + style.userStyleCount);
+  } else {
+    delete[] style.userStyle;
+    style.userStyle = nullptr;
+    style.userStyleCount = 0;
+  }
+  image.context->pen = std::move(pen);
+}
+
+// Makes the brush from the image's fillStyle and fillColour and selects it; a style
+// outside 0, 1, 2, 3 and 5 (or a pattern style without pattern pixels) keeps the old brush.
+void applyFillStyle(IMAGE& image) {
+  if (!image.context) return;
+  const FILLSTYLE& style = image.fillStyle;
+  BrushObject brush;
+  brush.colour = image.fillColour;
+  switch (style.style) {
+    case 0:
+      brush.kind = BrushObject::kSolid;
+      break;
+    case 1:
+      brush.kind = BrushObject::kNone;
+      break;
+    case 2:
+      brush.kind = BrushObject::kHatch;
+      brush.hatch = style.hatch;
+      break;
+    case 3:
+    case 5: {
+      IMAGE* pattern = style.pattern;
+      const std::uint32_t* words = pattern ? pixelBuffer(pattern) : nullptr;
+      if (!words || pattern->width() <= 0 || pattern->height() <= 0) return;
+      brush.patternWidth = pattern->width();
+      brush.patternHeight = pattern->height();
+      std::size_t count = static_cast<std::size_t>(brush.patternWidth) * brush.patternHeight;
+      if (style.style == 3) {
+        brush.kind = BrushObject::kMono;
+        brush.bits.resize(count);
+        for (std::size_t i = 0; i < count; ++i) brush.bits[i] = words[i] == 0 ? 1 : 0;
+      } else {
+        brush.kind = BrushObject::kColourPattern;
+        brush.colours.resize(count);
+        for (std::size_t i = 0; i < count; ++i) brush.colours[i] = words[i] & 0x00FFFFFFu;
+      }
+      break;
+    }
+    default:
+      return;
+  }
+  image.context->brush = std::move(brush);
+}
+
+}  // namespace
 
 DrawOnImg::~DrawOnImg() = default;
 
@@ -199,5 +268,27 @@ void DrawOnImg::resetState() {
   if (target()) target()->resetState();
 }
 
-
 }  // namespace gfx
+
+void IMAGE::resetState() {
+  transform[0] = 1;
+  transform[1] = 0;
+  transform[2] = 0;
+  transform[3] = 1;
+  transform[4] = 0;
+  transform[5] = 0;
+  lineColour = 0xFFFFFF;
+  fillColour = 0xFFFFFF;
+  textColour = 0xFFFFFF;
+  backColour = 0;
+  lineStyle = LINESTYLE();
+  fillStyle = FILLSTYLE();
+  if (!context) return;
+  context->textColour = textColour;
+  context->backColour = backColour;
+  context->backMode = 2;
+  context->clip.reset();
+  gfx::applyLineStyle(*this);
+  gfx::applyFillStyle(*this);
+  gfx::selectFont(*context, gfx::defaultFont());
+}

@@ -1,13 +1,15 @@
 // The graphics window's parts that do not depend on what drives it: the copy of the working
 // image into the present buffer the screen is not showing, the present of the newest one,
-// the construction and openGraphics / closeGraphics. Depends on the platform's window backend,
-// frame copy and fatal path, and the layer's frame mark and record.
+// the construction and openGraphics / closeGraphics, and the layer's start and shut-down
+// (layer_start.h), which make and destroy the window object. Depends on the platform's window
+// backend, frame copy and fatal path, and the layer's frame mark and record.
 #include <algorithm>
 #include <cstring>
 
 #include "graphics/device.h"
 #include "graphics/frame_mark.h"
 #include "graphics/graphics_state.h"
+#include "graphics/layer_start.h"
 #include "graphics/window.h"
 #include "platform/base/fatal.h"
 #include "platform/base/frame_copy.h"
@@ -66,6 +68,32 @@ bool GraphWnd::presentPending(platform::NativeWindow* window) {
   // Nobody writes the display buffer: the game stages into the other one.
   platform::presentNativeBuffer(window, displayIndex_);
   return true;
+}
+
+void startLayer() {
+  graphicsState.lock = new std::recursive_mutex;
+  graphicsState.currentContext = nullptr;
+  graphicsState.imageDevice = new DrawOnImg;
+  graphicsState.windowDevice = new DrawOnWnd;
+  // The window object's IMAGE part takes its own reference: the count becomes 2.
+  graphicsState.window = new GraphWnd;
+}
+
+void shutDownLayer() {
+  // Destroying the working image drops its reference to 0 without a second shut-down.
+  GraphWnd* window = graphicsState.window;
+  delete window;
+  graphicsState.window = nullptr;
+  delete graphicsState.windowDevice;
+  graphicsState.windowDevice = nullptr;
+  delete graphicsState.imageDevice;
+  graphicsState.imageDevice = nullptr;
+  graphicsState.currentDevice = nullptr;
+  graphicsState.currentTarget = nullptr;
+  graphicsState.currentContext = nullptr;
+  graphicsState.targetIsWindow = false;
+  delete graphicsState.lock;
+  graphicsState.lock = nullptr;
 }
 
 void* openGraphics(int width, int height, std::uint32_t flags) {

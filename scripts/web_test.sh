@@ -17,6 +17,6 @@ bash "$root/scripts/web_deps.sh" "$web"
 # Debian's emcc finds its node modules here.
 export NODE_PATH=/usr/share/nodejs
 emcmake cmake -S "$root" -B "$web" -DCMAKE_BUILD_TYPE=Release -DDA_DESKTOP_BUILD="$desktop" >/dev/null
-cmake --build "$web" -j2 --target dream-sim stage >/dev/null
+cmake --build "$web" -j2 --target dream-sim stage blend_exact >/dev/null
 cd "$web"
 ctest --output-on-failure

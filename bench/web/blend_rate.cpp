@@ -1,7 +1,7 @@
 // The blend's SSE2 path on one build, without Google Benchmark (which the WebAssembly build
 // lacks): 128-pixel sprites, random alpha and sprite-like, blended into a 1600-word-wide
 // target; prints the best nanoseconds per sprite of each. bench/web/compare.sh runs it on
-// the desktop (SSE2) and under node (the same intrinsics as WebAssembly SIMD).
+// the desktop (x86's SSE2 kernel) and under node (the WebAssembly SIMD kernel).
 #include <cstdio>
 #include <vector>
 

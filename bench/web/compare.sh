@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The WebAssembly driver against the desktop's: dream-sim's mean time per pass (seed 1,
-# 3,000 passes, frames composed; the best of three runs each), and the blend's SSE2 path
-# against the same intrinsics as WebAssembly SIMD. Prints the figures and the ratios.
+# 3,000 passes, frames composed; the best of three runs each), and the blend's SSE2 path:
+# x86's SSE2 kernel against its WebAssembly SIMD kernel. Prints the figures and the ratios.
 #   bench/web/compare.sh DESKTOP_BUILD WEB_BUILD
 set -euo pipefail
 desktop=$(cd "$1" && pwd)
@@ -25,5 +25,5 @@ wasm_blend=$(node --no-experimental-fetch "$web/bench/web/blend_rate.js")
 for kind in "random alpha" "sprite-like"; do
   n=$(blend "$native_blend" "$kind")
   w=$(blend "$wasm_blend" "$kind")
-  echo "blend $kind (SSE2, 128x128): desktop $n ns, WebAssembly SIMD $w ns: $(awk -v w="$w" -v n="$n" 'BEGIN { printf "%.2f", w / n }')x"
+  echo "blend $kind (SSE2 path, 128x128): desktop SSE2 $n ns, WebAssembly SIMD $w ns: $(awk -v w="$w" -v n="$n" 'BEGIN { printf "%.2f", w / n }')x"
 done

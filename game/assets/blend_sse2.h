@@ -1,7 +1,6 @@
-// The SSE2 row kernels of the blend, shared by blend.cpp and the AVX2 kernels' tails. On
-// x86-64 they are plain SSE2; emcc -msimd128 -msse2 turns the same intrinsics into
-// WebAssembly SIMD. The divisions by 255 use (x * 0x8081) >> 23, which equals x / 255 for
-// every x < 65536.
+// The SSE2 row kernels of the blend, shared by blend.cpp and the AVX2 kernels' tails, on
+// x86-64 (in WebAssembly the SSE2 path takes blend_wasm.h's kernel). The divisions by 255
+// use (x * 0x8081) >> 23, which equals x / 255 for every x < 65536.
 #pragma once
 #include <emmintrin.h>
 
