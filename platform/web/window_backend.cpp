@@ -21,6 +21,7 @@
 #include "platform/seam/input.h"
 #include "platform/seam/input_feed.h"
 #include "platform/settings/settings_file.h"
+#include "platform/web/pads.h"
 #include "platform/web/sound.h"
 
 namespace platform {
@@ -31,6 +32,7 @@ struct NativeWindow {
   std::vector<std::uint32_t> frames[2];
   std::vector<std::uint32_t> canvasBytes;  // the frame as the canvas takes it: R, G, B, A bytes
   KeyRouter keys;
+  web::WebPads pads;
   bool pauseOnFocusLoss;
   bool hadFocus;
   bool fullscreen;
@@ -74,6 +76,7 @@ NativeWindow* createNativeWindow(int width, int height, const std::string& title
                                 {std::vector<std::uint32_t>(words), std::vector<std::uint32_t>(words)},
                                 std::vector<std::uint32_t>(words),
                                 makeKeyRouter(settings.bindings),
+                                web::WebPads{settings.pad, {}},
                                 settings.pauseOnFocusLoss,
                                 false,
                                 false,
@@ -188,6 +191,23 @@ EMSCRIPTEN_KEEPALIVE void webCursor(int x, int y) {
 EMSCRIPTEN_KEEPALIVE void webButton(int button, int down) {
   if (!openWindow) return;
   routeButton(openWindow->keys, button == 0 ? kVkLButton : kVkRButton, down != 0);
+}
+
+// The page saw pad index first, or lost it; a button or an axis of it changed (pads.h).
+EMSCRIPTEN_KEEPALIVE void webPadAdded(int index) {
+  if (openWindow) web::padAdded(openWindow->pads, index);
+}
+
+EMSCRIPTEN_KEEPALIVE void webPadRemoved(int index) {
+  if (openWindow) web::padRemoved(openWindow->pads, openWindow->keys, index);
+}
+
+EMSCRIPTEN_KEEPALIVE void webPadButton(int index, int button, int value) {
+  if (openWindow) web::padButton(openWindow->pads, openWindow->keys, index, button, value);
+}
+
+EMSCRIPTEN_KEEPALIVE void webPadAxis(int index, int axis, int value) {
+  if (openWindow) web::padAxis(openWindow->pads, openWindow->keys, index, axis, value);
 }
 
 // The tab was hidden (a minimised window) or shown again.

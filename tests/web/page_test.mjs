@@ -179,9 +179,16 @@ try {
     await page.browserContext().close();
   });
 
-  await check('keys by place: under AZERTY, the keys at W A S D walk; storage refused, one line and play on', async () => {
-    // A browser that keeps no files for the page (private windows of some browsers).
-    const { page, errors } = await openPage('', () => Object.defineProperty(window, 'indexedDB', { value: undefined }));
+  await check('keys by place under AZERTY walk as W A S D; a pad walks, and unplugged pauses; storage refused, one line and play on', async () => {
+    // A browser that keeps no files for the page (private windows of some browsers), and one
+    // pad in the Gamepad API's standard layout that the test moves and unplugs.
+    const { page, errors } = await openPage('', () => {
+      Object.defineProperty(window, 'indexedDB', { value: undefined });
+      const pad = { index: 0, id: 'test pad', mapping: 'standard', connected: true, axes: [0, 0, 0, 0],
+        buttons: Array.from({ length: 17 }, () => ({ pressed: false, value: 0 })) };
+      window.testPad = { pad, plugged: true };
+      Object.defineProperty(navigator, 'getGamepads', { value: () => [window.testPad.plugged ? pad : null] });
+    });
     await page.waitForFunction(() => window.firstFrameMs !== undefined, { timeout: 20000 });
     const storageLine = await page.$eval('#storage', (e) => (e.hidden ? '' : e.textContent));
     assert.match(storageLine, /^This browser keeps no files for the page \(no IndexedDB\): settings and scores last until it is closed\.$/);
@@ -199,6 +206,20 @@ try {
       assert.ok(sign * (after[axis] - before[axis]) > 10,
         `${code} (printing ${printed}) did not walk along ${axis}: ${before[axis]} then ${after[axis]}`);
     }
+    // The pad's left stick walks; unplugging the pad in use pauses the round.
+    const beforePad = await probe(page);
+    await page.evaluate(() => { window.testPad.pad.axes[0] = 1; });
+    await sleep(400);
+    await page.evaluate(() => { window.testPad.pad.axes[0] = 0; });
+    const afterPad = await probe(page);
+    assert.ok(afterPad.x > beforePad.x + 10, `the pad's stick did not walk right: x ${beforePad.x} then ${afterPad.x}`);
+    await page.evaluate(() => { window.testPad.plugged = false; });
+    await sleep(500);
+    const unplugged = await probe(page);
+    await sleep(1000);
+    assert.deepEqual(await probe(page), unplugged, 'the round went on after the pad was unplugged');
+    await shoot(page, '9-pad-unplugged');
+
     // Space and the arrows do not scroll the page.
     await key(page, 'keyDown', 'Space', ' ');
     await key(page, 'keyDown', 'ArrowDown', 'ArrowDown');
