@@ -1,12 +1,9 @@
 // The command line and the settings at start (see command_line.h). --help names keys as
-// the player's keyboard layout prints them, which SDL knows only with its video subsystem
-// running: it starts it for that, and names them by their US places without a display.
+// the player's keyboard layout prints them, readied by the backend (port/key_names.h), and
+// by their US places where it cannot tell.
 #include "app/command_line.h"
 
-#include <SDL.h>
-
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "platform/port/sound.h"
@@ -16,22 +13,14 @@
 #include "platform/port/storage.h"
 #include "platform/settings/settings_file.h"
 #include "platform/base/printable_text.h"
-#include "platform/sdl/x11_key_names.h"
+#include "platform/port/key_names.h"
 
 namespace platform {
 namespace {
 
-bool startVideoForKeyNames() {
-  SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
-  const char* driver = SDL_GetCurrentVideoDriver();
-  return driver && std::strcmp(driver, "x11") == 0;
-}
-
 void printHelp(const std::string& program, const std::string& path) {
   const Settings settings = peekSettings(path);
-  startVideoForKeyNames();
-  setPrintedKeyLookup(x11NumberRowName);
+  port::startLayoutKeyNames();
   std::printf(
       "Usage: %s [--settings FILE] [--scores] [--watch FILE | --watch-best]\n"
       "A 2-D arena action game: walk, run, strike, dash, eat and fire at the cursor.\n\n"
@@ -68,7 +57,7 @@ void printHelp(const std::string& program, const std::string& path) {
   for (const SettingLine& line : lines)
     if (padLine(line)) std::printf("  %-19s = %-12s %s\n", line.key.c_str(), line.value.c_str(), line.meaning.c_str() + 5);
   std::fflush(stdout);
-  SDL_Quit();
+  port::endLayoutKeyNames();
 }
 
 }  // namespace

@@ -14,14 +14,16 @@ set(DA_BUILD_FUZZ OFF)
 add_compile_options(-msimd128 -msse2)
 string(REPLACE "-O3" "-O2" CMAKE_CXX_FLAGS_RELEASE "${CMAKE_CXX_FLAGS_RELEASE}")
 string(REPLACE "-O3" "-O2" CMAKE_C_FLAGS_RELEASE "${CMAKE_C_FLAGS_RELEASE}")
+# One thread, in the page (no SharedArrayBuffer, so no cross-origin isolation) and in the
+# driver under node alike: the window has no thread of its own (DA_ONE_THREAD), so the two
+# share one build of the libraries (scripts/web_deps.sh), none of them built with -pthread.
+set(DA_ONE_THREAD ON)
 if(DA_WEB_PAGE)
-  # The page (web/CMakeLists.txt): one thread, no SharedArrayBuffer, its own link options.
-  set(DA_ONE_THREAD ON)
+  # The page (web/CMakeLists.txt) has its own link options. Its files are downloaded by every
+  # player: of the fonts, only the monospaced faces, which the game's one face name
+  # (Consolas, a monospaced one) resolves to natively and here.
+  set(DA_WEB_FACES monospace)
 else()
-  # Threads: the graphics layer's window keeps a thread of its own, even headless; its worker
-  # is made before main starts, as a blocked main could not wait for one made later.
-  add_compile_options(-pthread)
-  add_link_options(-pthread -sPTHREAD_POOL_SIZE=2)
   # Under node the program reads and writes the real files of its working directory (NODERAWFS),
   # as the desktop's does: the replays, the staged data and the files it writes are all
   # plain paths given on the command line, so nothing is packed at build time. Its exit status

@@ -8,7 +8,11 @@ set(fonts_dir ${DA_STAGE_DIR}/resources/fonts)
 
 set(faces "")
 set(font_files "")
-foreach(generic monospace sans-serif serif)
+# The page ships only the faces the game's text reaches (cmake/web.cmake, DA_WEB_FACES).
+if(NOT DEFINED DA_WEB_FACES)
+  set(DA_WEB_FACES monospace sans-serif serif)
+endif()
+foreach(generic ${DA_WEB_FACES})
   foreach(weight regular bold)
     execute_process(COMMAND fc-match -f "%{file}\t%{family[0]}\t%{weight}\t%{slant}\t%{spacing}" "${generic}:${weight}"
                     OUTPUT_VARIABLE match RESULT_VARIABLE status)
@@ -48,6 +52,7 @@ file(WRITE ${PROJECT_BINARY_DIR}/faces.txt "${faces}")
 
 add_custom_command(
   OUTPUT ${DA_STAGE_DIR}/.staged
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${fonts_dir}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${fonts_dir}
   COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/data/monsterData.txt ${DA_STAGE_DIR}/monsterData.txt
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${desktop_stage}/resources ${DA_STAGE_DIR}/resources

@@ -32,19 +32,7 @@ constexpr auto kRestingWait = std::chrono::milliseconds(16);
 }  // namespace
 
 void* GraphWnd::openWindow(int width, int height, std::uint32_t flags) {
-  if (isOpen()) {
-    closeWindow();
-    dropLayerReference();
-  }
-  openError_.clear();
-  if (!isPixelSizeAllowed(width, height)) {
-    openError_ = "no frame of " + std::to_string(width) + " x " + std::to_string(height) + " pixels can be made";
-    return nullptr;
-  }
-  frameWidth_ = width;
-  frameHeight_ = height;
-  displayIndex_ = 0;
-  framePending_ = false;
+  if (!startOpening(width, height)) return nullptr;
   ready_ = false;
   threadFailed_ = false;
   stopRequested_ = false;
@@ -57,12 +45,7 @@ void* GraphWnd::openWindow(int width, int height, std::uint32_t flags) {
     thread_.join();
     return nullptr;
   }
-  {
-    std::lock_guard<std::recursive_mutex> guard(graphicsLock());
-    IMAGE::resize(width, height);
-  }
-  setDrawTarget(nullptr);
-  return nativeWindow_;
+  return finishOpening(width, height);
 }
 
 void GraphWnd::closeWindow() {

@@ -67,6 +67,11 @@ class GraphWnd : public IMAGE {
   void stageFrame(int left, int top, int right, int bottom);
   // Presents the pending frame, if any; true when it did. Window thread only.
   bool presentPending(platform::NativeWindow* window);
+  // The two ends of openWindow that do not depend on what drives the window: the start
+  // closes an open window and checks the size (false, with openError_, for one no frame can
+  // have); the end sizes the working image to the window and draws on it.
+  bool startOpening(int width, int height);
+  void* finishOpening(int width, int height);
 
   platform::NativeWindow* nativeWindow_;
   std::thread thread_;

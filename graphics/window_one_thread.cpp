@@ -11,28 +11,11 @@
 namespace gfx {
 
 void* GraphWnd::openWindow(int width, int height, std::uint32_t) {
-  if (isOpen()) {
-    closeWindow();
-    dropLayerReference();
-  }
-  openError_.clear();
-  if (!isPixelSizeAllowed(width, height)) {
-    openError_ = "no frame of " + std::to_string(width) + " x " + std::to_string(height) + " pixels can be made";
-    return nullptr;
-  }
-  frameWidth_ = width;
-  frameHeight_ = height;
-  displayIndex_ = 0;
-  framePending_ = false;
+  if (!startOpening(width, height)) return nullptr;
   nativeWindow_ = platform::createNativeWindow(width, height, platform::programTitle(), openError_);
   if (!nativeWindow_) return nullptr;
   for (int index = 0; index < 2; ++index) presentBuffers_[index] = platform::nativeFrameBuffer(nativeWindow_, index);
-  {
-    std::lock_guard<std::recursive_mutex> guard(graphicsLock());
-    IMAGE::resize(width, height);
-  }
-  setDrawTarget(nullptr);
-  return nativeWindow_;
+  return finishOpening(width, height);
 }
 
 void GraphWnd::closeWindow() {

@@ -5,6 +5,7 @@
 // backend, frame copy and fatal path, and the layer's frame mark and record.
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "graphics/device.h"
 #include "graphics/frame_mark.h"
@@ -31,6 +32,32 @@ GraphWnd::GraphWnd()
       ready_(false) {}
 
 GraphWnd::~GraphWnd() { closeWindow(); }
+
+bool GraphWnd::startOpening(int width, int height) {
+  if (isOpen()) {
+    closeWindow();
+    dropLayerReference();
+  }
+  openError_.clear();
+  if (!isPixelSizeAllowed(width, height)) {
+    openError_ = "no frame of " + std::to_string(width) + " x " + std::to_string(height) + " pixels can be made";
+    return false;
+  }
+  frameWidth_ = width;
+  frameHeight_ = height;
+  displayIndex_ = 0;
+  framePending_ = false;
+  return true;
+}
+
+void* GraphWnd::finishOpening(int width, int height) {
+  {
+    std::lock_guard<std::recursive_mutex> guard(graphicsLock());
+    IMAGE::resize(width, height);
+  }
+  setDrawTarget(nullptr);
+  return nativeWindow_;
+}
 
 void GraphWnd::stageFrame(int left, int top, int right, int bottom) {
   std::lock_guard<std::mutex> lock(frameMutex_);

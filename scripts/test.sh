@@ -31,9 +31,12 @@ cmake -S "$root" -B "$build" -DDA_SANITIZE=$sanitize >/dev/null
 cmake --build "$build" -j"$(nproc)"
 cd "$build"
 ctest --output-on-failure
-# The headless driver built to WebAssembly, its tests under node against this build.
+# The headless driver built to WebAssembly, its tests under node against this build; then the
+# page, played in Debian's chromium.
 if [ "$sanitize" = OFF ]; then
   bash "$root/scripts/web_test.sh" "$build"
+  bash "$root/scripts/web.sh" --build-only "$root/build-page" "$build"
+  bash "$root/tests/web/run.sh" "$build" "$root/build-page"
 fi
 
 # Short runs of the long checks: 10 s of fuzzing per loader, a few simulated minutes of

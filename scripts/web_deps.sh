@@ -2,13 +2,11 @@
 # Builds the libraries of the WebAssembly build with emcc, from Debian's source packages of
 # the release this machine runs (Debian's emscripten ships its library cache frozen, so its
 # own ports cannot be fetched). Cached: a second run with the same script does nothing.
-#   scripts/web_deps.sh BUILD_DIR [--one-thread]   installs into BUILD_DIR/web-deps/prefix;
-#                                   --one-thread without -pthread, for the page
+#   scripts/web_deps.sh BUILD_DIR      installs into BUILD_DIR/web-deps/prefix
 # zlib and libpng compile by hand (zlib's CMake wants a win32/ folder Debian's source lacks;
 # libpng's prebuilt configuration header is its default one); FreeType and SDL2 (its key
 # names and game controller names, used by the shared platform code) through their CMake.
-# Everything is built with -pthread, as the program that links it: the graphics layer's
-# window keeps a thread of its own, even headless.
+# Nothing is built with -pthread: the page and the driver both run on one thread.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 mkdir -p "$1"
@@ -16,16 +14,14 @@ deps=$(cd "$1" && pwd)/web-deps
 src=$deps/src
 prefix=$deps/prefix
 stamp=$prefix/.built
-key="$(sha256sum "$root/scripts/web_deps.sh" | cut -d' ' -f1) ${2:-}"
+key="$(sha256sum "$root/scripts/web_deps.sh" | cut -d' ' -f1)"
 [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$key" ] && exit 0
 
 # Debian's emcc finds its node modules here, under Debian's node.
 export NODE_PATH=/usr/share/nodejs
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
-flags="-O2 -pthread"
-# The page runs on one thread (no SharedArrayBuffer): its libraries are built without threads.
-[ "${2:-}" = "--one-thread" ] && flags="-O2"
+flags="-O2"
 
 fetch_sources() {
   mkdir -p "$src"

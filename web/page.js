@@ -54,6 +54,20 @@
     return table;
   })();
 
+  // What the keyboard's layout prints at each place (navigator.keyboard, where offered), read
+  // before the game starts: the game names its keys by it ("Z" at W's place under AZERTY).
+  const layoutNames = {};
+  function readLayoutNames() {
+    if (!navigator.keyboard || !navigator.keyboard.getLayoutMap) return;
+    addRunDependency('layout');
+    navigator.keyboard.getLayoutMap().then((map) => {
+      map.forEach((printed, code) => {
+        if (scancodes[code] !== undefined && printed.trim()) layoutNames[scancodes[code]] = printed.replace(/^[a-z]$/, (c) => c.toUpperCase());
+      });
+    }, () => {}).finally(() => removeRunDependency('layout'));
+  }
+  function layoutKeyName(scancode) { return layoutNames[scancode] || ''; }
+
   // The browser keeps its own keys: reload, developer tools, and anything with Ctrl or Meta.
   function browserKeeps(event) {
     return event.code === 'F5' || event.code === 'F12' || event.ctrlKey || event.metaKey;
@@ -256,11 +270,22 @@
 
   const sound = { context: null, gain: null, level: 1, files: [], decoded: [], voices: [] };
 
+  // A file the browser cannot decode stays silent, and says so once on the console.
   function decodeSound(id) {
     sound.context.decodeAudioData(sound.files[id].slice(0)).then(
       (buffer) => { sound.decoded[id] = buffer; },
-      () => { sound.decoded[id] = null; });
+      (error) => {
+        sound.decoded[id] = null;
+        console.warn('a sound of the game cannot be decoded by this browser: ' + ((error && error.message) || error));
+      });
   }
+
+  // For the tests: how many sound files the game handed over, and how many the browser decoded.
+  window.soundReport = () => ({
+    files: sound.files.length,
+    decoded: sound.decoded.filter((buffer) => buffer).length,
+    running: !!sound.context && sound.context.state === 'running',
+  });
 
   function startSound() {
     if (sound.context) {
@@ -397,8 +422,8 @@
     print: (text) => console.log(text),
     printErr: (text) => console.warn(text),
     setStatus: showStatus,
-    preRun: [mountPlayerFiles],
-    webGlue: { rest, present, layOut, toggleFullscreen, loadSound, playSound, setSoundLevel, nextTurn },
+    preRun: [mountPlayerFiles, readLayoutNames],
+    webGlue: { rest, present, layOut, toggleFullscreen, loadSound, playSound, setSoundLevel, nextTurn, layoutKeyName },
     onRuntimeInitialized() {
       layOut();
       measureRefresh().then((hz) => Module._webSetRefresh(hz));

@@ -5,4 +5,8 @@ namespace platform::port {
 
 std::string layoutKeyName(int) { return ""; }
 
+void startLayoutKeyNames() {}
+
+void endLayoutKeyNames() {}
+
 }  // namespace platform::port

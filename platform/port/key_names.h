@@ -10,4 +10,9 @@ namespace platform::port {
 // UTF-8; empty when the backend cannot tell (before its window opens, or no such key).
 std::string layoutKeyName(int scancode);
 
+// Readies the backend to name keys outside a window, for --help (the desktop's starts SDL's
+// video and asks X for the number row); endLayoutKeyNames lets it go again.
+void startLayoutKeyNames();
+void endLayoutKeyNames();
+
 }  // namespace platform::port

@@ -26,5 +26,14 @@ std::string layoutKeyName(int scancode) {
   return SDL_GetKeyName(SDL_GetKeyFromScancode(SDL_Scancode(scancode)));
 }
 
+// Without an X display SDL's video does not start, and the US names stand.
+void startLayoutKeyNames() {
+  SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+  SDL_InitSubSystem(SDL_INIT_VIDEO);
+  setPrintedKeyLookup(x11NumberRowName);
+}
+
+void endLayoutKeyNames() { SDL_Quit(); }
+
 }  // namespace port
 }  // namespace platform

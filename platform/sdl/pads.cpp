@@ -8,10 +8,8 @@
 #include <map>
 
 #include "platform/port/storage.h"
-#include "platform/seam/input_feed.h"
-#include "platform/controls/pad_aim.h"
 #include "platform/controls/pad_mappings.h"
-#include "platform/controls/pad_router.h"
+#include "platform/controls/pad_use.h"
 #include "platform/settings/settings_file.h"
 #include "platform/base/printable_text.h"
 
@@ -19,8 +17,7 @@ namespace platform {
 
 struct OpenPad {
   SDL_GameController* controller;
-  PadState state;
-  bool used;  // gave input since it was plugged in
+  PadInUse use;
 };
 
 struct Pads {
@@ -64,20 +61,14 @@ void openPad(Pads& pads, int deviceIndex) {
     SDL_GameControllerClose(controller);  // SDL opens one controller per device; this closes the extra reference
     return;
   }
-  pads.open[id] = OpenPad{controller, PadState{}, false};
+  pads.open[id] = OpenPad{controller, PadInUse{}};
 }
 
-// The pad in use went away: a round pauses, as on a lost focus.
 void closePad(Pads& pads, KeyRouter& router, SDL_JoystickID id) {
   auto found = pads.open.find(id);
   if (found == pads.open.end()) return;
-  OpenPad& pad = found->second;
-  releasePad(router, pads.layout, pad.state);
-  if (pad.used) {
-    recordKey(kVkFocusLost, true);
-    recordKey(kVkFocusLost, false);
-  }
-  SDL_GameControllerClose(pad.controller);
+  padUnplugged(router, pads.layout, found->second.use);
+  SDL_GameControllerClose(found->second.controller);
   pads.open.erase(found);
 }
 
@@ -113,32 +104,14 @@ bool handlePadEvent(Pads* pads, KeyRouter& router, const SDL_Event& event) {
     case SDL_CONTROLLERBUTTONUP: {
       auto found = pads->open.find(event.cbutton.which);
       if (found == pads->open.end()) return true;
-      const bool down = event.type == SDL_CONTROLLERBUTTONDOWN;
-      routePadInput(router, pads->layout, found->second.state, padInputOf(event.cbutton.button), down);
-      if (down) {
-        found->second.used = true;
-        recordDeviceUse(InputDevice::Pad);
-      }
+      padButtonChanged(router, pads->layout, found->second.use, padInputOf(event.cbutton.button),
+                       event.type == SDL_CONTROLLERBUTTONDOWN);
       return true;
     }
     case SDL_CONTROLLERAXISMOTION: {
       auto found = pads->open.find(event.caxis.which);
       if (found == pads->open.end()) return true;
-      OpenPad& pad = found->second;
-      const int walkingBefore = pad.state.walking;
-      const bool triggersBefore = pad.state.held[kPadLeftTrigger] || pad.state.held[kPadRightTrigger];
-      const auto axis = SDL_GameControllerAxis(event.caxis.axis);
-      if (routePadAxis(router, pads->layout, pad.state, axis, event.caxis.value)) {
-        float x = 0, y = 0;
-        aimTilt(pads->layout, pad.state, x, y);
-        recordAimTilt(x, y, pads->layout.deadZone);
-        if (beyondDeadZone(x, y, pads->layout.deadZone)) pad.used = true;
-      }
-      const bool triggers = pad.state.held[kPadLeftTrigger] || pad.state.held[kPadRightTrigger];
-      if ((pad.state.walking && pad.state.walking != walkingBefore) || (triggers && !triggersBefore)) {
-        pad.used = true;
-        recordDeviceUse(InputDevice::Pad);
-      }
+      padAxisMoved(router, pads->layout, found->second.use, SDL_GameControllerAxis(event.caxis.axis), event.caxis.value);
       return true;
     }
     default: return false;

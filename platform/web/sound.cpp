@@ -1,4 +1,4 @@
-// The page's sounds (sound.h) and the sound level (audio/volume.h) through Web Audio.
+// The page's sounds, the sound level (port/sound.h) and the mute switch through Web Audio.
 #include "platform/web/sound.h"
 
 #include <emscripten.h>
@@ -8,9 +8,8 @@
 #include <map>
 #include <vector>
 
-#include "platform/audio/audio.h"
-#include "platform/audio/volume.h"
-#include "platform/settings_file.h"
+#include "platform/port/sound.h"
+#include "platform/settings/settings_file.h"
 
 namespace platform {
 namespace {

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "platform/scores/score_folder.h"
-#include "platform/scores/score_listing.h"
-#include "platform/xdg_folders.h"
+#include "game/files/score_folder.h"
+#include "game/files/score_listing.h"
+#include "platform/port/storage.h"
 
 extern "C" EMSCRIPTEN_KEEPALIVE const char* webScoreListing() {
   static std::string text;
