@@ -104,7 +104,7 @@ async function shoot(page, name) {
 }
 
 try {
-  await check('journey: title, click, countdown, round, pause, game over, table after reload, best round watched', async () => {
+  await check('journey: title, click, countdown, round, pause, hidden tab, game over, table after reload, best round watched', async () => {
     const { page, errors } = await openPage();
     await page.waitForFunction(() => window.firstFrameMs !== undefined, { timeout: 20000 });
     assert.equal(await page.title(), 'dream-arena');
@@ -140,15 +140,32 @@ try {
     assert.ok(walked[walked.length - 1] > 20, `D did not walk right: moved ${walked.join(', ')}`);
     await shoot(page, '3-round');
 
-    // Escape pauses: the frame stands still.
+    // Escape pauses: two screenshots 2 s apart are the same, and the world stands still.
     await page.keyboard.press('Escape');
     await sleep(500);
-    const paused = await frameDigest(page);
     const pausedAt = await probe(page);
-    await shoot(page, '4-paused');
+    const paused = await page.screenshot({ path: path.join(outDir, '4-paused.png') });
     await sleep(2000);
-    assert.equal(await frameDigest(page), paused, 'the paused frame changed within 2 s');
+    assert.ok(paused.equals(await page.screenshot()), 'the paused page changed within 2 s');
     assert.deepEqual(await probe(page), pausedAt, 'the world moved while paused');
+    await page.keyboard.press('Escape');
+    await sleep(300);
+
+    // A hidden tab pauses the round, as a minimised window does; shown again, it stays paused.
+    const tabHidden = (hidden) => page.evaluate((hidden) => {
+      Object.defineProperty(document, 'hidden', { value: hidden, configurable: true });
+      document.dispatchEvent(new Event('visibilitychange'));
+    }, hidden);
+    const moving = await probe(page);
+    await sleep(300);
+    assert.notDeepEqual(await probe(page), moving, 'the world stands still in a round');
+    await tabHidden(true);
+    await sleep(300);
+    const hiddenAt = await probe(page);
+    await sleep(1000);
+    await tabHidden(false);
+    await sleep(500);
+    assert.deepEqual(await probe(page), hiddenAt, 'the round went on in a hidden tab');
     await page.keyboard.press('Escape');
     await sleep(300);
 
