@@ -13,7 +13,7 @@ std::mutex lineLock;
 std::string line;  // empty until refreshed
 
 // "A", "A or B", "A, B or C".
-std::string either(const KeyList& keys, std::string (*keyName)(SDL_Scancode)) {
+std::string either(const KeyList& keys, std::string (*keyName)(KeyCode)) {
   std::string text;
   for (std::size_t i = 0; i < keys.size(); ++i) {
     if (i > 0) text += i + 1 == keys.size() ? " or " : ", ";
@@ -23,7 +23,7 @@ std::string either(const KeyList& keys, std::string (*keyName)(SDL_Scancode)) {
 }
 
 // ", run H": the action's first key, or nothing when it has none.
-std::string firstKey(const char* label, const KeyList& keys, std::string (*keyName)(SDL_Scancode)) {
+std::string firstKey(const char* label, const KeyList& keys, std::string (*keyName)(KeyCode)) {
   return keys.empty() ? "" : std::string(", ") + label + " " + keyName(keys.front());
 }
 
@@ -31,7 +31,7 @@ std::string firstKey(const char* label, const KeyList& keys, std::string (*keyNa
 
 const char* const kFixedPauseHint = "Escape or P, or a click: play on";
 
-std::string pauseHintText(const Bindings& bindings, std::string (*keyName)(SDL_Scancode)) {
+std::string pauseHintText(const Bindings& bindings, std::string (*keyName)(KeyCode)) {
   const auto keys = [&](Action action) -> const KeyList& { return bindings.keys[int(action)]; };
   const std::string pauseKeys = either(keys(Action::Pause), keyName);
   std::string text = pauseKeys.empty() ? "A click: play on" : pauseKeys + ", or a click: play on";

@@ -10,7 +10,7 @@ namespace platform {
 
 // The line for bindings, each key named by keyName (UTF-8):
 // "Escape or P, or a click: play on - walk W A S D, run H, strike J, dash K, eat E".
-std::string pauseHintText(const Bindings& bindings, std::string (*keyName)(SDL_Scancode));
+std::string pauseHintText(const Bindings& bindings, std::string (*keyName)(KeyCode));
 
 // The text in Latin-1, as the game's fonts take it: a character beyond it becomes '?'.
 std::string latin1(const std::string& utf8);

@@ -1,20 +1,18 @@
 #include "platform/controls/key_names.h"
 
-#include <SDL_keyboard.h>
-
 #include "platform/port/key_names.h"
 
 namespace platform {
 
-std::string printedKeyName(SDL_Scancode key) {
+std::string printedKeyName(KeyCode key) {
   const std::string name = port::layoutKeyName(int(key));
-  return !name.empty() ? name : SDL_GetScancodeName(key);
+  return !name.empty() ? name : keyCodeName(key);
 }
 
 std::string printedKeyNames(const KeyList& keys) {
   if (keys.empty()) return "(none)";
   std::string names;
-  for (SDL_Scancode key : keys) names += (names.empty() ? "" : " ") + printedKeyName(key);
+  for (KeyCode key : keys) names += (names.empty() ? "" : " ") + printedKeyName(key);
   return names;
 }
 

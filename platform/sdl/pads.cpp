@@ -81,7 +81,18 @@ void closePad(Pads& pads, KeyRouter& router, SDL_JoystickID id) {
   pads.open.erase(found);
 }
 
+// SDL's game-controller buttons and axes are numbered as the pad codes (pad_codes.h).
+static_assert(int(SDL_CONTROLLER_BUTTON_A) == kPadA && int(SDL_CONTROLLER_BUTTON_START) == kPadStart &&
+                  int(SDL_CONTROLLER_BUTTON_DPAD_RIGHT) == kPadDpadRight && int(SDL_CONTROLLER_BUTTON_TOUCHPAD) == kPadTouchpad &&
+                  int(SDL_CONTROLLER_BUTTON_MAX) == kPadButtonCount,
+              "SDL's buttons are the pad buttons");
+static_assert(int(SDL_CONTROLLER_AXIS_LEFTX) == kPadLeftX && int(SDL_CONTROLLER_AXIS_RIGHTY) == kPadRightY &&
+                  int(SDL_CONTROLLER_AXIS_TRIGGERRIGHT) == kPadTriggerRight && int(SDL_CONTROLLER_AXIS_MAX) == kPadAxisCount,
+              "SDL's axes are the pad axes");
+
 int padInputOf(Uint8 button) { return button < kPadButtonCount ? int(button) : -1; }
+
+PadAxis padAxisOf(Uint8 axis) { return PadAxis(axis); }
 
 }  // namespace
 
@@ -127,7 +138,7 @@ bool handlePadEvent(Pads* pads, KeyRouter& router, const SDL_Event& event) {
       OpenPad& pad = found->second;
       const int walkingBefore = pad.state.walking;
       const bool triggersBefore = pad.state.held[kPadLeftTrigger] || pad.state.held[kPadRightTrigger];
-      const auto axis = SDL_GameControllerAxis(event.caxis.axis);
+      const PadAxis axis = padAxisOf(event.caxis.axis);
       if (routePadAxis(router, pads->layout, pad.state, axis, event.caxis.value)) {
         float x = 0, y = 0;
         aimTilt(pads->layout, pad.state, x, y);

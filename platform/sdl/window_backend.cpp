@@ -222,7 +222,7 @@ void handleKey(NativeWindow& native, const SDL_KeyboardEvent& event) {
   WatchKey watchKey;
   if (freshPress && watchKeyAt(key, watchKey)) recordWatchKey(watchKey);
   if (freshPress) recordDeviceUse(InputDevice::KeysAndMouse);
-  routeKey(native.keys, key, down);
+  routeKey(native.keys, keyCodeOf(key), down);
 }
 
 // While the cursor is outside the client area no motion events come: read its place when it

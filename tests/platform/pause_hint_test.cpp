@@ -1,6 +1,5 @@
 // The pause screen's line: how to play on with the pause keys bound, the keys of a round's
 // actions as a layout names them, and the text in the Latin-1 the game's fonts draw.
-#include <SDL_keyboard.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,16 +11,16 @@ namespace {
 using platform::Action;
 using platform::pauseHintText;
 
-std::string usName(SDL_Scancode key) { return SDL_GetScancodeName(key); }
+std::string usName(platform::KeyCode key) { return platform::keyCodeName(key); }
 
 // A French layout's printed names for the keys in W A Q places and the rest as on a US one.
-std::string frenchName(SDL_Scancode key) {
+std::string frenchName(platform::KeyCode key) {
   switch (key) {
-    case SDL_SCANCODE_W: return "Z";
-    case SDL_SCANCODE_A: return "Q";
-    case SDL_SCANCODE_1: return "&";
-    case SDL_SCANCODE_2: return "\xc3\xa9";  // é
-    default: return SDL_GetScancodeName(key);
+    case platform::kKeyW: return "Z";
+    case platform::kKeyA: return "Q";
+    case platform::kKey1: return "&";
+    case platform::kKey2: return "\xc3\xa9";  // é
+    default: return platform::keyCodeName(key);
   }
 }
 
@@ -33,11 +32,11 @@ TEST(PauseHint, NamesThePauseKeysAndEachActionsFirstKeyAsTheLayoutPrintsThem) {
             "Escape or P, or a click: play on - walk Z Q S D, run H, strike J, dash K, eat E");
 
   platform::Bindings rebound = defaults;
-  rebound.keys[int(Action::Pause)] = {SDL_SCANCODE_SPACE, SDL_SCANCODE_ESCAPE, SDL_SCANCODE_PAUSE};
-  rebound.keys[int(Action::Strike)] = {SDL_SCANCODE_2, SDL_SCANCODE_J};
+  rebound.keys[int(Action::Pause)] = {platform::kKeySpace, platform::kKeyEscape, platform::kKeyPause};
+  rebound.keys[int(Action::Strike)] = {platform::kKey2, platform::kKeyJ};
   rebound.keys[int(Action::Dash)] = {};
-  rebound.keys[int(Action::Fire)] = {SDL_SCANCODE_LSHIFT};
-  rebound.keys[int(Action::WalkLeft)] = {SDL_SCANCODE_LEFT, SDL_SCANCODE_A};
+  rebound.keys[int(Action::Fire)] = {platform::kKeyLeftShift};
+  rebound.keys[int(Action::WalkLeft)] = {platform::kKeyLeft, platform::kKeyA};
   EXPECT_EQ(pauseHintText(rebound, frenchName),
             "Space, Escape or Pause, or a click: play on - walk Z Left S D, run H, strike \xc3\xa9, eat E, fire Left Shift");
 
