@@ -10,7 +10,6 @@
 #include <string>
 
 #include "platform/port/sound.h"
-#include "platform/sfml/volume.h"
 #include "platform/controls/key_names.h"
 #include "game/files/scores.h"
 #include "platform/port/storage.h"

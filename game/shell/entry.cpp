@@ -12,7 +12,20 @@
 #include "graphics/draw.h"
 #include "graphics/window.h"
 #include "platform/seam/clock.h"
+#include "platform/pause_hint.h"
+#include "platform/settings/window_keys.h"
 #include "game/files/round_files.h"
+
+namespace {
+
+// The window; its thread makes the pause line anew whenever the keyboard layout may have
+// changed, the window's opening included.
+void openWindow() {
+  platform::setLayoutListener(platform::refreshPauseHint);
+  windowHandle = gfx::openGraphics(1600, 960, 0);
+}
+
+}  // namespace
 
 bool playRound(bool& countdownPending) {
   platform::beginRoundFile();
@@ -55,7 +68,7 @@ bool playRound(bool& countdownPending) {
 }
 
 void playRecordedRound() {
-  windowHandle = gfx::openGraphics(1600, 960, 0);
+  openWindow();
   loadRun();
   gfx::beginDeferredShow();
   bool countdownPending = true;
@@ -63,7 +76,7 @@ void playRecordedRound() {
 }
 
 int gameMain() {
-  windowHandle = gfx::openGraphics(1600, 960, 0);
+  openWindow();
   startUp();
   gfx::beginDeferredShow();
   bool countdownPending = false;

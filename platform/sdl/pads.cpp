@@ -8,7 +8,6 @@
 #include <map>
 
 #include "platform/port/storage.h"
-#include "platform/seam/input_feed.h"
 #include "platform/controls/pad_aim.h"
 #include "platform/controls/pad_mappings.h"
 #include "platform/controls/pad_router.h"
@@ -67,16 +66,11 @@ void openPad(Pads& pads, int deviceIndex) {
   pads.open[id] = OpenPad{controller, PadState{}, false};
 }
 
-// The pad in use went away: a round pauses, as on a lost focus.
-void closePad(Pads& pads, KeyRouter& router, SDL_JoystickID id) {
+void closePad(Pads& pads, WindowKeys& keys, SDL_JoystickID id) {
   auto found = pads.open.find(id);
   if (found == pads.open.end()) return;
   OpenPad& pad = found->second;
-  releasePad(router, pads.layout, pad.state);
-  if (pad.used) {
-    recordKey(kVkFocusLost, true);
-    recordKey(kVkFocusLost, false);
-  }
+  padUnplugged(keys, pads.layout, pad.state, pad.used);
   SDL_GameControllerClose(pad.controller);
   pads.open.erase(found);
 }
@@ -115,17 +109,17 @@ void closePads(Pads* pads) {
   SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
-bool handlePadEvent(Pads* pads, KeyRouter& router, const SDL_Event& event) {
+bool handlePadEvent(Pads* pads, WindowKeys& keys, const SDL_Event& event) {
   if (!pads) return false;
   switch (event.type) {
     case SDL_CONTROLLERDEVICEADDED: openPad(*pads, event.cdevice.which); return true;
-    case SDL_CONTROLLERDEVICEREMOVED: closePad(*pads, router, event.cdevice.which); return true;
+    case SDL_CONTROLLERDEVICEREMOVED: closePad(*pads, keys, event.cdevice.which); return true;
     case SDL_CONTROLLERBUTTONDOWN:
     case SDL_CONTROLLERBUTTONUP: {
       auto found = pads->open.find(event.cbutton.which);
       if (found == pads->open.end()) return true;
       const bool down = event.type == SDL_CONTROLLERBUTTONDOWN;
-      routePadInput(router, pads->layout, found->second.state, padInputOf(event.cbutton.button), down);
+      routePadInput(keys.router, pads->layout, found->second.state, padInputOf(event.cbutton.button), down);
       if (down) {
         found->second.used = true;
         recordDeviceUse(InputDevice::Pad);
@@ -139,7 +133,7 @@ bool handlePadEvent(Pads* pads, KeyRouter& router, const SDL_Event& event) {
       const int walkingBefore = pad.state.walking;
       const bool triggersBefore = pad.state.held[kPadLeftTrigger] || pad.state.held[kPadRightTrigger];
       const PadAxis axis = padAxisOf(event.caxis.axis);
-      if (routePadAxis(router, pads->layout, pad.state, axis, event.caxis.value)) {
+      if (routePadAxis(keys.router, pads->layout, pad.state, axis, event.caxis.value)) {
         float x = 0, y = 0;
         aimTilt(pads->layout, pad.state, x, y);
         recordAimTilt(x, y, pads->layout.deadZone);

@@ -1,8 +1,5 @@
-// SDL's scancodes as key codes, its mouse buttons as the game's virtual-key codes, and the
-// watch keys' places (see sdl_keys.h).
+// SDL's scancodes as key codes and its mouse buttons as the shared rules' (see sdl_keys.h).
 #include "platform/sdl/sdl_keys.h"
-
-#include "platform/seam/input.h"
 
 namespace platform {
 
@@ -15,20 +12,11 @@ static_assert(int(SDL_SCANCODE_A) == kKeyA && int(SDL_SCANCODE_0) == kKey0 && in
 
 KeyCode keyCodeOf(SDL_Scancode key) { return KeyCode(key); }
 
-int virtualButtonOf(Uint8 button) {
+MouseButton mouseButtonOf(Uint8 button) {
   switch (button) {
-    case SDL_BUTTON_LEFT: return kVkLButton;
-    case SDL_BUTTON_RIGHT: return kVkRButton;
-    default: return 0;
-  }
-}
-
-bool watchKeyAt(SDL_Scancode key, WatchKey& watchKey) {
-  switch (key) {
-    case SDL_SCANCODE_SPACE: watchKey = WatchKey::kPause; return true;
-    case SDL_SCANCODE_RIGHT: watchKey = WatchKey::kFaster; return true;
-    case SDL_SCANCODE_ESCAPE: watchKey = WatchKey::kLeave; return true;
-    default: return false;
+    case SDL_BUTTON_LEFT: return MouseButton::kLeft;
+    case SDL_BUTTON_RIGHT: return MouseButton::kRight;
+    default: return MouseButton::kOther;
   }
 }
 

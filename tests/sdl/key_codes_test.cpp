@@ -26,7 +26,9 @@ TEST(SdlCodes, EveryKeyCodeNamedAndReadAsSdlDoes) {
   for (int code = -1; code <= SDL_NUM_SCANCODES; ++code) {
     const std::string sdlName = SDL_GetScancodeName(SDL_Scancode(code));
     ASSERT_EQ(platform::keyCodeName(code), sdlName) << "code " << code;
-    if (code >= 0 && code < SDL_NUM_SCANCODES) EXPECT_EQ(int(platform::keyCodeOf(SDL_Scancode(code))), code);
+    if (code >= 0 && code < SDL_NUM_SCANCODES) {
+      EXPECT_EQ(int(platform::keyCodeOf(SDL_Scancode(code))), code);
+    }
     if (sdlName.empty()) continue;
     ++named;
     for (const std::string& name : {sdlName, withCase(sdlName, true), withCase(sdlName, false)})
