@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <set>
 
-#include "platform/base/printable_text.h"
+#include "platform/base/notice.h"
 #include "platform/replay/session.h"
 #include "game/files/score_folder.h"
 #include "game/files/score_listing.h"
@@ -32,13 +32,8 @@ Keeping keeping;
 
 constexpr const char* kNoHome = "no home folder (HOME is not set and the password database names none)";
 
-void say(const std::string& line) {
-  std::printf("%s\n", printableText(line).c_str());
-  std::fflush(stdout);
-}
-
 void stopKeeping(const std::string& reason) {
-  say("cannot keep scores in " + keeping.folder + ": " + reason + "; playing without keeping scores");
+  notice("cannot keep scores in " + keeping.folder + ": " + reason + "; playing without keeping scores");
   keeping.on = false;
 }
 
@@ -53,7 +48,7 @@ TablePlace keepLive(const FinishedRound& round, const std::string& roundFile) {
   std::vector<std::string> notices;
   std::string reason;
   const bool done = keepRoundInFolder(keeping.folder, entry, roundFile, kept, notices, reason);
-  for (const std::string& notice : notices) say(notice);
+  for (const std::string& line : notices) notice(line);
   if (!done) {
     stopKeeping(reason);
     return {};
@@ -72,7 +67,7 @@ bool keepScores(const std::string& gameVersion) {
   std::vector<std::string> notices;
   keeping.on = prepareScoreFolder(keeping.folder, reason) &&
                checkScoreTable(keeping.folder, static_cast<std::int64_t>(std::time(nullptr)), notices, reason);
-  for (const std::string& notice : notices) say(notice);
+  for (const std::string& line : notices) notice(line);
   if (!keeping.on) stopKeeping(reason);
   return keeping.on;
 }
@@ -114,7 +109,7 @@ int printScores() {
   ScoreTable table;
   std::string reason = kNoHome;
   if (folder.empty() || !readScoreFolder(folder, table, reason)) {
-    say("cannot show the scores: " + reason);
+    notice("cannot show the scores: " + reason);
     return 1;
   }
   std::set<std::string> missing;

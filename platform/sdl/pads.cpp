@@ -4,7 +4,6 @@
 
 #include <SDL.h>
 
-#include <cstdio>
 #include <map>
 
 #include "platform/port/storage.h"
@@ -12,7 +11,7 @@
 #include "platform/controls/pad_mappings.h"
 #include "platform/controls/pad_router.h"
 #include "platform/settings/settings_file.h"
-#include "platform/base/printable_text.h"
+#include "platform/base/notice.h"
 
 namespace platform {
 
@@ -31,11 +30,6 @@ namespace {
 
 constexpr std::size_t kMaxMappingWarnings = 10;
 
-void say(const std::string& line) {
-  std::printf("%s\n", printableText(line).c_str());
-  std::fflush(stdout);
-}
-
 // The player's mapping file, line by line, into SDL's table; warnings for the lines left out.
 void addPlayerMappings() {
   const std::string folder = settingsFolder();
@@ -45,14 +39,14 @@ void addPlayerMappings() {
   const FileText read = readFileText(path, text, reason);
   if (read == FileText::kMissing) return;
   if (read == FileText::kFailed) {
-    say("cannot read " + path + " (" + reason + "); the pads use SDL's own mappings");
+    notice("cannot read " + path + " (" + reason + "); the pads use SDL's own mappings");
     return;
   }
   MappingReading reading = readMappingLines(text);
   for (const MappingLine& line : reading.mappings)
     if (SDL_GameControllerAddMapping(line.text.c_str()) < 0)
       reading.warnings.push_back("line " + std::to_string(line.number) + ": SDL refused it (" + SDL_GetError() + "); skipped");
-  for (const std::string& warning : limitWarnings(reading.warnings, kMaxMappingWarnings)) say(path + " " + warning);
+  for (const std::string& warning : limitWarnings(reading.warnings, kMaxMappingWarnings)) notice(path + " " + warning);
 }
 
 void openPad(Pads& pads, int deviceIndex) {
@@ -95,7 +89,7 @@ Pads* openPads(const Settings& settings) {
   // another program belongs to that program, so Start does not resume a game behind it.
   SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "0");
   if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
-    say(std::string("no gamepads: SDL could not start its game controllers (") + SDL_GetError() + ")");
+    notice(std::string("no gamepads: SDL could not start its game controllers (") + SDL_GetError() + ")");
     return nullptr;
   }
   addPlayerMappings();
