@@ -4,6 +4,7 @@
 #include "game/shell/entry.h"
 
 #include "game/shell/pause.h"
+#include "game/shell/pause_hint.h"
 #include "game/shell/round_opening.h"
 #include "game/shell/round_score.h"
 #include "game/shell/screens.h"
@@ -12,7 +13,6 @@
 #include "graphics/draw.h"
 #include "graphics/window.h"
 #include "platform/seam/clock.h"
-#include "platform/pause_hint.h"
 #include "platform/settings/window_keys.h"
 #include "game/files/round_files.h"
 
@@ -21,7 +21,7 @@ namespace {
 // The window; its thread makes the pause line anew whenever the keyboard layout may have
 // changed, the window's opening included.
 void openWindow() {
-  platform::setLayoutListener(platform::refreshPauseHint);
+  platform::setLayoutListener(refreshPauseHint);
   windowHandle = gfx::openGraphics(1600, 960, 0);
 }
 

@@ -1,15 +1,14 @@
-// The pause screen's line: how to play on with the pause keys bound, the keys of a round's
-// actions as a layout names them, and the text in the Latin-1 the game's fonts draw.
+// The pause screen's line: how to play on with the pause keys bound, and the keys of a
+// round's actions as a layout names them.
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "platform/pause_hint.h"
+#include "game/shell/pause_hint.h"
 
 namespace {
 
 using platform::Action;
-using platform::pauseHintText;
 
 std::string usName(platform::KeyCode key) { return platform::keyCodeName(key); }
 
@@ -42,14 +41,6 @@ TEST(PauseHint, NamesThePauseKeysAndEachActionsFirstKeyAsTheLayoutPrintsThem) {
 
   platform::Bindings bare;
   EXPECT_EQ(pauseHintText(bare, usName), "A click: play on") << "nothing bound: only the click is left";
-}
-
-TEST(PauseHint, Latin1KeepsWhatTheFontsDrawAndMarksTheRest) {
-  EXPECT_EQ(platform::latin1("eat E"), "eat E");
-  EXPECT_EQ(platform::latin1("strike \xc3\xa9, \xc3\x9f"), "strike \xe9, \xdf");
-  EXPECT_EQ(platform::latin1("\xd0\xa6 \xe2\x82\xac \xf0\x9f\x8e\xae"), "? ? ?") << "Cyrillic, the euro sign, an emoji";
-  EXPECT_EQ(platform::latin1("a\xc3"), "a?") << "a sequence cut short";
-  EXPECT_EQ(platform::latin1("\x80z\xc3("), "?z?(") << "stray continuation bytes and a lead without its byte";
 }
 
 }  // namespace
