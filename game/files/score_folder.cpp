@@ -14,7 +14,6 @@
 #include "platform/port/storage.h"
 #include "platform/settings/settings_file.h"
 
-namespace platform {
 namespace {
 
 namespace fs = std::filesystem;
@@ -74,11 +73,11 @@ bool readLockedTable(const std::string& folder, bool moveAside, std::int64_t now
                      std::vector<std::string>& notices, std::string& reason) {
   const std::string path = scoreTablePath(folder);
   std::string text, why;
-  const FileText read = readFileText(path, text, why);
+  const platform::FileText read = platform::readFileText(path, text, why);
   table = ScoreTable{};
-  if (read == FileText::kMissing) return true;
+  if (read == platform::FileText::kMissing) return true;
   std::string problem;
-  if (read == FileText::kFailed) {
+  if (read == platform::FileText::kFailed) {
     problem = "cannot read scores file " + path + " (" + why + ")";
   } else {
     ScoreTableReading reading = readScoreTable(text);
@@ -92,7 +91,7 @@ bool readLockedTable(const std::string& folder, bool moveAside, std::int64_t now
     reason = problem;
     return false;
   }
-  const std::string aside = folder + "/" + freeName(folder, "scores-damaged-" + fileNameStamp(now), ".txt");
+  const std::string aside = folder + "/" + freeName(folder, "scores-damaged-" + platform::fileNameStamp(now), ".txt");
   if (::rename(path.c_str(), aside.c_str()) != 0) {
     reason = problem + " and cannot be kept aside: " + std::strerror(errno);
     return false;
@@ -102,7 +101,6 @@ bool readLockedTable(const std::string& folder, bool moveAside, std::int64_t now
 }
 
 }  // namespace
-
 
 std::string scoreTablePath(const std::string& folder) { return folder + "/scores.txt"; }
 
@@ -130,14 +128,14 @@ bool prepareScoreFolder(const std::string& folder, std::string& reason) {
 }
 
 bool checkScoreTable(const std::string& folder, std::int64_t now, std::vector<std::string>& notices, std::string& reason) {
-  FileLock lock;
+  platform::FileLock lock;
   ScoreTable table;
   return lock.take(lockPath(folder), reason) && readLockedTable(folder, true, now, table, notices, reason);
 }
 
 bool keepRoundInFolder(const std::string& folder, ScoreEntry entry, const std::string& roundFile, KeptRound& kept,
                        std::vector<std::string>& notices, std::string& reason) {
-  FileLock lock;
+  platform::FileLock lock;
   ScoreTable table;
   if (!lock.take(lockPath(folder), reason) || !readLockedTable(folder, true, entry.date, table, notices, reason)) {
     if (!roundFile.empty()) removeQuietly(roundFile);
@@ -150,7 +148,7 @@ bool keepRoundInFolder(const std::string& folder, ScoreEntry entry, const std::s
   kept.place = placeRound(placed, entry, dropped);
   std::string movedTo, notMoved;
   if (kept.place > 0 && !roundFile.empty()) {
-    const std::string name = freeName(folder, "round-" + fileNameStamp(entry.date), ".replay", table);
+    const std::string name = freeName(folder, "round-" + platform::fileNameStamp(entry.date), ".replay", table);
     std::string why;
     if (moveFile(roundFile, folder + "/" + name, why)) {
       entry.roundFile = name;
@@ -162,7 +160,7 @@ bool keepRoundInFolder(const std::string& folder, ScoreEntry entry, const std::s
       notMoved = "cannot keep the round's replay " + roundFile + " in " + folder + ": " + why;
     }
   }
-  if (!replaceFile(scoreTablePath(folder), scoreTableText(placed), reason)) {
+  if (!platform::replaceFile(scoreTablePath(folder), scoreTableText(placed), reason)) {
     reason = "cannot write " + scoreTablePath(folder) + ": " + reason;
     if (!movedTo.empty()) removeQuietly(movedTo);
     if (!roundFile.empty()) removeQuietly(roundFile);
@@ -183,9 +181,8 @@ bool readScoreFolder(const std::string& folder, ScoreTable& table, std::string& 
     table = ScoreTable{};
     return true;
   }
-  FileLock lock;
+  platform::FileLock lock;
   std::vector<std::string> notices;
   return lock.share(lockPath(folder), reason) && readLockedTable(folder, false, 0, table, notices, reason);
 }
 
-}  // namespace platform

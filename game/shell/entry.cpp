@@ -28,7 +28,7 @@ void openWindow() {
 }  // namespace
 
 bool playRound(bool& countdownPending) {
-  platform::beginRoundFile();
+  beginRoundFile();
   openRound();
   resetRound();
   startPauseWatch();
@@ -51,7 +51,7 @@ bool playRound(bool& countdownPending) {
     if (pauseAsked()) pauseUntilResumed();
   }
   // The round's file ends with the pass where hit points reached 0; the table keeps it or not.
-  const platform::TablePlace place = keepFinishedRound(timer.lastUpdateTick - roundStart, platform::finishRoundFile());
+  const TablePlace place = keepFinishedRound(timer.lastUpdateTick - roundStart, finishRoundFile());
   startGameOverScreen();
   for (;;) {
     switch (gameOverPass(timer, place)) {
