@@ -13,7 +13,7 @@
 #include "graphics/draw.h"
 #include "graphics/window.h"
 #include "platform/seam/clock.h"
-#include "platform/settings/window_keys.h"
+#include "platform/controls/key_names.h"
 #include "game/files/round_files.h"
 
 namespace {

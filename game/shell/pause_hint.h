@@ -11,7 +11,7 @@
 std::string pauseHintText(const platform::Bindings& bindings, std::string (*keyName)(platform::KeyCode));
 
 // Makes the line anew from this run's settings and the layout as it is now. The window
-// thread calls it, as the layout listener (window_keys.h), when the window opens and when the
+// thread calls it, as the layout listener (platform/controls/key_names.h), when the window opens and when the
 // layout changes; until then the line names keys by their US places.
 void refreshPauseHint();
 

@@ -15,4 +15,10 @@ std::string printedKeyName(KeyCode key);
 // The keys' printed names separated by spaces; "(none)" for no key.
 std::string printedKeyNames(const KeyList& keys);
 
+// Whoever shows keys as the layout prints them is told when the layout may have changed: the
+// window opened, or the system says so. The game sets the one listener before it opens its
+// window; the window backend calls layoutChanged on its window thread.
+void setLayoutListener(void (*listener)());
+void layoutChanged();
+
 }  // namespace platform

@@ -31,6 +31,7 @@
 #include "platform/sdl/x11_frame_extents.h"
 #include "platform/sdl/x11_shared_frames.h"
 #include "platform/settings/settings_file.h"
+#include "platform/controls/key_names.h"
 #include "platform/settings/window_keys.h"
 
 namespace platform {
@@ -252,7 +253,7 @@ NativeWindow* createNativeWindow(int width, int height, const std::string& title
   auto* native = new NativeWindow{window, width, height, shared, nullptr, -1, false, 0, width, height,
                                   PictureRect{0, 0, width, height}, false, display, xwindow, makeWindowKeys(), nullptr,
                                   INT_MIN, INT_MIN, 0};
-  windowLayoutChanged();
+  layoutChanged();
   SDL_DisplayMode mode{};
   const int displayIndex = SDL_GetWindowDisplayIndex(window);
   setDisplayRefresh(displayIndex >= 0 && SDL_GetCurrentDisplayMode(displayIndex, &mode) == 0 ? mode.refresh_rate : 0);
@@ -296,7 +297,7 @@ bool pumpNativeEvents(NativeWindow* native) {
     }
     switch (event.type) {
       case SDL_QUIT: closeRequested = true; break;
-      case SDL_KEYMAPCHANGED: windowLayoutChanged(); break;
+      case SDL_KEYMAPCHANGED: layoutChanged(); break;
       case SDL_WINDOWEVENT:
         if (event.window.event == SDL_WINDOWEVENT_CLOSE) closeRequested = true;
         if (event.window.event == SDL_WINDOWEVENT_LEAVE) native->pointerOutside = true;

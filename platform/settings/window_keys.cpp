@@ -2,8 +2,6 @@
 // buttons, the focus and the pads' news, onto the key router and the input latch.
 #include "platform/settings/window_keys.h"
 
-#include <atomic>
-
 #include "platform/controls/pad_aim.h"
 #include "platform/port/sound.h"
 #include "platform/seam/input_feed.h"
@@ -11,8 +9,6 @@
 
 namespace platform {
 namespace {
-
-std::atomic<void (*)()> layoutListener{nullptr};
 
 // A one-shot press of the focus-loss key, which pauses a round.
 void pauseRound() {
@@ -84,12 +80,6 @@ void toggleMute() {
   const Settings settings = currentSettings();
   setSoundLevel(settings.volume, !settings.muted);
   rememberMuted(!settings.muted);
-}
-
-void setLayoutListener(void (*listener)()) { layoutListener.store(listener); }
-
-void windowLayoutChanged() {
-  if (void (*listener)() = layoutListener.load()) listener();
 }
 
 }  // namespace platform

@@ -49,10 +49,4 @@ void padUnplugged(WindowKeys& keys, const PadBindings& layout, PadState& state, 
 // remembers it in the settings file. What M does.
 void toggleMute();
 
-// Whoever shows keys as the keyboard layout prints them is told when the layout may have
-// changed: the window opened, or the system says so. The game sets the one listener before
-// it opens its window; the backend calls windowLayoutChanged on its window thread.
-void setLayoutListener(void (*listener)());
-void windowLayoutChanged();
-
 }  // namespace platform
