@@ -7,7 +7,6 @@
 #include <string>
 
 #include "platform/port/sound.h"
-#include "platform/sfml/volume.h"
 #include "platform/controls/key_names.h"
 #include "game/files/scores.h"
 #include "platform/port/storage.h"
@@ -44,7 +43,7 @@ void printHelp(const std::string& program, const std::string& path) {
       "  Fixed: the left mouse button fires and clicks, the right one clicks; Enter leaves the\n"
       "  game-over screen; F11 or Alt+Enter switches fullscreen; %s mutes and unmutes.\n\n"
       "Other settings:\n",
-      printedKeyName(SDL_SCANCODE_M).c_str());
+      printedKeyName(kKeyM).c_str());
   const auto padLine = [](const SettingLine& line) { return line.key.rfind("pad_", 0) == 0; };
   for (std::size_t k = kActionCount; k < lines.size(); ++k)
     if (!padLine(lines[k]))

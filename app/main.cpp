@@ -16,9 +16,9 @@ int main(int argc, char** argv) {
   if (!watchFile.empty()) return watchRound(watchFile, DA_GAME_VERSION);
   // Rounds are recorded to be kept beside the table: without a table, there is nowhere for
   // them, and the one line about the folder has been said.
-  const bool scoresKept = platform::keepScores(DA_GAME_VERSION);
+  const bool scoresKept = keepScores(DA_GAME_VERSION);
   platform::replay::recordIfAsked(DA_GAME_VERSION);
-  if (scoresKept) platform::recordRoundsInto(platform::dataFolder(), DA_GAME_VERSION);
+  if (scoresKept) recordRoundsInto(platform::dataFolder(), DA_GAME_VERSION);
   const int status = gameMain();
   platform::replay::stopRecording();
   return status;

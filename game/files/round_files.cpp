@@ -18,7 +18,6 @@
 #include "platform/base/printable_text.h"
 #include "platform/replay/session.h"
 
-namespace platform {
 namespace {
 
 struct RoundFiles {
@@ -36,7 +35,7 @@ void complainOnce(const std::string& why) {
   if (rounds.complained) return;
   rounds.complained = true;
   std::printf("cannot record rounds in %s: %s; the game plays on without keeping them\n",
-              printableText(rounds.folder).c_str(), printableText(why).c_str());
+              platform::printableText(rounds.folder).c_str(), platform::printableText(why).c_str());
   std::fflush(stdout);
 }
 
@@ -58,7 +57,7 @@ void removeAbandoned(const std::string& folder) {
 }
 
 std::string finishedName(long number) {
-  return "round-" + fileNameStamp(std::time(nullptr)) + "-" + std::to_string(long(::getpid())) + "-" +
+  return "round-" + platform::fileNameStamp(std::time(nullptr)) + "-" + std::to_string(long(::getpid())) + "-" +
          std::to_string(number) + ".replay";
 }
 
@@ -84,7 +83,7 @@ void beginRoundFile() {
   if (!rounds.enabled) return;
   const std::string path = rounds.folder + "/" + temporaryName(long(::getpid()));
   std::string error;
-  if (!replay::startRoundRecording(path, rounds.gameVersion, error)) {
+  if (!platform::replay::startRoundRecording(path, rounds.gameVersion, error)) {
     complainOnce(error);
     return;
   }
@@ -96,7 +95,7 @@ std::string finishRoundFile() {
   const std::string temporary = rounds.recording;
   rounds.recording.clear();
   std::string error;
-  if (!replay::finishRoundRecording(error)) {
+  if (!platform::replay::finishRoundRecording(error)) {
     complainOnce(error);
     ::unlink(temporary.c_str());
     return "";
@@ -110,4 +109,3 @@ std::string finishRoundFile() {
   return finished;
 }
 
-}  // namespace platform

@@ -10,8 +10,6 @@
 #pragma once
 #include <string>
 
-namespace platform {
-
 // From now on every round is recorded into folder (made when it is missing), its header naming
 // gameVersion. Temporary files of rounds left by games no longer running are removed.
 void recordRoundsInto(const std::string& folder, const std::string& gameVersion);
@@ -26,4 +24,3 @@ void beginRoundFile();
 // in the folder (n counts this process's rounds); returns that path, or an empty string when no file was recorded.
 std::string finishRoundFile();
 
-}  // namespace platform

@@ -2,9 +2,6 @@
 // keeping it aside when damaged, and the kept rounds' files.
 #include "game/files/score_folder.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -17,43 +14,12 @@
 #include "platform/port/storage.h"
 #include "platform/settings/settings_file.h"
 
-namespace platform {
 namespace {
 
 namespace fs = std::filesystem;
 
-// A flock on the folder's lock file, held while it lives: exclusive for a change, shared
-// for a look (which makes no lock file and does without one it cannot open).
-class FolderLock {
- public:
-  ~FolderLock() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  bool take(const std::string& folder, std::string& reason) {
-    fd_ = ::open((folder + "/scores.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd_ < 0) {
-      reason = std::string("cannot open its lock: ") + std::strerror(errno);
-      return false;
-    }
-    return hold(LOCK_EX, reason);
-  }
-  bool share(const std::string& folder, std::string& reason) {
-    fd_ = ::open((folder + "/scores.lock").c_str(), O_RDONLY | O_CLOEXEC);
-    return fd_ < 0 || hold(LOCK_SH, reason);
-  }
-
- private:
-  bool hold(int how, std::string& reason) {
-    while (::flock(fd_, how) != 0) {
-      if (errno == EINTR) continue;
-      reason = std::string("cannot lock it: ") + std::strerror(errno);
-      return false;
-    }
-    return true;
-  }
-
-  int fd_ = -1;
-};
+// The folder's lock file (port/storage.h's FileLock): taken for a change, shared for a look.
+std::string lockPath(const std::string& folder) { return folder + "/scores.lock"; }
 
 // stem + suffix in folder, or stem-2 + suffix, -3 ... for the first name not taken by a
 // file or by a row of table (whose file may be missing).
@@ -107,11 +73,11 @@ bool readLockedTable(const std::string& folder, bool moveAside, std::int64_t now
                      std::vector<std::string>& notices, std::string& reason) {
   const std::string path = scoreTablePath(folder);
   std::string text, why;
-  const FileText read = readFileText(path, text, why);
+  const platform::FileText read = platform::readFileText(path, text, why);
   table = ScoreTable{};
-  if (read == FileText::kMissing) return true;
+  if (read == platform::FileText::kMissing) return true;
   std::string problem;
-  if (read == FileText::kFailed) {
+  if (read == platform::FileText::kFailed) {
     problem = "cannot read scores file " + path + " (" + why + ")";
   } else {
     ScoreTableReading reading = readScoreTable(text);
@@ -125,7 +91,7 @@ bool readLockedTable(const std::string& folder, bool moveAside, std::int64_t now
     reason = problem;
     return false;
   }
-  const std::string aside = folder + "/" + freeName(folder, "scores-damaged-" + fileNameStamp(now), ".txt");
+  const std::string aside = folder + "/" + freeName(folder, "scores-damaged-" + platform::fileNameStamp(now), ".txt");
   if (::rename(path.c_str(), aside.c_str()) != 0) {
     reason = problem + " and cannot be kept aside: " + std::strerror(errno);
     return false;
@@ -135,7 +101,6 @@ bool readLockedTable(const std::string& folder, bool moveAside, std::int64_t now
 }
 
 }  // namespace
-
 
 std::string scoreTablePath(const std::string& folder) { return folder + "/scores.txt"; }
 
@@ -163,16 +128,16 @@ bool prepareScoreFolder(const std::string& folder, std::string& reason) {
 }
 
 bool checkScoreTable(const std::string& folder, std::int64_t now, std::vector<std::string>& notices, std::string& reason) {
-  FolderLock lock;
+  platform::FileLock lock;
   ScoreTable table;
-  return lock.take(folder, reason) && readLockedTable(folder, true, now, table, notices, reason);
+  return lock.take(lockPath(folder), reason) && readLockedTable(folder, true, now, table, notices, reason);
 }
 
 bool keepRoundInFolder(const std::string& folder, ScoreEntry entry, const std::string& roundFile, KeptRound& kept,
                        std::vector<std::string>& notices, std::string& reason) {
-  FolderLock lock;
+  platform::FileLock lock;
   ScoreTable table;
-  if (!lock.take(folder, reason) || !readLockedTable(folder, true, entry.date, table, notices, reason)) {
+  if (!lock.take(lockPath(folder), reason) || !readLockedTable(folder, true, entry.date, table, notices, reason)) {
     if (!roundFile.empty()) removeQuietly(roundFile);
     return false;
   }
@@ -183,7 +148,7 @@ bool keepRoundInFolder(const std::string& folder, ScoreEntry entry, const std::s
   kept.place = placeRound(placed, entry, dropped);
   std::string movedTo, notMoved;
   if (kept.place > 0 && !roundFile.empty()) {
-    const std::string name = freeName(folder, "round-" + fileNameStamp(entry.date), ".replay", table);
+    const std::string name = freeName(folder, "round-" + platform::fileNameStamp(entry.date), ".replay", table);
     std::string why;
     if (moveFile(roundFile, folder + "/" + name, why)) {
       entry.roundFile = name;
@@ -195,7 +160,7 @@ bool keepRoundInFolder(const std::string& folder, ScoreEntry entry, const std::s
       notMoved = "cannot keep the round's replay " + roundFile + " in " + folder + ": " + why;
     }
   }
-  if (!replaceFile(scoreTablePath(folder), scoreTableText(placed), reason)) {
+  if (!platform::replaceFile(scoreTablePath(folder), scoreTableText(placed), reason)) {
     reason = "cannot write " + scoreTablePath(folder) + ": " + reason;
     if (!movedTo.empty()) removeQuietly(movedTo);
     if (!roundFile.empty()) removeQuietly(roundFile);
@@ -216,9 +181,8 @@ bool readScoreFolder(const std::string& folder, ScoreTable& table, std::string& 
     table = ScoreTable{};
     return true;
   }
-  FolderLock lock;
+  platform::FileLock lock;
   std::vector<std::string> notices;
-  return lock.share(folder, reason) && readLockedTable(folder, false, 0, table, notices, reason);
+  return lock.share(lockPath(folder), reason) && readLockedTable(folder, false, 0, table, notices, reason);
 }
 
-}  // namespace platform

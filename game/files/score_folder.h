@@ -12,8 +12,6 @@
 
 #include "game/files/score_table.h"
 
-namespace platform {
-
 // Makes the folder when it is missing and checks that files can be made in it; false with
 // the reason when not (a file where the folder should be, no permission, a read-only disk).
 bool prepareScoreFolder(const std::string& folder, std::string& reason);
@@ -45,4 +43,3 @@ bool readScoreFolder(const std::string& folder, ScoreTable& table, std::string& 
 // The table's path in a folder.
 std::string scoreTablePath(const std::string& folder);
 
-}  // namespace platform

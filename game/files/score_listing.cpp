@@ -6,7 +6,6 @@
 #include "platform/base/calendar_text.h"
 #include "platform/base/printable_text.h"
 
-namespace platform {
 namespace {
 
 // The kinds of monsterData.txt by code, as the README names them.
@@ -32,7 +31,7 @@ std::string replayText(const std::string& file, const std::set<std::string>& mis
   return missing.count(file) ? ", replay missing (" + file + ")" : ", replay kept";
 }
 
-std::string localDate(std::int64_t seconds) { return calendarText(seconds, Zone::kLocal, "%Y-%m-%d %H:%M", "?"); }
+std::string localDate(std::int64_t seconds) { return platform::calendarText(seconds, platform::Zone::kLocal, "%Y-%m-%d %H:%M", "?"); }
 
 }  // namespace
 
@@ -58,7 +57,7 @@ std::string scoreListing(const ScoreTable& table, const std::string& path, const
     const ScoreEntry& e = table.best[k];
     std::snprintf(line, sizeof line, "%3zu. %8llu  %9s  %s  %s%s; kills: %s\n", k + 1,
                   static_cast<unsigned long long>(e.score), playTimeText(e.lengthMs, false).c_str(),
-                  localDate(e.date).c_str(), printableText(e.version).c_str(), replayText(e.roundFile, missing).c_str(),
+                  localDate(e.date).c_str(), platform::printableText(e.version).c_str(), replayText(e.roundFile, missing).c_str(),
                   killsText(e).c_str());
     text += line;
   }
@@ -69,4 +68,3 @@ std::string scoreListing(const ScoreTable& table, const std::string& path, const
   return text + line;
 }
 
-}  // namespace platform

@@ -9,7 +9,6 @@
 
 #include "platform/base/calendar_text.h"
 
-namespace platform {
 namespace {
 
 constexpr const char* kHeader = "dream-arena scores 1";
@@ -211,7 +210,7 @@ bool keptFileNameValid(const std::string& name) {
 }
 
 std::string utcDateText(std::int64_t seconds) {
-  return calendarText(seconds, Zone::kUtc, "%Y-%m-%dT%H:%M:%SZ", "1970-01-01T00:00:00Z");
+  return platform::calendarText(seconds, platform::Zone::kUtc, "%Y-%m-%dT%H:%M:%SZ", "1970-01-01T00:00:00Z");
 }
 
 bool readUtcDate(const std::string& text, std::int64_t& seconds) {
@@ -230,4 +229,3 @@ bool readUtcDate(const std::string& text, std::int64_t& seconds) {
   return utcDateText(seconds) == text;
 }
 
-}  // namespace platform

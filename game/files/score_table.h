@@ -17,8 +17,6 @@
 #include <string>
 #include <vector>
 
-namespace platform {
-
 constexpr std::size_t kBestRounds = 10;
 
 // Scoring kills of one kind code.
@@ -73,4 +71,3 @@ bool keptFileNameValid(const std::string& name);
 std::string utcDateText(std::int64_t seconds);
 bool readUtcDate(const std::string& text, std::int64_t& seconds);
 
-}  // namespace platform

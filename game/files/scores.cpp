@@ -7,16 +7,15 @@
 #include <filesystem>
 #include <set>
 
-#include "platform/base/printable_text.h"
+#include "platform/base/notice.h"
 #include "platform/replay/session.h"
 #include "game/files/score_folder.h"
 #include "game/files/score_listing.h"
 #include "platform/port/storage.h"
 
-namespace platform {
 namespace {
 
-namespace tag = replay::value_tag;
+namespace tag = platform::replay::value_tag;
 constexpr std::uint8_t kTableKnown = tag::kFirstScore;
 constexpr std::uint8_t kRoundPlace = tag::kFirstScore + 1;
 constexpr std::uint8_t kBestScore = tag::kFirstScore + 2;
@@ -32,13 +31,8 @@ Keeping keeping;
 
 constexpr const char* kNoHome = "no home folder (HOME is not set and the password database names none)";
 
-void say(const std::string& line) {
-  std::printf("%s\n", printableText(line).c_str());
-  std::fflush(stdout);
-}
-
 void stopKeeping(const std::string& reason) {
-  say("cannot keep scores in " + keeping.folder + ": " + reason + "; playing without keeping scores");
+  platform::notice("cannot keep scores in " + keeping.folder + ": " + reason + "; playing without keeping scores");
   keeping.on = false;
 }
 
@@ -53,7 +47,7 @@ TablePlace keepLive(const FinishedRound& round, const std::string& roundFile) {
   std::vector<std::string> notices;
   std::string reason;
   const bool done = keepRoundInFolder(keeping.folder, entry, roundFile, kept, notices, reason);
-  for (const std::string& notice : notices) say(notice);
+  for (const std::string& line : notices) platform::notice(line);
   if (!done) {
     stopKeeping(reason);
     return {};
@@ -65,14 +59,14 @@ TablePlace keepLive(const FinishedRound& round, const std::string& roundFile) {
 
 bool keepScores(const std::string& gameVersion) {
   keeping.asked = true;
-  keeping.folder = dataFolder();
+  keeping.folder = platform::dataFolder();
   keeping.version = gameVersion;
   if (keeping.folder.empty()) return false;  // no home folder: the start said so
   std::string reason;
   std::vector<std::string> notices;
   keeping.on = prepareScoreFolder(keeping.folder, reason) &&
                checkScoreTable(keeping.folder, static_cast<std::int64_t>(std::time(nullptr)), notices, reason);
-  for (const std::string& notice : notices) say(notice);
+  for (const std::string& line : notices) platform::notice(line);
   if (!keeping.on) stopKeeping(reason);
   return keeping.on;
 }
@@ -81,21 +75,21 @@ void stopKeepingScores() { keeping = Keeping{}; }
 
 TablePlace keepRound(const FinishedRound& round, const std::string& roundFile) {
   TablePlace live;
-  if (keeping.on && !replay::replaying()) {
+  if (keeping.on && !platform::replay::replaying()) {
     live = keepLive(round, roundFile);
-  } else if (keeping.asked && !replay::replaying() && !roundFile.empty()) {
+  } else if (keeping.asked && !platform::replay::replaying() && !roundFile.empty()) {
     std::remove(roundFile.c_str());  // nowhere to keep it
   }
   TablePlace read;
-  read.known = replay::valueRead(kTableKnown, live.known ? 1 : 0, 0) != 0;
+  read.known = platform::replay::valueRead(kTableKnown, live.known ? 1 : 0, 0) != 0;
   if (!read.known) return read;
-  read.place = static_cast<std::uint32_t>(replay::valueRead(kRoundPlace, live.place, 0));
-  read.bestScore = replay::valueRead(kBestScore, live.bestScore, 0);
+  read.place = static_cast<std::uint32_t>(platform::replay::valueRead(kRoundPlace, live.place, 0));
+  read.bestScore = platform::replay::valueRead(kBestScore, live.bestScore, 0);
   return read;
 }
 
 std::string bestRoundFile(std::string& reason) {
-  const std::string folder = dataFolder();
+  const std::string folder = platform::dataFolder();
   if (folder.empty()) {
     reason = kNoHome;
     return "";
@@ -110,11 +104,11 @@ std::string bestRoundFile(std::string& reason) {
 }
 
 int printScores() {
-  const std::string folder = dataFolder();
+  const std::string folder = platform::dataFolder();
   ScoreTable table;
   std::string reason = kNoHome;
   if (folder.empty() || !readScoreFolder(folder, table, reason)) {
-    say("cannot show the scores: " + reason);
+    platform::notice("cannot show the scores: " + reason);
     return 1;
   }
   std::set<std::string> missing;
@@ -128,4 +122,3 @@ int printScores() {
   return 0;
 }
 
-}  // namespace platform

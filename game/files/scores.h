@@ -14,8 +14,6 @@
 
 #include "game/files/score_table.h"
 
-namespace platform {
-
 // What the game knows of a round when it ends.
 struct FinishedRound {
   std::uint64_t score = 0;
@@ -58,4 +56,3 @@ std::string bestRoundFile(std::string& reason);
 // (0, or 1 with one line when the table cannot be read).
 int printScores();
 
-}  // namespace platform

@@ -4,6 +4,7 @@
 #include "game/shell/entry.h"
 
 #include "game/shell/pause.h"
+#include "game/shell/pause_hint.h"
 #include "game/shell/round_opening.h"
 #include "game/shell/round_score.h"
 #include "game/shell/screens.h"
@@ -12,10 +13,22 @@
 #include "graphics/draw.h"
 #include "graphics/window.h"
 #include "platform/seam/clock.h"
+#include "platform/controls/key_names.h"
 #include "game/files/round_files.h"
 
+namespace {
+
+// The window; its thread makes the pause line anew whenever the keyboard layout may have
+// changed, the window's opening included.
+void openWindow() {
+  platform::setLayoutListener(refreshPauseHint);
+  windowHandle = gfx::openGraphics(1600, 960, 0);
+}
+
+}  // namespace
+
 bool playRound(bool& countdownPending) {
-  platform::beginRoundFile();
+  beginRoundFile();
   openRound();
   resetRound();
   startPauseWatch();
@@ -38,7 +51,7 @@ bool playRound(bool& countdownPending) {
     if (pauseAsked()) pauseUntilResumed();
   }
   // The round's file ends with the pass where hit points reached 0; the table keeps it or not.
-  const platform::TablePlace place = keepFinishedRound(timer.lastUpdateTick - roundStart, platform::finishRoundFile());
+  const TablePlace place = keepFinishedRound(timer.lastUpdateTick - roundStart, finishRoundFile());
   startGameOverScreen();
   for (;;) {
     switch (gameOverPass(timer, place)) {
@@ -55,7 +68,7 @@ bool playRound(bool& countdownPending) {
 }
 
 void playRecordedRound() {
-  windowHandle = gfx::openGraphics(1600, 960, 0);
+  openWindow();
   loadRun();
   gfx::beginDeferredShow();
   bool countdownPending = true;
@@ -63,7 +76,7 @@ void playRecordedRound() {
 }
 
 int gameMain() {
-  windowHandle = gfx::openGraphics(1600, 960, 0);
+  openWindow();
   startUp();
   gfx::beginDeferredShow();
   bool countdownPending = false;

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "game/shell/pad_prompts.h"
+#include "game/shell/pause_hint.h"
 #include "game/shell/screens.h"
 #include "game/world/game_clock.h"
 #include "graphics/draw.h"
@@ -15,8 +17,6 @@
 #include "platform/seam/clock.h"
 #include "platform/seam/input.h"
 #include "platform/controls/pad_aim.h"
-#include "platform/pad_prompts.h"
-#include "platform/pause_hint.h"
 
 namespace {
 
@@ -55,7 +55,7 @@ void drawPausedTexts(const std::string& hint) {
 
 // The line for the device the player used last.
 std::string hintFor(platform::InputDevice device) {
-  return device == platform::InputDevice::Pad ? platform::padPauseHint() : platform::pauseHint();
+  return device == platform::InputDevice::Pad ? padPauseHint() : pauseHint();
 }
 
 bool resumeAsked() {

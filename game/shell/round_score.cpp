@@ -21,18 +21,18 @@ std::string placeLine(std::uint32_t place) {
 
 }  // namespace
 
-platform::TablePlace keepFinishedRound(std::uint64_t lengthMs, const std::string& roundFile) {
-  platform::FinishedRound round;
+TablePlace keepFinishedRound(std::uint64_t lengthMs, const std::string& roundFile) {
+  FinishedRound round;
   round.score = roundScore();
   round.lengthMs = lengthMs;
   for (int code = -128; code <= 127; ++code) {
     const std::uint64_t count = roundTally.scoringKills[static_cast<std::uint8_t>(code)];
     if (count > 0) round.kills.push_back({static_cast<std::int8_t>(code), count});
   }
-  return platform::keepRound(round, roundFile);
+  return keepRound(round, roundFile);
 }
 
-void drawTablePlace(const platform::TablePlace& place) {
+void drawTablePlace(const TablePlace& place) {
   if (!place.known) return;
   gfx::setFont(kLineHeight, 0, "Consolas");
   drawCentred(30, placeLine(place.place));

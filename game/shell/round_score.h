@@ -10,8 +10,8 @@
 // Called once at the pass where hit points reach 0, before the game-over screen: the
 // round's score and scoring kills from the world, its length in game-clock ms, and the
 // round's replay file (or empty), which the table keeps or deletes.
-platform::TablePlace keepFinishedRound(std::uint64_t lengthMs, const std::string& roundFile);
+TablePlace keepFinishedRound(std::uint64_t lengthMs, const std::string& roundFile);
 
 // Draws the lines for what the table answered; nothing when it answered no table. Leaves
 // the 100-high font as it found it.
-void drawTablePlace(const platform::TablePlace& place);
+void drawTablePlace(const TablePlace& place);

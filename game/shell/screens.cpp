@@ -126,7 +126,7 @@ void startGameOverScreen() {
   platform::forgetPresses(platform::kVkReturn);
 }
 
-GameOverChoice gameOverPass(RoundTimer& timer, const platform::TablePlace& place) {
+GameOverChoice gameOverPass(RoundTimer& timer, const TablePlace& place) {
   restWhileAway();
   updateIfDue(timer, false);
   if (platform::composesThisPass()) {

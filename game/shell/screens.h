@@ -45,4 +45,4 @@ void startGameOverScreen();
 // One pass of the game-over screen: update without the player if due, compose with the
 // texts and the lines of the round's place in the table, show, then read the mouse buttons
 // (another round) and Enter (leave).
-GameOverChoice gameOverPass(RoundTimer& timer, const platform::TablePlace& place = {});
+GameOverChoice gameOverPass(RoundTimer& timer, const TablePlace& place = {});

@@ -1,7 +1,7 @@
 // Copying a finished frame into a buffer that another reader takes next (the window
 // thread's present buffer, the window surface the display server reads): streaming stores
 // that bypass this core's cache, so the copy does not push out the working image and the
-// sprites the game draws with. Called by the graphics window and the SDL backend.
+// sprites the game draws with. Called by the graphics window and the window backend.
 #pragma once
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // Where the game's frame goes in a window of another size, and back: the largest picture
 // of the frame's shape that fits an area, centred; the window size that fits a desktop;
-// and the frame position under a window position. Pure arithmetic, used by the SDL window
+// and the frame position under a window position. Pure arithmetic, used by the window
 // backend on the window thread.
 #pragma once
 

@@ -1,4 +1,4 @@
-// The key router (see key_router.h): a scancode table built from the bindings, and counts
+// The key router (see key_router.h): a key-code table built from the bindings, and counts
 // of what is held per virtual key.
 #include "platform/controls/key_router.h"
 
@@ -16,16 +16,16 @@ void holdVirtualKey(KeyRouter& router, int virtualKey, bool down) {
 KeyRouter makeKeyRouter(const Bindings& bindings) {
   KeyRouter router;
   for (int a = 0; a < kActionCount; ++a)
-    for (SDL_Scancode key : bindings.keys[a])
-      if (key > SDL_SCANCODE_UNKNOWN && key < SDL_NUM_SCANCODES && !reservedKey(key))
+    for (KeyCode key : bindings.keys[a])
+      if (key > kKeyUnknown && key < kKeyCodeCount && !reservedKey(key))
         router.feeds[key] = virtualKeyFor(Action(a), key);
-  router.feeds[SDL_SCANCODE_RETURN] = kVkReturn;
-  router.feeds[SDL_SCANCODE_KP_ENTER] = kVkReturn;
+  router.feeds[kKeyReturn] = kVkReturn;
+  router.feeds[kKeyPadEnter] = kVkReturn;
   return router;
 }
 
-void routeKey(KeyRouter& router, SDL_Scancode key, bool down) {
-  if (key <= SDL_SCANCODE_UNKNOWN || key >= SDL_NUM_SCANCODES || !router.feeds[key]) return;
+void routeKey(KeyRouter& router, KeyCode key, bool down) {
+  if (key <= kKeyUnknown || key >= kKeyCodeCount || !router.feeds[key]) return;
   if (router.keyHeld[key] == down) return;
   router.keyHeld[key] = down;
   holdVirtualKey(router, router.feeds[key], down);

@@ -2,18 +2,16 @@
 // table: each key feeds at most one virtual key, and a virtual key is down while anything
 // that feeds it is held (the bound keys and buttons held are counted, so letting go of one
 // of two keeps it down). Both Enter keys always feed Enter; the left mouse button always
-// fires and the right one clicks. Called by the SDL window backend on its window thread.
+// fires and the right one clicks. Called by the window backend on its window thread.
 #pragma once
-#include <SDL_scancode.h>
-
 #include "platform/controls/bindings.h"
 #include "platform/seam/input.h"
 
 namespace platform {
 
 struct KeyRouter {
-  int feeds[SDL_NUM_SCANCODES] = {};       // the virtual key each key feeds, or 0
-  bool keyHeld[SDL_NUM_SCANCODES] = {};
+  int feeds[kKeyCodeCount] = {};           // the virtual key each key feeds, or 0
+  bool keyHeld[kKeyCodeCount] = {};
   bool buttonHeld[kVirtualKeyCount] = {};
   int heldCount[kVirtualKeyCount] = {};    // keys and buttons held that feed each virtual key
 };
@@ -22,7 +20,7 @@ struct KeyRouter {
 KeyRouter makeKeyRouter(const Bindings& bindings);
 
 // A key went down or up. A down of a key already held (auto-repeat) changes nothing.
-void routeKey(KeyRouter& router, SDL_Scancode key, bool down);
+void routeKey(KeyRouter& router, KeyCode key, bool down);
 
 // A mouse button (its virtual key, kVkLButton or kVkRButton) went down or up.
 void routeButton(KeyRouter& router, int virtualButton, bool down);

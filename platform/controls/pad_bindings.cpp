@@ -1,16 +1,11 @@
-// The pad's default layout and the names of its inputs (see pad_bindings.h). Depends on
-// SDL's game-controller button names only.
+// The pad's default layout and the names of its inputs (see pad_bindings.h).
 #include "platform/controls/pad_bindings.h"
-
-#include <SDL_gamecontroller.h>
 
 #include <algorithm>
 #include <sstream>
 
 namespace platform {
 namespace {
-
-static_assert(kPadButtonCount == SDL_CONTROLLER_BUTTON_MAX, "one pad input per SDL button");
 
 const char* const kDefaultNames[kActionCount] = {
     "dpup", "dpdown", "dpleft", "dpright",  // walking (the walk stick too)
@@ -29,8 +24,7 @@ const char* const kShownNames[kPadInputCount] = {
 std::string inputName(int input) {
   if (input == kPadLeftTrigger) return "lefttrigger";
   if (input == kPadRightTrigger) return "righttrigger";
-  const char* name = SDL_GameControllerGetStringForButton(SDL_GameControllerButton(input));
-  return name ? name : "";
+  return padButtonName(input);
 }
 
 int inputNamed(const std::string& name) {

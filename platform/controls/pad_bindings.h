@@ -1,18 +1,18 @@
 // The gamepad's layout: which pad buttons and triggers feed each action (the same virtual
 // keys as the action's keys, bindings.h), which of them give the screens' click and Enter,
 // which stick walks and which aims, and the sticks' dead zone. Buttons and triggers are
-// written by SDL's game-controller names ("a", "start", "dpup", "righttrigger"), which
-// need no SDL initialisation. Read by the settings file and the SDL pad reader.
+// written by their names (pad_codes.h, and "lefttrigger", "righttrigger"). Read by the
+// settings file and the backend's pad reader.
 #pragma once
 #include <string>
 #include <vector>
 
+#include "platform/base/pad_codes.h"
 #include "platform/controls/bindings.h"
 
 namespace platform {
 
-// A pad input: an SDL game-controller button (0..kPadButtonCount-1), or a trigger.
-constexpr int kPadButtonCount = 21;  // SDL_CONTROLLER_BUTTON_MAX of SDL 2.26
+// A pad input: a button (pad_codes.h, 0..kPadButtonCount-1), or a trigger.
 constexpr int kPadLeftTrigger = kPadButtonCount;
 constexpr int kPadRightTrigger = kPadButtonCount + 1;
 constexpr int kPadInputCount = kPadButtonCount + 2;

@@ -22,7 +22,7 @@ std::vector<std::string> fields(const std::string& line) {
   return parts;
 }
 
-// 32 hex digits, or one of the names SDL takes in a GUID's place: default, hidapi, xinput.
+// 32 hex digits, or one of the names the format takes in a GUID's place: default, hidapi, xinput.
 bool hexGuid(const std::string& text) {
   std::string lowered;
   for (char c : text) lowered += char(std::tolower(static_cast<unsigned char>(c)));

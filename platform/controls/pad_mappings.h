@@ -1,8 +1,9 @@
-// The player's own pad mappings: gamecontrollerdb.txt in the settings folder, in SDL's
-// mapping format ("GUID,name,a:b0,...,platform:Linux,"). Its lines are read here one by
-// one, as SDL's own loader drops bad lines without a word: blank lines, comments and lines
-// for other platforms are passed over quietly; a Linux line (or one naming no platform) that
-// is not a mapping gets a warning. No file access and no SDL calls here.
+// The player's own pad mappings: gamecontrollerdb.txt in the settings folder, in the
+// game-controller mapping format ("GUID,name,a:b0,...,platform:Linux,"). Its lines are read
+// here one by one, as the pad library's own loader drops bad lines without a word: blank
+// lines, comments and lines for other platforms are passed over quietly; a Linux line (or one
+// naming no platform) that is not a mapping gets a warning. No file access and no pad library
+// calls here.
 #pragma once
 #include <string>
 #include <vector>
@@ -15,7 +16,7 @@ struct MappingLine {
 };
 
 struct MappingReading {
-  std::vector<MappingLine> mappings;  // the lines to give SDL
+  std::vector<MappingLine> mappings;  // the lines to give the pad library
   std::vector<std::string> warnings;  // "line 4: ...; skipped", one per rejected line
 };
 

@@ -15,16 +15,16 @@ bool has(const PadInputList& inputs, int input) {
   return false;
 }
 
-int walkingKey(Action walk) { return virtualKeyFor(walk, SDL_SCANCODE_UNKNOWN); }
+int walkingKey(Action walk) { return virtualKeyFor(walk, kKeyUnknown); }
 
-void stickAxes(PadStick stick, SDL_GameControllerAxis& x, SDL_GameControllerAxis& y) {
-  x = stick == PadStick::Left ? SDL_CONTROLLER_AXIS_LEFTX : SDL_CONTROLLER_AXIS_RIGHTX;
-  y = stick == PadStick::Left ? SDL_CONTROLLER_AXIS_LEFTY : SDL_CONTROLLER_AXIS_RIGHTY;
+void stickAxes(PadStick stick, PadAxis& x, PadAxis& y) {
+  x = stick == PadStick::Left ? kPadLeftX : kPadRightX;
+  y = stick == PadStick::Left ? kPadLeftY : kPadRightY;
 }
 
-bool onStick(PadStick stick, SDL_GameControllerAxis axis) {
+bool onStick(PadStick stick, PadAxis axis) {
   if (stick == PadStick::Neither) return false;
-  SDL_GameControllerAxis x, y;
+  PadAxis x, y;
   stickAxes(stick, x, y);
   return axis == x || axis == y;
 }
@@ -43,18 +43,18 @@ void routePadInput(KeyRouter& router, const PadBindings& pad, PadState& state, i
   if (input < 0 || input >= kPadInputCount || state.held[input] == down) return;
   state.held[input] = down;
   for (int a = 0; a < kActionCount; ++a)
-    if (has(pad.inputs[a], input)) holdVirtualKey(router, virtualKeyFor(Action(a), SDL_SCANCODE_UNKNOWN), down);
+    if (has(pad.inputs[a], input)) holdVirtualKey(router, virtualKeyFor(Action(a), kKeyUnknown), down);
   if (has(pad.click, input)) holdVirtualKey(router, kVkRButton, down);
   if (has(pad.enter, input)) holdVirtualKey(router, kVkReturn, down);
 }
 
-bool routePadAxis(KeyRouter& router, const PadBindings& pad, PadState& state, SDL_GameControllerAxis axis, int value) {
-  if (axis < 0 || axis >= SDL_CONTROLLER_AXIS_MAX) return false;
+bool routePadAxis(KeyRouter& router, const PadBindings& pad, PadState& state, PadAxis axis, int value) {
+  if (axis < 0 || axis >= kPadAxisCount) return false;
   state.axes[axis] = value;
-  if (axis == SDL_CONTROLLER_AXIS_TRIGGERLEFT) routePadInput(router, pad, state, kPadLeftTrigger, triggerPressed(value));
-  if (axis == SDL_CONTROLLER_AXIS_TRIGGERRIGHT) routePadInput(router, pad, state, kPadRightTrigger, triggerPressed(value));
+  if (axis == kPadTriggerLeft) routePadInput(router, pad, state, kPadLeftTrigger, triggerPressed(value));
+  if (axis == kPadTriggerRight) routePadInput(router, pad, state, kPadRightTrigger, triggerPressed(value));
   if (onStick(pad.walkStick, axis)) {
-    SDL_GameControllerAxis x, y;
+    PadAxis x, y;
     stickAxes(pad.walkStick, x, y);
     walkTo(router, state, walkDirections(tiltOf(state.axes[x]), tiltOf(state.axes[y]), pad.deadZone));
   }
@@ -64,7 +64,7 @@ bool routePadAxis(KeyRouter& router, const PadBindings& pad, PadState& state, SD
 void aimTilt(const PadBindings& pad, const PadState& state, float& x, float& y) {
   x = y = 0;
   if (pad.aimStick == PadStick::Neither) return;
-  SDL_GameControllerAxis axisX, axisY;
+  PadAxis axisX, axisY;
   stickAxes(pad.aimStick, axisX, axisY);
   x = tiltOf(state.axes[axisX]);
   y = tiltOf(state.axes[axisY]);

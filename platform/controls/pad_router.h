@@ -1,10 +1,8 @@
 // A pad's buttons, triggers and walk stick into the input latch through the pad's layout
 // (pad_bindings.h), on the key router's counts, so that a virtual key fed by a key and a
-// button stays down while either is held. One PadState per open pad. Called by the SDL pad
-// reader on the window thread; no SDL calls.
+// button stays down while either is held. One PadState per open pad. Called by the backend's
+// pad reader on the window thread.
 #pragma once
-#include <SDL_gamecontroller.h>
-
 #include "platform/controls/key_router.h"
 #include "platform/controls/pad_bindings.h"
 
@@ -13,7 +11,7 @@ namespace platform {
 struct PadState {
   bool held[kPadInputCount] = {};
   int walking = 0;                      // the walk stick's directions held (pad_sticks.h)
-  int axes[SDL_CONTROLLER_AXIS_MAX] = {};  // the last value of every axis
+  int axes[kPadAxisCount] = {};         // the last value of every axis
 };
 
 // A button (or trigger, as a pad input) went down or up: every virtual key it feeds hears it.
@@ -22,7 +20,7 @@ void routePadInput(KeyRouter& router, const PadBindings& pad, PadState& state, i
 
 // An axis moved: a trigger is pressed above half travel; the walk stick holds the walking
 // keys of its sector. Returns true when the axis belongs to the aim stick.
-bool routePadAxis(KeyRouter& router, const PadBindings& pad, PadState& state, SDL_GameControllerAxis axis, int value);
+bool routePadAxis(KeyRouter& router, const PadBindings& pad, PadState& state, PadAxis axis, int value);
 
 // The aim stick's tilt (0, 0 with no aim stick).
 void aimTilt(const PadBindings& pad, const PadState& state, float& x, float& y);

@@ -5,12 +5,12 @@
 
 namespace platform {
 
-// Half of a trigger's travel, in SDL's axis units (0..32767).
+// Half of a trigger's travel, in axis units (0..32767, pad_codes.h).
 constexpr int kTriggerPressedAbove = 16384;
 // How far the aim point lies from the player's centre, in frame pixels.
 constexpr int kAimDistance = 300;
 
-// An SDL stick axis (-32768..32767) as a tilt of -1..1.
+// A stick axis (-32768..32767) as a tilt of -1..1.
 float tiltOf(int axisValue);
 
 // True when the stick's tilt reaches beyond the dead zone (percent of full tilt) in any

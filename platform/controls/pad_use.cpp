@@ -14,7 +14,7 @@ void padButtonChanged(KeyRouter& router, const PadBindings& layout, PadInUse& pa
   }
 }
 
-void padAxisMoved(KeyRouter& router, const PadBindings& layout, PadInUse& pad, SDL_GameControllerAxis axis, int value) {
+void padAxisMoved(KeyRouter& router, const PadBindings& layout, PadInUse& pad, PadAxis axis, int value) {
   const int walkingBefore = pad.state.walking;
   const bool triggersBefore = pad.state.held[kPadLeftTrigger] || pad.state.held[kPadRightTrigger];
   if (routePadAxis(router, layout, pad.state, axis, value)) {

@@ -16,7 +16,7 @@ struct PadInUse {
 void padButtonChanged(KeyRouter& router, const PadBindings& layout, PadInUse& pad, int input, bool down);
 
 // An axis moved to value (sticks -32768..32767, triggers 0..32767).
-void padAxisMoved(KeyRouter& router, const PadBindings& layout, PadInUse& pad, SDL_GameControllerAxis axis, int value);
+void padAxisMoved(KeyRouter& router, const PadBindings& layout, PadInUse& pad, PadAxis axis, int value);
 
 // The pad was unplugged: everything it held is let go.
 void padUnplugged(KeyRouter& router, const PadBindings& layout, PadInUse& pad);

@@ -17,7 +17,7 @@ void startAudio();
 bool audioSilent();
 
 // Plays every sound at volume (0..100), or silences them all when muted. Starts the audio
-// first. Called on the main thread at start, then by toggleMute.
+// first. Called on the main thread at start, then by toggleMute (window_keys.h).
 void setSoundLevel(int volume, bool muted);
 
 // The level every sound plays at now, 0..100.

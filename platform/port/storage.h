@@ -45,4 +45,23 @@ FileText readFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes
 // not.
 bool replaceFile(const std::string& path, const std::string& text, std::string& reason);
 
+// A lock on a lock file of the player's (the best scores' scores.lock), so that games running
+// at once take turns with the files it guards: exclusive for a change (the lock file is made
+// when missing), shared for a look (which does without a lock file it cannot open). Held until
+// the object goes; the process ending lets it go too.
+class FileLock {
+ public:
+  FileLock() = default;
+  ~FileLock();
+  FileLock(const FileLock&) = delete;
+  FileLock& operator=(const FileLock&) = delete;
+
+  // false with the reason ("cannot open its lock: ...", "cannot lock it: ...").
+  bool take(const std::string& path, std::string& reason);
+  bool share(const std::string& path, std::string& reason);
+
+ private:
+  int handle_ = -1;  // the backend's own (a file descriptor on POSIX)
+};
+
 }  // namespace platform

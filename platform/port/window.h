@@ -1,7 +1,7 @@
 // The native window behind the graphics layer's GraphWnd. Every function here is called
-// on the graphics layer's window thread only (SDL wants its video calls on one thread).
-// The real build links the SDL2 backend; tests and the headless driver link a backend
-// that opens nothing and presents into memory.
+// on the graphics layer's window thread only (the desktop's video library wants its calls on
+// one thread). The real build links the desktop window backend; tests and the headless driver
+// link a backend that opens nothing and presents into memory.
 #pragma once
 #include <cstdint>
 #include <string>

@@ -4,14 +4,13 @@
 
 #include <SDL.h>
 
-#include <cstdio>
 #include <map>
 
 #include "platform/port/storage.h"
 #include "platform/controls/pad_mappings.h"
 #include "platform/controls/pad_use.h"
 #include "platform/settings/settings_file.h"
-#include "platform/base/printable_text.h"
+#include "platform/base/notice.h"
 
 namespace platform {
 
@@ -29,11 +28,6 @@ namespace {
 
 constexpr std::size_t kMaxMappingWarnings = 10;
 
-void say(const std::string& line) {
-  std::printf("%s\n", printableText(line).c_str());
-  std::fflush(stdout);
-}
-
 // The player's mapping file, line by line, into SDL's table; warnings for the lines left out.
 void addPlayerMappings() {
   const std::string folder = settingsFolder();
@@ -43,14 +37,14 @@ void addPlayerMappings() {
   const FileText read = readFileText(path, text, reason);
   if (read == FileText::kMissing) return;
   if (read == FileText::kFailed) {
-    say("cannot read " + path + " (" + reason + "); the pads use SDL's own mappings");
+    notice("cannot read " + path + " (" + reason + "); the pads use SDL's own mappings");
     return;
   }
   MappingReading reading = readMappingLines(text);
   for (const MappingLine& line : reading.mappings)
     if (SDL_GameControllerAddMapping(line.text.c_str()) < 0)
       reading.warnings.push_back("line " + std::to_string(line.number) + ": SDL refused it (" + SDL_GetError() + "); skipped");
-  for (const std::string& warning : limitWarnings(reading.warnings, kMaxMappingWarnings)) say(path + " " + warning);
+  for (const std::string& warning : limitWarnings(reading.warnings, kMaxMappingWarnings)) notice(path + " " + warning);
 }
 
 void openPad(Pads& pads, int deviceIndex) {
@@ -64,15 +58,26 @@ void openPad(Pads& pads, int deviceIndex) {
   pads.open[id] = OpenPad{controller, PadInUse{}};
 }
 
-void closePad(Pads& pads, KeyRouter& router, SDL_JoystickID id) {
+void closePad(Pads& pads, WindowKeys& keys, SDL_JoystickID id) {
   auto found = pads.open.find(id);
   if (found == pads.open.end()) return;
-  padUnplugged(router, pads.layout, found->second.use);
+  padUnplugged(keys.router, pads.layout, found->second.use);
   SDL_GameControllerClose(found->second.controller);
   pads.open.erase(found);
 }
 
+// SDL's game-controller buttons and axes are numbered as the pad codes (pad_codes.h).
+static_assert(int(SDL_CONTROLLER_BUTTON_A) == kPadA && int(SDL_CONTROLLER_BUTTON_START) == kPadStart &&
+                  int(SDL_CONTROLLER_BUTTON_DPAD_RIGHT) == kPadDpadRight && int(SDL_CONTROLLER_BUTTON_TOUCHPAD) == kPadTouchpad &&
+                  int(SDL_CONTROLLER_BUTTON_MAX) == kPadButtonCount,
+              "SDL's buttons are the pad buttons");
+static_assert(int(SDL_CONTROLLER_AXIS_LEFTX) == kPadLeftX && int(SDL_CONTROLLER_AXIS_RIGHTY) == kPadRightY &&
+                  int(SDL_CONTROLLER_AXIS_TRIGGERRIGHT) == kPadTriggerRight && int(SDL_CONTROLLER_AXIS_MAX) == kPadAxisCount,
+              "SDL's axes are the pad axes");
+
 int padInputOf(Uint8 button) { return button < kPadButtonCount ? int(button) : -1; }
+
+PadAxis padAxisOf(Uint8 axis) { return PadAxis(axis); }
 
 }  // namespace
 
@@ -81,7 +86,7 @@ Pads* openPads(const Settings& settings) {
   // another program belongs to that program, so Start does not resume a game behind it.
   SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "0");
   if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
-    say(std::string("no gamepads: SDL could not start its game controllers (") + SDL_GetError() + ")");
+    notice(std::string("no gamepads: SDL could not start its game controllers (") + SDL_GetError() + ")");
     return nullptr;
   }
   addPlayerMappings();
@@ -95,23 +100,23 @@ void closePads(Pads* pads) {
   SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
-bool handlePadEvent(Pads* pads, KeyRouter& router, const SDL_Event& event) {
+bool handlePadEvent(Pads* pads, WindowKeys& keys, const SDL_Event& event) {
   if (!pads) return false;
   switch (event.type) {
     case SDL_CONTROLLERDEVICEADDED: openPad(*pads, event.cdevice.which); return true;
-    case SDL_CONTROLLERDEVICEREMOVED: closePad(*pads, router, event.cdevice.which); return true;
+    case SDL_CONTROLLERDEVICEREMOVED: closePad(*pads, keys, event.cdevice.which); return true;
     case SDL_CONTROLLERBUTTONDOWN:
     case SDL_CONTROLLERBUTTONUP: {
       auto found = pads->open.find(event.cbutton.which);
       if (found == pads->open.end()) return true;
-      padButtonChanged(router, pads->layout, found->second.use, padInputOf(event.cbutton.button),
+      padButtonChanged(keys.router, pads->layout, found->second.use, padInputOf(event.cbutton.button),
                        event.type == SDL_CONTROLLERBUTTONDOWN);
       return true;
     }
     case SDL_CONTROLLERAXISMOTION: {
       auto found = pads->open.find(event.caxis.which);
       if (found == pads->open.end()) return true;
-      padAxisMoved(router, pads->layout, found->second.use, SDL_GameControllerAxis(event.caxis.axis), event.caxis.value);
+      padAxisMoved(keys.router, pads->layout, found->second.use, padAxisOf(event.caxis.axis), event.caxis.value);
       return true;
     }
     default: return false;

@@ -1,12 +1,12 @@
 // The gamepads, through SDL's game-controller layer: pads present at start and pads plugged
 // in or out while playing, their buttons, triggers and sticks into the input latch (through
-// the pad router and this run's pad layout) and the aim (pad_aim.h). Unplugging a pad that
-// gave input pauses a round, as a lost focus does. Window thread only.
+// the pad router and this run's pad layout) and the aim (pad_aim.h); a pad unplugged goes to
+// the shared rules (window_keys.h). Window thread only.
 #pragma once
 #include <SDL_events.h>
 
-#include "platform/controls/key_router.h"
 #include "platform/settings/settings.h"
+#include "platform/settings/window_keys.h"
 
 namespace platform {
 
@@ -22,6 +22,6 @@ Pads* openPads(const Settings& settings);
 void closePads(Pads* pads);
 
 // Handles the event when it is a pad's; false otherwise.
-bool handlePadEvent(Pads* pads, KeyRouter& router, const SDL_Event& event);
+bool handlePadEvent(Pads* pads, WindowKeys& keys, const SDL_Event& event);
 
 }  // namespace platform

@@ -1,17 +1,18 @@
-// The game's virtual-key codes (platform/input.h) of SDL's mouse buttons. Keys go through
-// the key router (platform/key_router.h). Called by the SDL window backend's event pump on
-// the window thread.
+// SDL's keys and mouse buttons in the platform's own terms: a scancode as a key code
+// (key_codes.h, the same number), a button as the shared rules name it (window_keys.h).
+// Called by the SDL window backend's event pump on the window thread.
 #pragma once
 #include <SDL.h>
 
-#include "platform/seam/input.h"
+#include "platform/base/key_codes.h"
+#include "platform/settings/window_keys.h"
 
 namespace platform {
 
-// Virtual-key code of a mouse button, or 0 for buttons the game does not read.
-int virtualButtonOf(Uint8 button);
+// The key code of a scancode.
+KeyCode keyCodeOf(SDL_Scancode key);
 
-// The watch key (input.h) at a key's place: Space, the right arrow, Escape. false for others.
-bool watchKeyAt(SDL_Scancode key, WatchKey& watchKey);
+// The mouse button SDL numbers so.
+MouseButton mouseButtonOf(Uint8 button);
 
 }  // namespace platform

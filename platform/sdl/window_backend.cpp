@@ -5,7 +5,8 @@
 // surface (no OpenGL) when presented. A desktop too small for the window gets a smaller
 // one of the same shape, and F11 or Alt+Enter toggles fullscreen (remembered in the
 // settings, and where the window starts): the frame is then shown scaled, and the cursor is
-// read back in frame coordinates. M mutes. The window destroyed by another program ends the
+// read back in frame coordinates. Keys, buttons and the window's news go to the rules every
+// backend shares (window_keys.h). The window destroyed by another program ends the
 // process as a close does (x11_errors.h holds the X error rules). Depends on SDL2's video
 // subsystem and on Xlib.
 #include "platform/port/window.h"
@@ -19,13 +20,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/sfml/volume.h"
 #include "platform/seam/frame_pacing.h"
-#include "platform/seam/input.h"
 #include "platform/seam/input_feed.h"
-#include "platform/controls/key_router.h"
 #include "platform/controls/pad_aim.h"
-#include "platform/pause_hint.h"
 #include "platform/base/picture_fit.h"
 #include "platform/sdl/pads.h"
 #include "platform/sdl/sdl_keys.h"
@@ -34,6 +31,8 @@
 #include "platform/sdl/x11_frame_extents.h"
 #include "platform/sdl/x11_shared_frames.h"
 #include "platform/settings/settings_file.h"
+#include "platform/controls/key_names.h"
+#include "platform/settings/window_keys.h"
 
 namespace platform {
 
@@ -50,12 +49,9 @@ struct NativeWindow {
   int clientHeight;
   PictureRect picture;            // where the frame is shown in it
   bool fullscreen;
-  SDL_Scancode takenEnter;        // the Enter key of an Alt+Enter until it is released
   Display* display;               // the X display and window, or null and 0 off X11
   Window xwindow;
-  KeyRouter keys;                 // the player's bindings
-  bool pauseOnFocusLoss;          // the settings ask a focus loss to pause the round
-  bool hadFocus;                  // focus came at least once (a bare X server never gives it)
+  WindowKeys keys;                // the player's bindings and the fixed keys' state
   Pads* pads;                     // the gamepads, or null without SDL's game controllers
   int outsideX;                   // the cursor's last place read while outside the client area
   int outsideY;
@@ -70,22 +66,16 @@ constexpr std::uint64_t kPointerQueryIntervalMs = 10;
 // for a game that shows no new one meanwhile (the countdown, a pause).
 constexpr std::uint64_t kShowAgainAfterResizeMs = 150;
 
-// The window's news the game reads as keys: a focus lost after focus came (a one-shot press,
-// when the settings ask for it), and whether it is minimised or hidden.
+// The window's news the game reads as keys: the focus, and whether it is minimised or hidden.
 void recordWindowNews(NativeWindow& native, Uint8 news) {
   switch (news) {
-    case SDL_WINDOWEVENT_FOCUS_GAINED: native.hadFocus = true; break;
-    case SDL_WINDOWEVENT_FOCUS_LOST:
-      if (native.hadFocus && native.pauseOnFocusLoss) {
-        recordKey(kVkFocusLost, true);
-        recordKey(kVkFocusLost, false);
-      }
-      break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED: windowFocus(native.keys, true); break;
+    case SDL_WINDOWEVENT_FOCUS_LOST: windowFocus(native.keys, false); break;
     case SDL_WINDOWEVENT_MINIMIZED:
-    case SDL_WINDOWEVENT_HIDDEN: recordKey(kVkWindowAway, true); break;
+    case SDL_WINDOWEVENT_HIDDEN: windowAway(true); break;
     case SDL_WINDOWEVENT_RESTORED:
     case SDL_WINDOWEVENT_SHOWN:
-    case SDL_WINDOWEVENT_MAXIMIZED: recordKey(kVkWindowAway, false); break;
+    case SDL_WINDOWEVENT_MAXIMIZED: windowAway(false); break;
     default: break;
   }
 }
@@ -193,36 +183,12 @@ void recordWindowCursor(const NativeWindow& native, int x, int y) {
   recordCursor(frameX, frameY);
 }
 
-// F11 and Alt+Enter toggle fullscreen and never reach the game: the Enter of an Alt+Enter
-// stays away from the input latch until it is released, even if Alt is let go first. M
-// mutes and unmutes. Keys go by their place (scancode), never by what the layout prints;
-// every other key goes to the key router.
+// A key by its place (scancode), never by what the layout prints, to the shared rules.
 void handleKey(NativeWindow& native, const SDL_KeyboardEvent& event) {
-  const SDL_Scancode key = event.keysym.scancode;
-  const bool down = event.type == SDL_KEYDOWN;
-  const bool freshPress = down && !event.repeat;
-  if (key == native.takenEnter) {
-    if (!down) native.takenEnter = SDL_SCANCODE_UNKNOWN;
-    return;
-  }
-  const bool enter = key == SDL_SCANCODE_RETURN || key == SDL_SCANCODE_KP_ENTER;
-  if (freshPress && enter && (event.keysym.mod & KMOD_ALT)) {
-    native.takenEnter = key;
+  const bool alt = (event.keysym.mod & KMOD_ALT) != 0;
+  if (windowKey(native.keys, keyCodeOf(event.keysym.scancode), event.type == SDL_KEYDOWN, event.repeat != 0, alt) ==
+      KeyEffect::kSwitchFullscreen)
     switchFullscreen(native);
-    return;
-  }
-  if (key == SDL_SCANCODE_F11) {
-    if (freshPress) switchFullscreen(native);
-    return;
-  }
-  if (key == SDL_SCANCODE_M) {
-    if (freshPress) toggleMute();
-    return;
-  }
-  WatchKey watchKey;
-  if (freshPress && watchKeyAt(key, watchKey)) recordWatchKey(watchKey);
-  if (freshPress) recordDeviceUse(InputDevice::KeysAndMouse);
-  routeKey(native.keys, key, down);
 }
 
 // While the cursor is outside the client area no motion events come: read its place when it
@@ -285,10 +251,9 @@ NativeWindow* createNativeWindow(int width, int height, const std::string& title
   const Settings settings = currentSettings();
   SharedFrames* shared = display ? createSharedFrames(display, xwindow, width, height) : nullptr;
   auto* native = new NativeWindow{window, width, height, shared, nullptr, -1, false, 0, width, height,
-                                  PictureRect{0, 0, width, height}, false, SDL_SCANCODE_UNKNOWN, display, xwindow,
-                                  makeKeyRouter(settings.bindings), settings.pauseOnFocusLoss, false, nullptr,
+                                  PictureRect{0, 0, width, height}, false, display, xwindow, makeWindowKeys(), nullptr,
                                   INT_MIN, INT_MIN, 0};
-  refreshPauseHint();
+  layoutChanged();
   SDL_DisplayMode mode{};
   const int displayIndex = SDL_GetWindowDisplayIndex(window);
   setDisplayRefresh(displayIndex >= 0 && SDL_GetCurrentDisplayMode(displayIndex, &mode) == 0 ? mode.refresh_rate : 0);
@@ -332,7 +297,7 @@ bool pumpNativeEvents(NativeWindow* native) {
     }
     switch (event.type) {
       case SDL_QUIT: closeRequested = true; break;
-      case SDL_KEYMAPCHANGED: refreshPauseHint(); break;
+      case SDL_KEYMAPCHANGED: layoutChanged(); break;
       case SDL_WINDOWEVENT:
         if (event.window.event == SDL_WINDOWEVENT_CLOSE) closeRequested = true;
         if (event.window.event == SDL_WINDOWEVENT_LEAVE) native->pointerOutside = true;
@@ -350,8 +315,7 @@ bool pumpNativeEvents(NativeWindow* native) {
       case SDL_MOUSEBUTTONDOWN:
       case SDL_MOUSEBUTTONUP:
         recordWindowCursor(*native, event.button.x, event.button.y);
-        if (int button = virtualButtonOf(event.button.button))
-          routeButton(native->keys, button, event.type == SDL_MOUSEBUTTONDOWN);
+        windowButton(native->keys, mouseButtonOf(event.button.button), event.type == SDL_MOUSEBUTTONDOWN);
         break;
       case SDL_MOUSEMOTION: recordWindowCursor(*native, event.motion.x, event.motion.y); break;
       default: handlePadEvent(native->pads, native->keys, event); break;

@@ -80,8 +80,8 @@ struct Warning {
 };
 
 // What a fixed key does.
-const char* fixedUse(SDL_Scancode key) {
-  return key == SDL_SCANCODE_M ? "mute" : key == SDL_SCANCODE_F11 ? "fullscreen" : "Enter";
+const char* fixedUse(KeyCode key) {
+  return key == kKeyM ? "mute" : key == kKeyF11 ? "fullscreen" : "Enter";
 }
 
 // Reads one action's keys and checks them against the keys earlier lines took; false with
@@ -94,7 +94,7 @@ bool takeKeys(int action, const std::string& value, const std::vector<int>& owne
     problem = "no key named '" + unknown + "' for " + name;
     return false;
   }
-  for (SDL_Scancode key : keys) {
+  for (KeyCode key : keys) {
     const std::string keyName = keyNames({key});
     if (reservedKey(key)) {
       problem = keyName + " is the " + fixedUse(key) + " key, not for " + name;
@@ -138,7 +138,7 @@ SettingsReading readSettings(const std::string& text) {
   SettingsReading reading;
   Settings& settings = reading.settings;
   std::vector<Warning> warnings;
-  std::vector<int> owner(SDL_NUM_SCANCODES, -1);  // the action whose own line took each key
+  std::vector<int> owner(kKeyCodeCount, -1);  // the action whose own line took each key
   bool ownLine[kActionCount] = {};
   std::map<std::string, int> lineOf;
   std::vector<std::string> padOwner(kPadInputCount), screenOwner(kPadInputCount);  // the line's key per input
@@ -187,7 +187,7 @@ SettingsReading readSettings(const std::string& text) {
         continue;
       }
       ownLine[action] = true;
-      for (SDL_Scancode taken : keys) owner[taken] = action;
+      for (KeyCode taken : keys) owner[taken] = action;
       settings.bindings.keys[action] = keys;
       continue;
     }
@@ -243,7 +243,7 @@ SettingsReading readSettings(const std::string& text) {
     if (ownLine[a]) continue;
     KeyList& keys = settings.bindings.keys[a];
     keys.clear();
-    for (SDL_Scancode key : defaults.keys[a])
+    for (KeyCode key : defaults.keys[a])
       if (owner[key] < 0) keys.push_back(key);
   }
   // Pad actions without a line of their own keep those default inputs no pad line took.

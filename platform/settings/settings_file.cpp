@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -16,7 +15,7 @@
 #include "platform/port/storage.h"
 #include "platform/seam/frame_pacing.h"
 #include "platform/controls/pad_mappings.h"
-#include "platform/base/printable_text.h"
+#include "platform/base/notice.h"
 
 namespace platform {
 namespace {
@@ -42,12 +41,6 @@ RunSettings& run() {
 // At most this many warnings about one file, then a count of the rest.
 constexpr std::size_t kMaxWarnings = 10;
 
-// Prints one line; what it repeats of a file or a path shows no control character.
-void say(const std::string& line) {
-  std::printf("%s\n", printableText(line).c_str());
-  std::fflush(stdout);
-}
-
 // Reads path into settings (the defaults unless it reads), printing each warning with the
 // path, or the one line of a file that cannot be read; a missing file prints nothing.
 FileText readSettingsFile(const std::string& path, Settings& settings, bool& clean) {
@@ -56,10 +49,10 @@ FileText readSettingsFile(const std::string& path, Settings& settings, bool& cle
   clean = false;
   settings = Settings{};
   if (read == FileText::kFailed)
-    say("cannot read settings " + path + ": " + reason + "; playing with the defaults, nothing is saved");
+    notice("cannot read settings " + path + ": " + reason + "; playing with the defaults, nothing is saved");
   if (read != FileText::kRead) return read;
   SettingsReading reading = readSettings(text);
-  for (const std::string& warning : limitWarnings(reading.warnings, kMaxWarnings)) say(path + " " + warning);
+  for (const std::string& warning : limitWarnings(reading.warnings, kMaxWarnings)) notice(path + " " + warning);
   settings = reading.settings;
   clean = reading.warnings.empty();
   return read;
@@ -79,7 +72,7 @@ void rememberLine(RunSettings& state, const std::string& key, const std::string&
   if (saved) saved = replaceFile(state.path, withSetting(text, key, value), reason);
   if (saved) return;
   state.writable = false;
-  say("cannot save settings " + state.path + ": " + reason + "; the change lasts until the game ends");
+  notice("cannot save settings " + state.path + ": " + reason + "; the change lasts until the game ends");
 }
 
 }  // namespace
@@ -101,7 +94,7 @@ void loadSettings(const std::string& path, bool firstStart) {
     if (!folder.empty() && !fs::is_directory(folder) && !fs::create_directories(folder, error))
       reason = error.message();
     clean = reason.empty() && replaceFile(path, defaultSettingsText(), reason);
-    if (!clean) say("cannot write settings " + path + ": " + reason + "; playing with the defaults, nothing is saved");
+    if (!clean) notice("cannot write settings " + path + ": " + reason + "; playing with the defaults, nothing is saved");
   }
   RunSettings& state = run();
   std::lock_guard<std::mutex> lock(state.lock);

@@ -1,13 +1,9 @@
-// The sound level (see port/sound.h) and the mute switch (volume.h). SFML keeps the listener
-// volume for the audio device and applies it when a device opens, so it can be set before
-// any sound exists.
-#include "platform/sfml/volume.h"
-
+// The sound level (see port/sound.h). SFML keeps the listener volume for the audio device
+// and applies it when a device opens, so it can be set before any sound exists.
 #include <SFML/Audio/AlResource.hpp>
 #include <SFML/Audio/Listener.hpp>
 
 #include "platform/port/sound.h"
-#include "platform/settings/settings_file.h"
 
 namespace platform {
 namespace {
@@ -22,12 +18,6 @@ void setSoundLevel(int volume, bool muted) {
   startAudio();
   static const DeviceHold hold;
   sf::Listener::setGlobalVolume(muted ? 0.f : float(volume));
-}
-
-void toggleMute() {
-  const Settings settings = currentSettings();
-  setSoundLevel(settings.volume, !settings.muted);
-  rememberMuted(!settings.muted);
 }
 
 float soundLevel() { return sf::Listener::getGlobalVolume(); }

@@ -1,7 +1,6 @@
 // Keys by their place: the default bindings feed the virtual keys the rules read, a virtual
 // key stays down while any key or button feeding it is held, arrows walking their own way
 // stay arrows, bound fire keys add to the left mouse button, and rebinding moves an action.
-#include <SDL_keyboard.h>
 #include <gtest/gtest.h>
 
 #include "platform/fake/fake_platform.h"
@@ -29,56 +28,56 @@ class KeyRouting : public ::testing::Test {
 
 TEST_F(KeyRouting, DefaultsGoByUsPlaces) {
   const struct {
-    SDL_Scancode key;
+    platform::KeyCode key;
     int virtualKey;
-  } cases[] = {{SDL_SCANCODE_W, 'W'},   {SDL_SCANCODE_A, 'A'},         {SDL_SCANCODE_S, 'S'},
-               {SDL_SCANCODE_D, 'D'},   {SDL_SCANCODE_UP, platform::kVkUp}, {SDL_SCANCODE_LEFT, platform::kVkLeft},
-               {SDL_SCANCODE_DOWN, platform::kVkDown}, {SDL_SCANCODE_RIGHT, platform::kVkRight},
-               {SDL_SCANCODE_H, 'H'},   {SDL_SCANCODE_3, '3'},         {SDL_SCANCODE_J, 'J'},
-               {SDL_SCANCODE_1, 'J'},   {SDL_SCANCODE_K, 'K'},         {SDL_SCANCODE_2, 'K'},
-               {SDL_SCANCODE_E, 'E'},   {SDL_SCANCODE_ESCAPE, platform::kVkPause}, {SDL_SCANCODE_P, platform::kVkPause},
-               {SDL_SCANCODE_RETURN, platform::kVkReturn}, {SDL_SCANCODE_KP_ENTER, platform::kVkReturn}};
+  } cases[] = {{platform::kKeyW, 'W'},   {platform::kKeyA, 'A'},         {platform::kKeyS, 'S'},
+               {platform::kKeyD, 'D'},   {platform::kKeyUp, platform::kVkUp}, {platform::kKeyLeft, platform::kVkLeft},
+               {platform::kKeyDown, platform::kVkDown}, {platform::kKeyRight, platform::kVkRight},
+               {platform::kKeyH, 'H'},   {platform::kKey3, '3'},         {platform::kKeyJ, 'J'},
+               {platform::kKey1, 'J'},   {platform::kKeyK, 'K'},         {platform::kKey2, 'K'},
+               {platform::kKeyE, 'E'},   {platform::kKeyEscape, platform::kVkPause}, {platform::kKeyP, platform::kVkPause},
+               {platform::kKeyReturn, platform::kVkReturn}, {platform::kKeyPadEnter, platform::kVkReturn}};
   platform::KeyRouter router = platform::makeKeyRouter(platform::defaultBindings());
   for (const auto& c : cases) {
     routeKey(router, c.key, true);
-    EXPECT_TRUE(keyDown(c.virtualKey)) << SDL_GetScancodeName(c.key) << " should hold virtual key " << c.virtualKey;
+    EXPECT_TRUE(keyDown(c.virtualKey)) << platform::keyCodeName(c.key) << " should hold virtual key " << c.virtualKey;
     routeKey(router, c.key, false);
-    EXPECT_FALSE(keyDown(c.virtualKey)) << SDL_GetScancodeName(c.key) << " released";
+    EXPECT_FALSE(keyDown(c.virtualKey)) << platform::keyCodeName(c.key) << " released";
   }
   // The US places of AZERTY's Z and Q, and the fixed keys, feed nothing.
-  for (SDL_Scancode key : {SDL_SCANCODE_Z, SDL_SCANCODE_Q, SDL_SCANCODE_M, SDL_SCANCODE_F11}) {
+  for (platform::KeyCode key : {platform::kKeyZ, platform::kKeyQ, platform::kKeyM, platform::kKeyF11}) {
     routeKey(router, key, true);
     for (int virtualKey = 0; virtualKey < platform::kVirtualKeyCount; ++virtualKey)
-      EXPECT_FALSE(keyDown(virtualKey)) << SDL_GetScancodeName(key) << " fed virtual key " << virtualKey;
+      EXPECT_FALSE(keyDown(virtualKey)) << platform::keyCodeName(key) << " fed virtual key " << virtualKey;
   }
 }
 
 TEST_F(KeyRouting, AVirtualKeyStaysDownWhileAnyOfItsKeysIsHeld) {
   platform::KeyRouter router = platform::makeKeyRouter(platform::defaultBindings());
-  routeKey(router, SDL_SCANCODE_J, true);
-  routeKey(router, SDL_SCANCODE_1, true);
-  routeKey(router, SDL_SCANCODE_J, true);  // auto-repeat
-  routeKey(router, SDL_SCANCODE_J, false);
+  routeKey(router, platform::kKeyJ, true);
+  routeKey(router, platform::kKey1, true);
+  routeKey(router, platform::kKeyJ, true);  // auto-repeat
+  routeKey(router, platform::kKeyJ, false);
   EXPECT_TRUE(keyDown('J')) << "1 still holds strike";
-  routeKey(router, SDL_SCANCODE_1, false);
+  routeKey(router, platform::kKey1, false);
   EXPECT_FALSE(keyDown('J'));
-  routeKey(router, SDL_SCANCODE_1, false);  // a stray release
-  routeKey(router, SDL_SCANCODE_J, true);
+  routeKey(router, platform::kKey1, false);  // a stray release
+  routeKey(router, platform::kKeyJ, true);
   EXPECT_TRUE(keyDown('J')) << "a stray release must not leave the count below zero";
 }
 
 TEST_F(KeyRouting, OnlyAnArrowWalkingItsOwnWayFeedsTheArrow) {
-  platform::Bindings bindings = rebound(Action::WalkUp, {SDL_SCANCODE_UP, SDL_SCANCODE_DOWN, SDL_SCANCODE_I});
-  bindings.keys[int(Action::WalkDown)] = {SDL_SCANCODE_S};
+  platform::Bindings bindings = rebound(Action::WalkUp, {platform::kKeyUp, platform::kKeyDown, platform::kKeyI});
+  bindings.keys[int(Action::WalkDown)] = {platform::kKeyS};
   platform::KeyRouter router = platform::makeKeyRouter(bindings);
-  routeKey(router, SDL_SCANCODE_UP, true);
+  routeKey(router, platform::kKeyUp, true);
   EXPECT_TRUE(keyDown(platform::kVkUp));
   EXPECT_FALSE(keyDown('W'));
-  routeKey(router, SDL_SCANCODE_UP, false);
-  for (SDL_Scancode key : {SDL_SCANCODE_DOWN, SDL_SCANCODE_I}) {
+  routeKey(router, platform::kKeyUp, false);
+  for (platform::KeyCode key : {platform::kKeyDown, platform::kKeyI}) {
     routeKey(router, key, true);
-    EXPECT_TRUE(keyDown('W')) << SDL_GetScancodeName(key) << " walks up as W does";
-    EXPECT_FALSE(keyDown(platform::kVkDown) || keyDown(platform::kVkUp)) << SDL_GetScancodeName(key);
+    EXPECT_TRUE(keyDown('W')) << platform::keyCodeName(key) << " walks up as W does";
+    EXPECT_FALSE(keyDown(platform::kVkDown) || keyDown(platform::kVkUp)) << platform::keyCodeName(key);
     routeKey(router, key, false);
   }
 }
@@ -89,11 +88,11 @@ TEST_F(KeyRouting, FireKeysAddToTheLeftButton) {
   EXPECT_TRUE(keyDown(platform::kVkLButton)) << "the left button fires with fire unbound";
   routeButton(plain, platform::kVkLButton, false);
 
-  platform::KeyRouter router = platform::makeKeyRouter(rebound(Action::Fire, {SDL_SCANCODE_F}));
-  routeKey(router, SDL_SCANCODE_F, true);
+  platform::KeyRouter router = platform::makeKeyRouter(rebound(Action::Fire, {platform::kKeyF}));
+  routeKey(router, platform::kKeyF, true);
   EXPECT_TRUE(keyDown(platform::kVkLButton));
   routeButton(router, platform::kVkLButton, true);
-  routeKey(router, SDL_SCANCODE_F, false);
+  routeKey(router, platform::kKeyF, false);
   EXPECT_TRUE(keyDown(platform::kVkLButton)) << "the button still fires";
   routeButton(router, platform::kVkLButton, false);
   EXPECT_FALSE(keyDown(platform::kVkLButton));
@@ -102,12 +101,12 @@ TEST_F(KeyRouting, FireKeysAddToTheLeftButton) {
 }
 
 TEST_F(KeyRouting, ReboundActionsMoveAndFixedKeysStayFixed) {
-  platform::KeyRouter router = platform::makeKeyRouter(rebound(Action::Strike, {SDL_SCANCODE_L, SDL_SCANCODE_M}));
-  routeKey(router, SDL_SCANCODE_J, true);
+  platform::KeyRouter router = platform::makeKeyRouter(rebound(Action::Strike, {platform::kKeyL, platform::kKeyM}));
+  routeKey(router, platform::kKeyJ, true);
   EXPECT_FALSE(keyDown('J')) << "J no longer strikes";
-  routeKey(router, SDL_SCANCODE_M, true);
+  routeKey(router, platform::kKeyM, true);
   EXPECT_FALSE(keyDown('J')) << "M is the mute key whatever the bindings say";
-  routeKey(router, SDL_SCANCODE_L, true);
+  routeKey(router, platform::kKeyL, true);
   EXPECT_TRUE(keyDown('J'));
 }
 
@@ -115,7 +114,7 @@ TEST(KeyNames, ReadSpacedNamesWholeInAnyCaseAndNameTheUnknown) {
   platform::KeyList keys;
   std::string unknown;
   ASSERT_TRUE(platform::parseKeyNames("  w Left Shift  up Keypad 1 W", keys, unknown));
-  const platform::KeyList expected = {SDL_SCANCODE_W, SDL_SCANCODE_LSHIFT, SDL_SCANCODE_UP, SDL_SCANCODE_KP_1};
+  const platform::KeyList expected = {platform::kKeyW, platform::kKeyLeftShift, platform::kKeyUp, platform::kKeyPad1};
   EXPECT_EQ(keys, expected);
   EXPECT_EQ(platform::keyNames(keys), "W Left Shift Up Keypad 1");
   EXPECT_FALSE(platform::parseKeyNames("W Foo Up", keys, unknown));

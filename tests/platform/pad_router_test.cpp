@@ -20,7 +20,7 @@ class PadRouting : public ::testing::Test {
   PadState pad;
 
   void press(int input, bool down) { routePadInput(router, layout, pad, input, down); }
-  void tilt(SDL_GameControllerAxis axis, int value) { routePadAxis(router, layout, pad, axis, value); }
+  void tilt(PadAxis axis, int value) { routePadAxis(router, layout, pad, axis, value); }
   // The virtual keys down now, of those the layout may feed.
   std::string keysDown() {
     const struct {
@@ -39,11 +39,11 @@ TEST_F(PadRouting, DefaultButtonsFeedTheActionsKeys) {
   const struct {
     int input;
     const char* want;
-  } cases[] = {{SDL_CONTROLLER_BUTTON_A, "J click"},      {SDL_CONTROLLER_BUTTON_B, "K"},
-               {SDL_CONTROLLER_BUTTON_X, "E"},            {SDL_CONTROLLER_BUTTON_START, "pause"},
-               {SDL_CONTROLLER_BUTTON_BACK, "Enter"},     {SDL_CONTROLLER_BUTTON_DPAD_UP, "W"},
-               {SDL_CONTROLLER_BUTTON_DPAD_LEFT, "A"},    {SDL_CONTROLLER_BUTTON_DPAD_DOWN, "S"},
-               {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, "D"},   {SDL_CONTROLLER_BUTTON_Y, ""}};
+  } cases[] = {{kPadA, "J click"},      {kPadB, "K"},
+               {kPadX, "E"},            {kPadStart, "pause"},
+               {kPadBack, "Enter"},     {kPadDpadUp, "W"},
+               {kPadDpadLeft, "A"},    {kPadDpadDown, "S"},
+               {kPadDpadRight, "D"},   {kPadY, ""}};
   for (const auto& c : cases) {
     press(c.input, true);
     EXPECT_EQ(keysDown(), c.want) << "button " << c.input;
@@ -53,53 +53,53 @@ TEST_F(PadRouting, DefaultButtonsFeedTheActionsKeys) {
 }
 
 TEST_F(PadRouting, TriggersCountAboveHalfTravel) {
-  tilt(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 16000);
+  tilt(kPadTriggerRight, 16000);
   EXPECT_EQ(keysDown(), "");
-  tilt(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 20000);
-  tilt(SDL_CONTROLLER_AXIS_TRIGGERLEFT, 32767);
+  tilt(kPadTriggerRight, 20000);
+  tilt(kPadTriggerLeft, 32767);
   EXPECT_EQ(keysDown(), "H fire");
-  tilt(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 30000);  // still pressed: no second press
-  tilt(SDL_CONTROLLER_AXIS_TRIGGERLEFT, 100);
+  tilt(kPadTriggerRight, 30000);  // still pressed: no second press
+  tilt(kPadTriggerLeft, 100);
   EXPECT_EQ(keysDown(), "fire");
-  tilt(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 0);
+  tilt(kPadTriggerRight, 0);
   EXPECT_EQ(keysDown(), "");
 }
 
 TEST_F(PadRouting, WalkStickHoldsItsSectorsLetters) {
-  tilt(SDL_CONTROLLER_AXIS_LEFTX, 25000);
-  tilt(SDL_CONTROLLER_AXIS_LEFTY, -25000);
+  tilt(kPadLeftX, 25000);
+  tilt(kPadLeftY, -25000);
   EXPECT_EQ(keysDown(), "W D") << "up-right holds two walking keys";
-  tilt(SDL_CONTROLLER_AXIS_LEFTX, 0);
+  tilt(kPadLeftX, 0);
   EXPECT_EQ(keysDown(), "W");
-  tilt(SDL_CONTROLLER_AXIS_LEFTY, -5000);
+  tilt(kPadLeftY, -5000);
   EXPECT_EQ(keysDown(), "") << "inside the dead zone";
-  tilt(SDL_CONTROLLER_AXIS_RIGHTX, 32767);
+  tilt(kPadRightX, 32767);
   EXPECT_EQ(keysDown(), "") << "the aim stick walks nowhere";
-  EXPECT_TRUE(routePadAxis(router, layout, pad, SDL_CONTROLLER_AXIS_RIGHTY, 100)) << "the aim stick is reported";
+  EXPECT_TRUE(routePadAxis(router, layout, pad, kPadRightY, 100)) << "the aim stick is reported";
   float x = 0, y = 0;
   aimTilt(layout, pad, x, y);
   EXPECT_FLOAT_EQ(x, 1.0f);
 }
 
 TEST_F(PadRouting, KeyFedTwiceStaysDownWhileEitherIsHeld) {
-  tilt(SDL_CONTROLLER_AXIS_LEFTY, -30000);
-  press(SDL_CONTROLLER_BUTTON_DPAD_UP, true);
-  routeKey(router, SDL_SCANCODE_W, true);
-  tilt(SDL_CONTROLLER_AXIS_LEFTY, 0);
-  press(SDL_CONTROLLER_BUTTON_DPAD_UP, false);
+  tilt(kPadLeftY, -30000);
+  press(kPadDpadUp, true);
+  routeKey(router, kKeyW, true);
+  tilt(kPadLeftY, 0);
+  press(kPadDpadUp, false);
   EXPECT_EQ(keysDown(), "W") << "the key W still holds it";
-  routeKey(router, SDL_SCANCODE_W, false);
+  routeKey(router, kKeyW, false);
   EXPECT_EQ(keysDown(), "");
 }
 
 TEST_F(PadRouting, UnpluggedPadLetsGoOfEverything) {
-  press(SDL_CONTROLLER_BUTTON_A, true);
-  tilt(SDL_CONTROLLER_AXIS_LEFTX, -30000);
-  tilt(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 32767);
+  press(kPadA, true);
+  tilt(kPadLeftX, -30000);
+  tilt(kPadTriggerRight, 32767);
   EXPECT_EQ(keysDown(), "A J fire click");
   releasePad(router, layout, pad);
   EXPECT_EQ(keysDown(), "");
-  press(SDL_CONTROLLER_BUTTON_A, true);
+  press(kPadA, true);
   EXPECT_EQ(keysDown(), "J click") << "plugged in again, it plays as before";
 }
 
@@ -108,14 +108,14 @@ TEST_F(PadRouting, ReboundButtonFeedsItsNewAction) {
   ASSERT_TRUE(parsePadNames("y rightshoulder", layout.inputs[int(Action::Strike)], unknown));
   layout.walkStick = PadStick::Right;
   layout.aimStick = PadStick::Left;
-  press(SDL_CONTROLLER_BUTTON_A, true);
+  press(kPadA, true);
   EXPECT_EQ(keysDown(), "click") << "A keeps only the click";
-  press(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, true);
+  press(kPadRightShoulder, true);
   EXPECT_EQ(keysDown(), "J click");
-  press(SDL_CONTROLLER_BUTTON_A, false);
-  press(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, false);
-  tilt(SDL_CONTROLLER_AXIS_RIGHTY, 32767);
-  tilt(SDL_CONTROLLER_AXIS_LEFTY, -32767);
+  press(kPadA, false);
+  press(kPadRightShoulder, false);
+  tilt(kPadRightY, 32767);
+  tilt(kPadLeftY, -32767);
   EXPECT_EQ(keysDown(), "S") << "the right stick walks, the left one aims";
 }
 

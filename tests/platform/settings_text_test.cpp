@@ -41,10 +41,10 @@ TEST(SettingsText, GoodValuesAreTaken) {
       "pause_on_focus_loss = no\nframe_pacing = display\nfire = Left Shift\n   ; also a comment\n");
   EXPECT_TRUE(reading.warnings.empty()) << reading.warnings.front();
   const platform::Settings& s = reading.settings;
-  EXPECT_EQ(keysOf(s, Action::Strike), KeyList{SDL_SCANCODE_L});
-  EXPECT_EQ(keysOf(s, Action::WalkUp), (KeyList{SDL_SCANCODE_W, SDL_SCANCODE_I}));
-  EXPECT_EQ(keysOf(s, Action::Fire), KeyList{SDL_SCANCODE_LSHIFT});
-  EXPECT_EQ(keysOf(s, Action::Dash), (KeyList{SDL_SCANCODE_K, SDL_SCANCODE_2})) << "a missing line is its default";
+  EXPECT_EQ(keysOf(s, Action::Strike), KeyList{platform::kKeyL});
+  EXPECT_EQ(keysOf(s, Action::WalkUp), (KeyList{platform::kKeyW, platform::kKeyI}));
+  EXPECT_EQ(keysOf(s, Action::Fire), KeyList{platform::kKeyLeftShift});
+  EXPECT_EQ(keysOf(s, Action::Dash), (KeyList{platform::kKeyK, platform::kKey2})) << "a missing line is its default";
   EXPECT_EQ(s.volume, 40);
   EXPECT_TRUE(s.muted);
   EXPECT_TRUE(s.fullscreen);
@@ -95,8 +95,8 @@ TEST(SettingsText, EachBadLineWarnsOnceAndKeepsTheDefault) {
 TEST(SettingsText, AKeyTakenByALineLeavesTheDefaultsOfOtherActions) {
   const platform::SettingsReading reading = platform::readSettings("strike = W");
   EXPECT_TRUE(reading.warnings.empty());
-  EXPECT_EQ(keysOf(reading.settings, Action::Strike), KeyList{SDL_SCANCODE_W});
-  EXPECT_EQ(keysOf(reading.settings, Action::WalkUp), KeyList{SDL_SCANCODE_UP});
+  EXPECT_EQ(keysOf(reading.settings, Action::Strike), KeyList{platform::kKeyW});
+  EXPECT_EQ(keysOf(reading.settings, Action::WalkUp), KeyList{platform::kKeyUp});
 }
 
 TEST(SettingsText, RewriteChangesOnlyItsOwnLine) {

@@ -13,7 +13,7 @@
 
 #include "game/assets/sound_files.h"
 #include "platform/port/sound.h"
-#include "platform/sfml/volume.h"
+#include "platform/settings/window_keys.h"
 #include "platform/settings/settings_file.h"
 
 namespace {

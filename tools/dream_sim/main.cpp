@@ -376,7 +376,7 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
-  if (!options.rounds.empty()) platform::recordRoundsInto(options.rounds, DA_GAME_VERSION);
+  if (!options.rounds.empty()) recordRoundsInto(options.rounds, DA_GAME_VERSION);
   Simulation simulation(options);
   simulation.run();
 }

@@ -51,13 +51,13 @@ TEST(RoundFiles, ARoundRunsUnderATemporaryNameAndEndsUnderADatedOne) {
   const std::string running = ".round-" + std::to_string(::getppid()) + ".tmp";
   std::ofstream(folder / running).put('x');
 
-  platform::recordRoundsInto(folder, "dream-arena test");
+  recordRoundsInto(folder, "dream-arena test");
   EXPECT_EQ(namesIn(folder), std::vector<std::string>{running}) << "only the dead game's file is removed";
-  platform::beginRoundFile();
+  beginRoundFile();
   playPasses(70);
   const std::string mine = ".round-" + std::to_string(::getpid()) + ".tmp";
   EXPECT_TRUE(fs::exists(folder / mine)) << "the round runs under a temporary name";
-  const std::string path = platform::finishRoundFile();
+  const std::string path = finishRoundFile();
   ASSERT_FALSE(path.empty());
   EXPECT_EQ(fs::path(path).parent_path(), folder);
   EXPECT_TRUE(std::regex_match(fs::path(path).filename().string(),
@@ -68,7 +68,7 @@ TEST(RoundFiles, ARoundRunsUnderATemporaryNameAndEndsUnderADatedOne) {
   ASSERT_TRUE(reader.open(path)) << reader.error();
   EXPECT_EQ(reader.passCount(), 70u);
   EXPECT_EQ(reader.gameVersion(), "dream-arena test");
-  EXPECT_EQ(platform::finishRoundFile(), "") << "no round runs";
+  EXPECT_EQ(finishRoundFile(), "") << "no round runs";
   fs::remove_all(folder.parent_path());
 }
 
@@ -77,11 +77,11 @@ TEST(RoundFiles, AFolderThatCannotBeMadeSaysSoOnceAndTheRoundsGoOn) {
   fs::create_directories(base);
   std::ofstream(base / "dream-arena").put('x');  // a file where the folder should be
   ::testing::internal::CaptureStdout();
-  platform::recordRoundsInto(base / "dream-arena", "dream-arena test");
+  recordRoundsInto(base / "dream-arena", "dream-arena test");
   for (int round = 0; round < 3; ++round) {
-    platform::beginRoundFile();
+    beginRoundFile();
     playPasses(5);
-    EXPECT_EQ(platform::finishRoundFile(), "");
+    EXPECT_EQ(finishRoundFile(), "");
   }
   const std::string said = ::testing::internal::GetCapturedStdout();
   EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;

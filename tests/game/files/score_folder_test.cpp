@@ -23,8 +23,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-using platform::ScoreEntry;
-using platform::ScoreTable;
 
 std::string fileText(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -54,7 +52,7 @@ std::set<std::string> keptFiles(const fs::path& folder) {
 }
 
 ScoreTable tableIn(const fs::path& folder) {
-  const platform::ScoreTableReading reading = platform::readScoreTable(fileText(folder / "scores.txt"));
+  const ScoreTableReading reading = readScoreTable(fileText(folder / "scores.txt"));
   EXPECT_EQ(reading.problem, "");
   return reading.table;
 }
@@ -67,7 +65,7 @@ class ScoreFolder : public ::testing::Test {
     fs::create_directories(dir_ / "incoming");
     folder_ = dir_ / "data" / "dream-arena";
     ::setenv("XDG_DATA_HOME", (dir_ / "data").c_str(), 1);
-    platform::stopKeepingScores();
+    stopKeepingScores();
   }
   void TearDown() override {
     if (immutable_) std::system(("chattr -i '" + folder_.string() + "'").c_str());
@@ -75,7 +73,7 @@ class ScoreFolder : public ::testing::Test {
     fs::permissions(folder_, fs::perms::owner_all, error);
     fs::remove_all(dir_);
     ::unsetenv("XDG_DATA_HOME");
-    platform::stopKeepingScores();
+    stopKeepingScores();
   }
 
   // A finished round's replay as the recorder leaves it, outside the folder.
@@ -85,9 +83,9 @@ class ScoreFolder : public ::testing::Test {
     return path.string();
   }
 
-  bool keep(const ScoreEntry& entry, const std::string& file, platform::KeptRound& kept, std::vector<std::string>& notices) {
+  bool keep(const ScoreEntry& entry, const std::string& file, KeptRound& kept, std::vector<std::string>& notices) {
     std::string reason;
-    const bool done = platform::keepRoundInFolder(folder_.string(), entry, file, kept, notices, reason);
+    const bool done = keepRoundInFolder(folder_.string(), entry, file, kept, notices, reason);
     EXPECT_TRUE(done) << reason;
     return done;
   }
@@ -112,14 +110,14 @@ class ScoreFolder : public ::testing::Test {
 
 TEST_F(ScoreFolder, KeepsTheTenBestRoundsInOrderAndOnlyTheirFiles) {
   std::string reason;
-  ASSERT_TRUE(platform::prepareScoreFolder(folder_.string(), reason)) << reason;
+  ASSERT_TRUE(prepareScoreFolder(folder_.string(), reason)) << reason;
   const std::uint64_t scores[] = {5, 9, 5, 12, 0, 7, 9, 3, 20, 1, 5, 8, 2, 9};
   std::vector<std::string> incoming;
   for (int n = 0; n < 14; ++n) {
     // Every earlier round scoring at least as much stands above this one.
     const std::size_t expected = 1 + std::count_if(scores, scores + n, [&](std::uint64_t s) { return s >= scores[n]; });
     incoming.push_back(roundFile(n));
-    platform::KeptRound kept;
+    KeptRound kept;
     std::vector<std::string> notices;
     ASSERT_TRUE(keep(round(scores[n], 1000 + n), incoming.back(), kept, notices));
     EXPECT_EQ(kept.place, expected <= 10 ? expected : 0) << "round " << n;
@@ -144,9 +142,9 @@ TEST_F(ScoreFolder, KeepsTheTenBestRoundsInOrderAndOnlyTheirFiles) {
   EXPECT_EQ(table.totals.kills, 95u);
   EXPECT_EQ(table.totals.playedMs, 14 * 1000u + 91);
   ScoreTable looked;
-  ASSERT_TRUE(platform::readScoreFolder(folder_.string(), looked, reason)) << reason;
-  EXPECT_EQ(platform::scoreTableText(looked), platform::scoreTableText(table));
-  EXPECT_EQ(platform::bestRoundFile(reason), (folder_ / table.best[0].roundFile).string()) << reason;
+  ASSERT_TRUE(readScoreFolder(folder_.string(), looked, reason)) << reason;
+  EXPECT_EQ(scoreTableText(looked), scoreTableText(table));
+  EXPECT_EQ(bestRoundFile(reason), (folder_ / table.best[0].roundFile).string()) << reason;
 }
 
 TEST_F(ScoreFolder, ADamagedOrUnreadableTableIsKeptAsideAndAFreshOneStarts) {
@@ -160,10 +158,10 @@ TEST_F(ScoreFolder, ADamagedOrUnreadableTableIsKeptAsideAndAFreshOneStarts) {
     else writeText(folder_ / "scores.txt", damaged);
     std::string reason;
     ScoreTable table;
-    EXPECT_FALSE(platform::readScoreFolder(folder_.string(), table, reason)) << "a look moves nothing";
+    EXPECT_FALSE(readScoreFolder(folder_.string(), table, reason)) << "a look moves nothing";
     EXPECT_TRUE(fs::exists(folder_ / "scores.txt"));
 
-    platform::KeptRound kept;
+    KeptRound kept;
     std::vector<std::string> notices;
     ASSERT_TRUE(keep(round(4, 100), "", kept, notices));
     ASSERT_EQ(notices.size(), 1u);
@@ -212,7 +210,7 @@ TEST_F(ScoreFolder, ARowNamingAFileTheTableDidNotMakeDeletesNothing) {
     for (const std::string& other : {own, std::string("notes.txt"), std::string("scores-damaged-20261208-131721.txt")})
       writeText(folder_ / other, "the player's " + other);
 
-    platform::KeptRound kept;
+    KeptRound kept;
     std::vector<std::string> notices;
     ASSERT_TRUE(keep(round(50, 100), roundFile(1), kept, notices));
     ASSERT_EQ(notices.size(), 1u);
@@ -235,13 +233,13 @@ TEST_F(ScoreFolder, AFileWhereTheFolderShouldBeIsLeftAloneAndNothingIsKept) {
   fs::create_directories(folder_.parent_path());
   writeText(folder_, "mine");
   std::string reason;
-  EXPECT_FALSE(platform::prepareScoreFolder(folder_.string(), reason));
+  EXPECT_FALSE(prepareScoreFolder(folder_.string(), reason));
   EXPECT_EQ(reason, "it is a file, not a folder");
 
   ::testing::internal::CaptureStdout();
-  platform::keepScores("dream-arena test");
+  keepScores("dream-arena test");
   const std::string file = roundFile(1);
-  const platform::TablePlace place = platform::keepRound({3, {}, 100}, file);
+  const TablePlace place = keepRound({3, {}, 100}, file);
   EXPECT_EQ(::testing::internal::GetCapturedStdout(),
             "cannot keep scores in " + folder_.string() + ": it is a file, not a folder; playing without keeping scores\n");
   EXPECT_FALSE(place.known);
@@ -253,9 +251,9 @@ TEST_F(ScoreFolder, AReadOnlyFolderGivesOneLineAndTheGamePlaysOnWithoutScores) {
   fs::create_directories(folder_);
   if (!makeUnwritable()) GTEST_SKIP() << "no way to make a folder unwritable here";
   ::testing::internal::CaptureStdout();
-  platform::keepScores("dream-arena test");
-  EXPECT_FALSE(platform::keepRound({3, {}, 100}, "").known);
-  EXPECT_FALSE(platform::keepRound({5, {}, 100}, "").known);
+  keepScores("dream-arena test");
+  EXPECT_FALSE(keepRound({3, {}, 100}, "").known);
+  EXPECT_FALSE(keepRound({5, {}, 100}, "").known);
   const std::string said = ::testing::internal::GetCapturedStdout();
   EXPECT_EQ(said.rfind("cannot keep scores in " + folder_.string() + ": ", 0), 0u) << said;
   EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
@@ -264,8 +262,8 @@ TEST_F(ScoreFolder, AReadOnlyFolderGivesOneLineAndTheGamePlaysOnWithoutScores) {
 
 TEST_F(ScoreFolder, AFolderThatStopsTakingWritesMidwaySaysSoOnceAndKeepsNoMore) {
   ::testing::internal::CaptureStdout();
-  platform::keepScores("dream-arena test");
-  const platform::TablePlace first = platform::keepRound({3, {{2, 3}}, 100}, "");
+  keepScores("dream-arena test");
+  const TablePlace first = keepRound({3, {{2, 3}}, 100}, "");
   EXPECT_TRUE(first.known);
   EXPECT_EQ(first.place, 1u);
   const std::string table = fileText(folder_ / "scores.txt");
@@ -274,8 +272,8 @@ TEST_F(ScoreFolder, AFolderThatStopsTakingWritesMidwaySaysSoOnceAndKeepsNoMore) 
     GTEST_SKIP() << "no way to make a folder unwritable here";
   }
   const std::string file = roundFile(2);
-  EXPECT_FALSE(platform::keepRound({5, {}, 100}, file).known);
-  EXPECT_FALSE(platform::keepRound({6, {}, 100}, "").known);
+  EXPECT_FALSE(keepRound({5, {}, 100}, file).known);
+  EXPECT_FALSE(keepRound({6, {}, 100}, "").known);
   const std::string said = ::testing::internal::GetCapturedStdout();
   EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
   EXPECT_NE(said.find("; playing without keeping scores\n"), std::string::npos) << said;
@@ -297,14 +295,14 @@ void expectEveryRoundKept(const fs::path& folder, std::uint64_t games, std::uint
 TEST_F(ScoreFolder, TwoGamesAtOnceNeverLoseARound) {
   constexpr int kRounds = 25;
   std::string reason;
-  ASSERT_TRUE(platform::prepareScoreFolder(folder_.string(), reason)) << reason;
+  ASSERT_TRUE(prepareScoreFolder(folder_.string(), reason)) << reason;
   auto game = [this](int id) {
     for (int n = 0; n < kRounds; ++n) {
-      platform::KeptRound kept;
+      KeptRound kept;
       std::vector<std::string> notices;
       std::string why;
       const std::string file = roundFile(id * 100 + n);
-      EXPECT_TRUE(platform::keepRoundInFolder(folder_.string(), round(std::uint64_t(n), std::uint64_t(id * 100 + n)), file, kept,
+      EXPECT_TRUE(keepRoundInFolder(folder_.string(), round(std::uint64_t(n), std::uint64_t(id * 100 + n)), file, kept,
                                               notices, why))
           << why;
     }
@@ -317,7 +315,7 @@ TEST_F(ScoreFolder, TwoGamesAtOnceNeverLoseARound) {
   expectEveryRoundKept(folder_, 2, kRounds);
 
   fs::remove_all(folder_);
-  ASSERT_TRUE(platform::prepareScoreFolder(folder_.string(), reason)) << reason;
+  ASSERT_TRUE(prepareScoreFolder(folder_.string(), reason)) << reason;
   std::vector<pid_t> children;
   for (int id = 1; id <= 2; ++id) {
     const pid_t child = ::fork();
@@ -345,22 +343,22 @@ TEST_F(ScoreFolder, TwoGamesAtOnceNeverLoseARound) {
 
 TEST_F(ScoreFolder, OnlyAProgramThatAsksKeepsScores) {
   const std::string file = roundFile(1);
-  EXPECT_FALSE(platform::keepRound({9, {{1, 9}}, 500}, file).known);
+  EXPECT_FALSE(keepRound({9, {{1, 9}}, 500}, file).known);
   EXPECT_FALSE(fs::exists(folder_)) << "tests and the headless driver never ask: no folder is made";
   EXPECT_TRUE(fs::exists(file));
   std::string reason;
-  EXPECT_EQ(platform::bestRoundFile(reason), "");
+  EXPECT_EQ(bestRoundFile(reason), "");
   EXPECT_EQ(reason, "no round is kept in " + folder_.string());
 }
 
 TEST_F(ScoreFolder, AReplayKeepsNothingAndAnswersAsTheRecordingDid) {
-  platform::keepScores("dream-arena test");
-  platform::keepRound({12, {}, 100}, "");
+  keepScores("dream-arena test");
+  keepRound({12, {}, 100}, "");
   const std::string path = (dir_ / "session.replay").string();
   std::string error;
   platform::fake::setTickCount(1000);
   ASSERT_TRUE(platform::replay::startRecording(path, "dream-arena test", error)) << error;
-  const platform::TablePlace recorded = platform::keepRound({7, {{3, 7}}, 100}, roundFile(1));
+  const TablePlace recorded = keepRound({7, {{3, 7}}, 100}, roundFile(1));
   platform::replay::endPass([] { return std::uint64_t(0); }, [] { return std::uint64_t(0); });
   platform::replay::stopRecording();
   EXPECT_TRUE(recorded.known);
@@ -372,7 +370,7 @@ TEST_F(ScoreFolder, AReplayKeepsNothingAndAnswersAsTheRecordingDid) {
 
   ASSERT_TRUE(platform::replay::startReplay(path, false, stopReplay, error)) << error;
   const std::string file = roundFile(2);
-  const platform::TablePlace replayed = platform::keepRound({50, {{3, 50}}, 100}, file);
+  const TablePlace replayed = keepRound({50, {{3, 50}}, 100}, file);
   platform::replay::endPass([] { return std::uint64_t(0); }, [] { return std::uint64_t(0); });
   std::string left;
   EXPECT_TRUE(platform::replay::finishReplay(left)) << left;

@@ -11,8 +11,6 @@
 
 namespace {
 
-using platform::ScoreEntry;
-using platform::ScoreTable;
 
 ScoreEntry entry(std::uint64_t score, std::uint64_t lengthMs, std::string file = "") {
   ScoreEntry e;
@@ -35,9 +33,9 @@ TEST(ScoreTable, WhatIsWrittenReadsBackTheSame) {
   ScoreTable table;
   table.totals = {12, 345, 1234567};
   table.best = {entry(57, 123456, "round-20261208-131721.replay"), entry(57, 2000), entry(0, 5)};
-  const platform::ScoreTableReading reading = platform::readScoreTable(platform::scoreTableText(table));
+  const ScoreTableReading reading = readScoreTable(scoreTableText(table));
   ASSERT_EQ(reading.problem, "");
-  EXPECT_EQ(platform::scoreTableText(reading.table), platform::scoreTableText(table));
+  EXPECT_EQ(scoreTableText(reading.table), scoreTableText(table));
   ASSERT_EQ(reading.table.best.size(), 3u);
   EXPECT_EQ(reading.table.best[0].kills.front().kind, -3);
   EXPECT_EQ(reading.table.best[2].kills.size(), 2u) << "a kind with no kills is not written";
@@ -45,11 +43,11 @@ TEST(ScoreTable, WhatIsWrittenReadsBackTheSame) {
   EXPECT_EQ(reading.table.best[0].roundFile, "round-20261208-131721.replay");
   EXPECT_EQ(reading.table.totals.playedMs, 1234567u);
 
-  EXPECT_EQ(platform::readScoreTable(kGood).problem, "");
+  EXPECT_EQ(readScoreTable(kGood).problem, "");
   std::string crlf = kGood;
   for (std::size_t at = crlf.find('\n'); at != std::string::npos; at = crlf.find('\n', at + 2)) crlf.insert(at, "\r");
-  EXPECT_EQ(platform::scoreTableText(platform::readScoreTable(crlf).table), kGood) << "CRLF reads as LF";
-  EXPECT_EQ(platform::readScoreTable("").problem, "") << "no text is a fresh table";
+  EXPECT_EQ(scoreTableText(readScoreTable(crlf).table), kGood) << "CRLF reads as LF";
+  EXPECT_EQ(readScoreTable("").problem, "") << "no text is a fresh table";
 }
 
 TEST(ScoreTable, ATableWithABadLineIsRefusedNamingIt) {
@@ -88,7 +86,7 @@ TEST(ScoreTable, ATableWithABadLineIsRefusedNamingIt) {
       {eleven, "line 13: more than ten rounds"},
   };
   for (const auto& [text, problem] : cases) {
-    const platform::ScoreTableReading reading = platform::readScoreTable(text);
+    const ScoreTableReading reading = readScoreTable(text);
     EXPECT_EQ(reading.problem, problem) << text;
     if (problem.empty()) continue;
     EXPECT_TRUE(reading.table.best.empty() && reading.table.totals.rounds == 0) << "a refused table reads as empty: " << text;
@@ -100,20 +98,20 @@ TEST(ScoreTable, TotalsStopAtTheirLimitAndReadBack) {
   table.totals = {UINT64_MAX, UINT64_MAX - 3, UINT64_MAX - 1};
   std::vector<ScoreEntry> dropped;
   ScoreEntry e = entry(5, 10, "round-20261208-131721.replay");
-  EXPECT_EQ(platform::placeRound(table, e, dropped), 1u);
+  EXPECT_EQ(placeRound(table, e, dropped), 1u);
   EXPECT_EQ(table.totals.rounds, UINT64_MAX);
   EXPECT_EQ(table.totals.kills, UINT64_MAX) << "5 + 1 + 2 kills on UINT64_MAX - 3";
   EXPECT_EQ(table.totals.playedMs, UINT64_MAX);
-  const platform::ScoreTableReading again = platform::readScoreTable(platform::scoreTableText(table));
+  const ScoreTableReading again = readScoreTable(scoreTableText(table));
   ASSERT_EQ(again.problem, "");
-  EXPECT_EQ(platform::scoreTableText(again.table), platform::scoreTableText(table));
+  EXPECT_EQ(scoreTableText(again.table), scoreTableText(table));
 }
 
 TEST(ScoreTable, TheListingShowsEveryRoundAndTheTotals) {
   ScoreTable table;
   table.totals = {3, 25, 3723000};
   table.best = {entry(20, 123456, "round-1.replay"), entry(2, 999), entry(1, 5, "round-2.replay")};
-  const std::string listing = platform::scoreListing(table, "/data/scores.txt", {"round-2.replay"});
+  const std::string listing = scoreListing(table, "/data/scores.txt", {"round-2.replay"});
   EXPECT_NE(listing.find("Best rounds (/data/scores.txt):\n"), std::string::npos) << listing;
   EXPECT_NE(listing.find("  1.       20     2:03.4  "), std::string::npos) << listing;
   EXPECT_NE(listing.find("dream-arena 1.0.0, replay kept; kills: kind -3 1, shark 20, king 2\n"), std::string::npos) << listing;
@@ -121,8 +119,8 @@ TEST(ScoreTable, TheListingShowsEveryRoundAndTheTotals) {
   EXPECT_NE(listing.find("dream-arena 1.0.0, replay missing (round-2.replay); kills:"), std::string::npos) << listing;
   EXPECT_NE(listing.find("Totals: 3 rounds, 25 kills, 1:02:03 played\n"), std::string::npos) << listing;
   table.totals = {1, 1, 0};
-  EXPECT_NE(platform::scoreListing(table, "p").find("Totals: 1 round, 1 kill, 0:00:00 played\n"), std::string::npos);
-  EXPECT_NE(platform::scoreListing(ScoreTable{}, "p").find("  none kept yet\n"), std::string::npos);
+  EXPECT_NE(scoreListing(table, "p").find("Totals: 1 round, 1 kill, 0:00:00 played\n"), std::string::npos);
+  EXPECT_NE(scoreListing(ScoreTable{}, "p").find("  none kept yet\n"), std::string::npos);
 }
 
 }  // namespace

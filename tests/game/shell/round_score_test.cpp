@@ -77,10 +77,10 @@ void scriptedPass() {
   fake::advanceTicks(kPassMs);
 }
 
-platform::ScoreTable readTable(const fs::path& path) {
+ScoreTable readTable(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  const platform::ScoreTableReading reading = platform::readScoreTable(text);
+  const ScoreTableReading reading = readScoreTable(text);
   EXPECT_EQ(reading.problem, "");
   return reading.table;
 }
@@ -93,14 +93,14 @@ class RoundScore : public GameTest {
     dir_ = fs::temp_directory_path() / ("round_score_test_" + std::to_string(::getpid()));
     fs::remove_all(dir_);
     ::setenv("XDG_DATA_HOME", dir_.c_str(), 1);
-    ASSERT_TRUE(platform::keepScores("dream-arena test"));
-    platform::recordRoundsInto(platform::dataFolder(), "dream-arena test");
+    ASSERT_TRUE(keepScores("dream-arena test"));
+    recordRoundsInto(platform::dataFolder(), "dream-arena test");
     platform::replay::setAfterPass(scriptedPass);
   }
   void TearDown() override {
     platform::replay::setAfterPass(nullptr);
-    platform::stopRecordingRounds();
-    platform::stopKeepingScores();
+    stopRecordingRounds();
+    stopKeepingScores();
     ::unsetenv("XDG_DATA_HOME");
     fs::remove_all(dir_);
     GameTest::TearDown();
@@ -132,7 +132,7 @@ TEST_F(RoundScore, RoundsFillTheTableInOrderWithTheirKillsLengthsAndTotals) {
     allKills += kills[r].size();
     allMs += kPassMs * std::uint64_t(round.deathPass - 1);
   }
-  const platform::ScoreTable kept = readTable(table());
+  const ScoreTable kept = readTable(table());
   EXPECT_EQ(kept.totals.rounds, 12u);
   EXPECT_EQ(kept.totals.kills, allKills);
   EXPECT_EQ(kept.totals.playedMs, allMs) << "11 ms a pass from the first pass to the death";
@@ -141,14 +141,14 @@ TEST_F(RoundScore, RoundsFillTheTableInOrderWithTheirKillsLengthsAndTotals) {
   const std::size_t order[] = {5, 2, 6, 10, 0, 4, 8, 7, 11, 1};
   ASSERT_EQ(kept.best.size(), 10u);
   for (std::size_t k = 0; k < 10; ++k) {
-    const platform::ScoreEntry& e = kept.best[k];
+    const ScoreEntry& e = kept.best[k];
     const std::size_t r = order[k];
     EXPECT_EQ(e.lengthMs, kPassMs * (4 + r)) << "place " << k + 1 << " is round " << r;
     EXPECT_EQ(e.score, kills[r].size()) << "place " << k + 1;
     std::uint64_t byKind[5] = {};
     for (std::int8_t kind : kills[r]) ++byKind[kind];
     std::size_t listed = 0;
-    for (const platform::KindKills& k : e.kills) {
+    for (const KindKills& k : e.kills) {
       ASSERT_TRUE(k.kind >= 1 && k.kind <= 4);
       EXPECT_EQ(k.count, byKind[k.kind]) << "round " << r << " kind " << int(k.kind);
       listed += k.count;
@@ -176,13 +176,13 @@ TEST_F(RoundScore, ARoundsLengthLeavesOutTheCountdownAndPauses) {
   ASSERT_GT(script.stoppedMs, 40 * kPassMs) << "the round was paused";
   // The first pass, then the countdown's four seconds and its four shown passes.
   const std::uint64_t afterCountdown = start + kPassMs + 4000 + 4 * kPassMs;
-  const platform::ScoreTable kept = readTable(table());
+  const ScoreTable kept = readTable(table());
   ASSERT_EQ(kept.best.size(), 1u);
   EXPECT_EQ(kept.best[0].lengthMs, script.deathTick - afterCountdown - script.stoppedMs);
 }
 
 TEST_F(RoundScore, AGameThatDoesNotAskKeepsNothing) {
-  platform::stopKeepingScores();  // as the headless driver and the tests run the game
+  stopKeepingScores();  // as the headless driver and the tests run the game
   RoundScript round;
   round.kills = {1, 2};
   play(round, false);
@@ -191,7 +191,7 @@ TEST_F(RoundScore, AGameThatDoesNotAskKeepsNothing) {
 }
 
 // The game-over screen's texts, with and without the table's lines.
-std::vector<std::uint32_t> gameOverPicture(const platform::TablePlace& place) {
+std::vector<std::uint32_t> gameOverPicture(const TablePlace& place) {
   drawFrame();
   drawGameOverTexts();
   drawTablePlace(place);
@@ -220,8 +220,8 @@ TEST_F(RoundScore, TheTablesLinesLeaveTheScreensOwnTextsAsTheyAre) {
     right[k] = design[k].x + gfx::graphicsState.currentDevice->measureTextWidth(design[k].text);
   }
   gfx::setFont(100, 0, "Consolas");
-  for (const platform::TablePlace place : {platform::TablePlace{true, 1, 57}, platform::TablePlace{true, 7, 12345},
-                                           platform::TablePlace{true, 0, 3}}) {
+  for (const TablePlace place : {TablePlace{true, 1, 57}, TablePlace{true, 7, 12345},
+                                           TablePlace{true, 0, 3}}) {
     const std::vector<std::uint32_t> shown = gameOverPicture(place);
     int changed = 0;
     for (int y = 0; y < 960; ++y) {

@@ -6,13 +6,9 @@
 
 #include "platform/controls/pad_bindings.h"
 
-namespace platform {
-
 // "Start or A: play on - walk L stick, aim R stick, fire RT, run LT, strike A, dash B, eat X"
 // for the defaults; an action without an input is left out.
-std::string padPauseHintText(const PadBindings& pad);
+std::string padPauseHintText(const platform::PadBindings& pad);
 
 // The line for this run's pad layout, read through the seam on the game's thread.
 std::string padPauseHint();
-
-}  // namespace platform

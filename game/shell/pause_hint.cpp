@@ -1,19 +1,24 @@
-#include "platform/pause_hint.h"
+// The keyboard's pause line (see pause_hint.h).
+#include "game/shell/pause_hint.h"
 
 #include <mutex>
 
+#include "platform/base/latin1_text.h"
 #include "platform/controls/key_names.h"
 #include "platform/replay/session.h"
 #include "platform/settings/settings_file.h"
 
-namespace platform {
+using platform::Action;
+using platform::KeyCode;
+using platform::KeyList;
+
 namespace {
 
 std::mutex lineLock;
 std::string line;  // empty until refreshed
 
 // "A", "A or B", "A, B or C".
-std::string either(const KeyList& keys, std::string (*keyName)(SDL_Scancode)) {
+std::string either(const KeyList& keys, std::string (*keyName)(KeyCode)) {
   std::string text;
   for (std::size_t i = 0; i < keys.size(); ++i) {
     if (i > 0) text += i + 1 == keys.size() ? " or " : ", ";
@@ -23,15 +28,20 @@ std::string either(const KeyList& keys, std::string (*keyName)(SDL_Scancode)) {
 }
 
 // ", run H": the action's first key, or nothing when it has none.
-std::string firstKey(const char* label, const KeyList& keys, std::string (*keyName)(SDL_Scancode)) {
+std::string firstKey(const char* label, const KeyList& keys, std::string (*keyName)(KeyCode)) {
   return keys.empty() ? "" : std::string(", ") + label + " " + keyName(keys.front());
+}
+
+// The line for this run's bindings as the layout prints their keys now, in Latin-1.
+std::string lineNow() {
+  return platform::latin1(pauseHintText(platform::currentSettings().bindings, platform::printedKeyName));
 }
 
 }  // namespace
 
 const char* const kFixedPauseHint = "Escape or P, or a click: play on";
 
-std::string pauseHintText(const Bindings& bindings, std::string (*keyName)(SDL_Scancode)) {
+std::string pauseHintText(const platform::Bindings& bindings, std::string (*keyName)(KeyCode)) {
   const auto keys = [&](Action action) -> const KeyList& { return bindings.keys[int(action)]; };
   const std::string pauseKeys = either(keys(Action::Pause), keyName);
   std::string text = pauseKeys.empty() ? "A click: play on" : pauseKeys + ", or a click: play on";
@@ -48,26 +58,8 @@ std::string pauseHintText(const Bindings& bindings, std::string (*keyName)(SDL_S
   return text;
 }
 
-std::string latin1(const std::string& utf8) {
-  std::string out;
-  for (std::size_t i = 0; i < utf8.size();) {
-    const unsigned char lead = static_cast<unsigned char>(utf8[i]);
-    const std::size_t length = lead < 0x80 ? 1 : lead >> 5 == 6 ? 2 : lead >> 4 == 14 ? 3 : lead >> 3 == 30 ? 4 : 1;
-    unsigned code = length == 1 ? lead : lead & (0x7F >> length);
-    bool whole = i + length <= utf8.size() && (length > 1 || lead < 0x80);
-    for (std::size_t k = 1; whole && k < length; ++k) {
-      const unsigned char next = static_cast<unsigned char>(utf8[i + k]);
-      whole = next >> 6 == 2;
-      code = code << 6 | (next & 0x3F);
-    }
-    out += whole && code < 0x100 ? char(code) : '?';
-    i += whole ? length : 1;
-  }
-  return out;
-}
-
 void refreshPauseHint() {
-  std::string fresh = latin1(pauseHintText(currentSettings().bindings, printedKeyName));
+  std::string fresh = lineNow();
   std::lock_guard<std::mutex> hold(lineLock);
   line = std::move(fresh);
 }
@@ -78,8 +70,6 @@ std::string pauseHint() {
     std::lock_guard<std::mutex> hold(lineLock);
     live = line;
   }
-  if (live.empty()) live = latin1(pauseHintText(currentSettings().bindings, printedKeyName));
-  return replay::textRead(replay::value_tag::kPauseHint, live, kFixedPauseHint);
+  if (live.empty()) live = lineNow();
+  return platform::replay::textRead(platform::replay::value_tag::kPauseHint, live, kFixedPauseHint);
 }
-
-}  // namespace platform

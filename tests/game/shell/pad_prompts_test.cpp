@@ -2,13 +2,14 @@
 // pause on the click's button, the sticks swapped to the D-pad and no eat button.
 #include <gtest/gtest.h>
 
-#include "platform/pad_prompts.h"
+#include "game/shell/pad_prompts.h"
 
 namespace {
 
 using namespace platform;
 
-TEST(PadPauseLine, NamesThePadsInputs) {
+// Not named Pad*: the game's tests leave those to the platform's pad run.
+TEST(PauseLineForPad, NamesThePadsInputs) {
   EXPECT_EQ(padPauseHintText(defaultPadBindings()),
             "Start or A: play on - walk L stick, aim R stick, fire RT, run LT, strike A, dash B, eat X");
   PadBindings pad = defaultPadBindings();

@@ -1,13 +1,17 @@
 // The pad's pause line (see pad_prompts.h).
-#include "platform/pad_prompts.h"
+#include "game/shell/pad_prompts.h"
 
 #include "platform/replay/session.h"
 #include "platform/settings/settings_file.h"
 
-namespace platform {
+using platform::Action;
+using platform::PadInputList;
+using platform::PadStick;
+using platform::padInputShownName;
+
 namespace {
 
-constexpr std::uint8_t kPadHintTag = replay::value_tag::kFirstPad + 2;
+constexpr std::uint8_t kPadHintTag = platform::replay::value_tag::kFirstPad + 2;
 
 std::string stickShown(PadStick stick) { return stick == PadStick::Left ? "L stick" : stick == PadStick::Right ? "R stick" : ""; }
 
@@ -17,7 +21,7 @@ std::string firstInput(const char* what, const PadInputList& inputs) {
 
 }  // namespace
 
-std::string padPauseHintText(const PadBindings& pad) {
+std::string padPauseHintText(const platform::PadBindings& pad) {
   std::string resume;
   for (const PadInputList* inputs : {&pad.inputs[int(Action::Pause)], &pad.click})
     for (int input : *inputs) {
@@ -39,6 +43,6 @@ std::string padPauseHintText(const PadBindings& pad) {
   return actions.empty() ? text : text + " -" + actions.substr(1);
 }
 
-std::string padPauseHint() { return replay::textRead(kPadHintTag, padPauseHintText(currentSettings().pad), ""); }
-
-}  // namespace platform
+std::string padPauseHint() {
+  return platform::replay::textRead(kPadHintTag, padPauseHintText(platform::currentSettings().pad), "");
+}

@@ -6,18 +6,13 @@
 
 #include "platform/controls/bindings.h"
 
-namespace platform {
-
 // The line for bindings, each key named by keyName (UTF-8):
 // "Escape or P, or a click: play on - walk W A S D, run H, strike J, dash K, eat E".
-std::string pauseHintText(const Bindings& bindings, std::string (*keyName)(SDL_Scancode));
-
-// The text in Latin-1, as the game's fonts take it: a character beyond it becomes '?'.
-std::string latin1(const std::string& utf8);
+std::string pauseHintText(const platform::Bindings& bindings, std::string (*keyName)(platform::KeyCode));
 
 // Makes the line anew from this run's settings and the layout as it is now. The window
-// thread calls it when the window opens and when the layout changes; until then the line
-// names keys by their US places.
+// thread calls it, as the layout listener (platform/controls/key_names.h), when the window opens and when the
+// layout changes; until then the line names keys by their US places.
 void refreshPauseHint();
 
 // The line the pause screen draws, in Latin-1, read through the seam on the game's thread.
@@ -26,5 +21,3 @@ std::string pauseHint();
 
 // The fixed line of the game before it named the bindings.
 extern const char* const kFixedPauseHint;
-
-}  // namespace platform
