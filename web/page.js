@@ -32,8 +32,8 @@
 
   const context2d = canvas.getContext('2d', { alpha: false });
 
-  // Key codes (KeyboardEvent.code, the key's place) as the USB usage numbers SDL's scancodes
-  // are, so the game's one binding table serves the browser as it serves the desktop.
+  // Key codes (KeyboardEvent.code, the key's place) as the USB usage numbers the game's own key
+  // codes are, so the game's one binding table serves the browser as it serves the desktop.
   const scancodes = (function () {
     const table = {};
     'ABCDEFGHIJKLMNOPQRSTUVWXYZ'.split('').forEach((letter, i) => { table['Key' + letter] = 4 + i; });
@@ -229,7 +229,7 @@
   });
 
   // Pads through the Gamepad API's standard layout: every button and axis that changed since
-  // the last look goes to the game, which maps them as it maps SDL's controllers.
+  // the last look goes to the game, which maps them as it maps the desktop's pads.
   const padsSeen = {};
   function readPads() {
     if (!navigator.getGamepads || !Module._webPadButton) return;

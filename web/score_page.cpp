@@ -11,9 +11,9 @@
 extern "C" EMSCRIPTEN_KEEPALIVE const char* webScoreListing() {
   static std::string text;
   const std::string folder = platform::dataFolder();
-  platform::ScoreTable table;
+  ScoreTable table;
   std::string reason;
-  text = platform::readScoreFolder(folder, table, reason) ? platform::scoreListing(table, platform::scoreTablePath(folder))
-                                                          : "The scores cannot be shown: " + reason;
+  text = readScoreFolder(folder, table, reason) ? scoreListing(table, scoreTablePath(folder))
+                                                : "The scores cannot be shown: " + reason;
   return text.c_str();
 }

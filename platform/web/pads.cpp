@@ -8,18 +8,18 @@ namespace {
 
 constexpr int kHalfTravel = 16384;
 
-// The standard layout's buttons 0..16 as the game's pad inputs (SDL's button numbers), the
-// triggers (6, 7) as axes; -1 past the end.
+// The standard layout's buttons 0..16 as the game's pad inputs (pad_codes.h), the triggers
+// (6, 7) as axes; -1 past the end.
 int padInputOf(int button) {
-  static const int kInputs[] = {SDL_CONTROLLER_BUTTON_A,         SDL_CONTROLLER_BUTTON_B,
-                                SDL_CONTROLLER_BUTTON_X,         SDL_CONTROLLER_BUTTON_Y,
-                                SDL_CONTROLLER_BUTTON_LEFTSHOULDER, SDL_CONTROLLER_BUTTON_RIGHTSHOULDER,
+  static const int kInputs[] = {kPadA,         kPadB,
+                                kPadX,         kPadY,
+                                kPadLeftShoulder, kPadRightShoulder,
                                 -1,                              -1,
-                                SDL_CONTROLLER_BUTTON_BACK,      SDL_CONTROLLER_BUTTON_START,
-                                SDL_CONTROLLER_BUTTON_LEFTSTICK, SDL_CONTROLLER_BUTTON_RIGHTSTICK,
-                                SDL_CONTROLLER_BUTTON_DPAD_UP,   SDL_CONTROLLER_BUTTON_DPAD_DOWN,
-                                SDL_CONTROLLER_BUTTON_DPAD_LEFT, SDL_CONTROLLER_BUTTON_DPAD_RIGHT,
-                                SDL_CONTROLLER_BUTTON_GUIDE};
+                                kPadBack,      kPadStart,
+                                kPadLeftStick, kPadRightStick,
+                                kPadDpadUp,   kPadDpadDown,
+                                kPadDpadLeft, kPadDpadRight,
+                                kPadGuide};
   return button >= 0 && button < int(std::size(kInputs)) ? kInputs[button] : -1;
 }
 
@@ -43,7 +43,7 @@ void padButton(WebPads& pads, KeyRouter& router, int index, int button, int valu
   PadInUse* pad = findPad(pads, index);
   if (!pad) return;
   if (button == 6 || button == 7) {
-    padAxisMoved(router, pads.layout, *pad, button == 6 ? SDL_CONTROLLER_AXIS_TRIGGERLEFT : SDL_CONTROLLER_AXIS_TRIGGERRIGHT,
+    padAxisMoved(router, pads.layout, *pad, button == 6 ? kPadTriggerLeft : kPadTriggerRight,
                  value);
     return;
   }
@@ -52,11 +52,11 @@ void padButton(WebPads& pads, KeyRouter& router, int index, int button, int valu
     padButtonChanged(router, pads.layout, *pad, input, value >= kHalfTravel);
 }
 
-// The standard layout's axes 0..3 are SDL's, in its order and directions.
+// The standard layout's axes 0..3 are the pad codes' four stick axes, in their order and directions.
 void padAxis(WebPads& pads, KeyRouter& router, int index, int axis, int value) {
   PadInUse* pad = findPad(pads, index);
-  if (pad && axis >= 0 && axis <= SDL_CONTROLLER_AXIS_RIGHTY)
-    padAxisMoved(router, pads.layout, *pad, SDL_GameControllerAxis(axis), value);
+  if (pad && axis >= 0 && axis <= kPadRightY)
+    padAxisMoved(router, pads.layout, *pad, PadAxis(axis), value);
 }
 
 }  // namespace platform::web

@@ -1,4 +1,4 @@
-// The page's sounds, the sound level (port/sound.h) and the mute switch through Web Audio.
+// The page's sounds and the sound level (port/sound.h) through Web Audio.
 #include "platform/web/sound.h"
 
 #include <emscripten.h>
@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "platform/port/sound.h"
-#include "platform/settings/settings_file.h"
 
 namespace platform {
 namespace {
@@ -50,12 +49,6 @@ bool audioSilent() { return false; }
 void setSoundLevel(int volume, bool muted) {
   level = muted ? 0.f : float(volume);
   pageSoundLevel(level / 100.0);
-}
-
-void toggleMute() {
-  const Settings settings = currentSettings();
-  setSoundLevel(settings.volume, !settings.muted);
-  rememberMuted(!settings.muted);
 }
 
 float soundLevel() { return level; }

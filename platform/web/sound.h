@@ -14,10 +14,3 @@ int loadSoundFile(const std::string& path);
 void playSound(int voice, int sound);
 
 }  // namespace platform::web
-
-namespace platform {
-
-// Switches the mute of this run's settings, applies it and remembers it (M on the page).
-void toggleMute();
-
-}  // namespace platform

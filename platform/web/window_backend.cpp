@@ -1,7 +1,7 @@
 // The browser's window: the page's canvas (web/page.js) in place of a native window. Frames
 // go onto the canvas with putImageData, their words turned from the working image's layout
-// into the canvas's bytes; keys by their place (KeyboardEvent.code as SDL's scancode numbers)
-// go through the player's bindings, the mouse through the picture's fit in the browser's
+// into the canvas's bytes; keys by their place (KeyboardEvent.code as the own key codes, the
+// USB usage numbers) go through the window's shared rules and the player's bindings, the mouse through the picture's fit in the browser's
 // window, the tab's visibility and focus as a minimised window's. The page calls the
 // exported web* functions as its events come, between the game's passes (the game runs on
 // the browser's only thread and rests between passes).
@@ -13,14 +13,13 @@
 #include <vector>
 
 #include "platform/base/picture_fit.h"
-#include "platform/controls/key_router.h"
+#include "platform/controls/key_names.h"
 #include "platform/controls/pad_aim.h"
-#include "platform/pause_hint.h"
 #include "platform/port/frames.h"
 #include "platform/seam/frame_pacing.h"
-#include "platform/seam/input.h"
 #include "platform/seam/input_feed.h"
 #include "platform/settings/settings_file.h"
+#include "platform/settings/window_keys.h"
 #include "platform/web/pads.h"
 #include "platform/web/sound.h"
 
@@ -31,12 +30,9 @@ struct NativeWindow {
   int height;
   std::vector<std::uint32_t> frames[2];
   std::vector<std::uint32_t> canvasBytes;  // the frame as the canvas takes it: R, G, B, A bytes
-  KeyRouter keys;
+  WindowKeys keys;
   web::WebPads pads;
-  bool pauseOnFocusLoss;
-  bool hadFocus;
   bool fullscreen;
-  int takenEnter;      // the Enter of an Alt+Enter, kept from the game until released (0: none)
   PictureRect picture;  // where the picture stands in the browser's window
 };
 
@@ -44,27 +40,10 @@ namespace {
 
 NativeWindow* openWindow = nullptr;
 
-constexpr int kScancodeReturn = 40;
-constexpr int kScancodeKeypadEnter = 88;
-constexpr int kScancodeF11 = 68;
-constexpr int kScancodeM = 16;
-constexpr int kScancodeSpace = 44;
-constexpr int kScancodeRight = 79;
-constexpr int kScancodeEscape = 41;
-
 EM_JS(void, pageTitle, (const char* title), { document.title = UTF8ToString(title); });
 EM_JS(void, pagePresent, (const void* bytes, int width, int height),
       { Module.webGlue.present(bytes, width, height); });
 EM_JS(void, pageFullscreen, (), { Module.webGlue.toggleFullscreen(); });
-
-bool watchKeyAt(int key, WatchKey& watchKey) {
-  switch (key) {
-    case kScancodeSpace: watchKey = WatchKey::kPause; return true;
-    case kScancodeRight: watchKey = WatchKey::kFaster; return true;
-    case kScancodeEscape: watchKey = WatchKey::kLeave; return true;
-    default: return false;
-  }
-}
 
 }  // namespace
 
@@ -75,15 +54,12 @@ NativeWindow* createNativeWindow(int width, int height, const std::string& title
                                 height,
                                 {std::vector<std::uint32_t>(words), std::vector<std::uint32_t>(words)},
                                 std::vector<std::uint32_t>(words),
-                                makeKeyRouter(settings.bindings),
+                                makeWindowKeys(),
                                 web::WebPads{settings.pad, {}},
-                                settings.pauseOnFocusLoss,
                                 false,
-                                false,
-                                0,
                                 PictureRect{0, 0, width, height}};
   pageTitle(title.c_str());
-  refreshPauseHint();
+  layoutChanged();
   return openWindow;
 }
 
@@ -145,30 +121,9 @@ EMSCRIPTEN_KEEPALIVE void webSetRefresh(int hz) { setDisplayRefresh(hz); }
 // mutes, none reaching the game; the watch keys are heard beside the bindings.
 EMSCRIPTEN_KEEPALIVE void webKey(int key, int down, int repeat, int alt) {
   NativeWindow* native = openWindow;
-  if (!native || key <= 0 || key >= SDL_NUM_SCANCODES) return;
-  const bool freshPress = down && !repeat;
-  if (key == native->takenEnter) {
-    if (!down) native->takenEnter = 0;
-    return;
-  }
-  const bool enter = key == kScancodeReturn || key == kScancodeKeypadEnter;
-  if (freshPress && enter && alt) {
-    native->takenEnter = key;
+  if (!native || key <= 0 || key >= kKeyCodeCount) return;
+  if (windowKey(native->keys, KeyCode(key), down != 0, repeat != 0, alt != 0) == KeyEffect::kSwitchFullscreen)
     pageFullscreen();
-    return;
-  }
-  if (key == kScancodeF11) {
-    if (freshPress) pageFullscreen();
-    return;
-  }
-  if (key == kScancodeM) {
-    if (freshPress) toggleMute();
-    return;
-  }
-  WatchKey watchKey;
-  if (freshPress && watchKeyAt(key, watchKey)) recordWatchKey(watchKey);
-  if (freshPress) recordDeviceUse(InputDevice::KeysAndMouse);
-  routeKey(native->keys, SDL_Scancode(key), down != 0);
 }
 
 // The browser's window entered or left fullscreen (by the game's keys or the browser's own).
@@ -190,7 +145,7 @@ EMSCRIPTEN_KEEPALIVE void webCursor(int x, int y) {
 // Mouse button 0 (left) or 2 (right) went down or up.
 EMSCRIPTEN_KEEPALIVE void webButton(int button, int down) {
   if (!openWindow) return;
-  routeButton(openWindow->keys, button == 0 ? kVkLButton : kVkRButton, down != 0);
+  windowButton(openWindow->keys, button == 0 ? MouseButton::kLeft : MouseButton::kRight, down != 0);
 }
 
 // The page saw pad index first, or lost it; a button or an axis of it changed (pads.h).
@@ -199,31 +154,24 @@ EMSCRIPTEN_KEEPALIVE void webPadAdded(int index) {
 }
 
 EMSCRIPTEN_KEEPALIVE void webPadRemoved(int index) {
-  if (openWindow) web::padRemoved(openWindow->pads, openWindow->keys, index);
+  if (openWindow) web::padRemoved(openWindow->pads, openWindow->keys.router, index);
 }
 
 EMSCRIPTEN_KEEPALIVE void webPadButton(int index, int button, int value) {
-  if (openWindow) web::padButton(openWindow->pads, openWindow->keys, index, button, value);
+  if (openWindow) web::padButton(openWindow->pads, openWindow->keys.router, index, button, value);
 }
 
 EMSCRIPTEN_KEEPALIVE void webPadAxis(int index, int axis, int value) {
-  if (openWindow) web::padAxis(openWindow->pads, openWindow->keys, index, axis, value);
+  if (openWindow) web::padAxis(openWindow->pads, openWindow->keys.router, index, axis, value);
 }
 
 // The tab was hidden (a minimised window) or shown again.
-EMSCRIPTEN_KEEPALIVE void webWindowAway(int away) { recordKey(kVkWindowAway, away != 0); }
+EMSCRIPTEN_KEEPALIVE void webWindowAway(int away) { windowAway(away != 0); }
 
 // The browser's window gained or lost the focus: a loss after a gain pauses a round when the
 // settings ask for it, as natively.
 EMSCRIPTEN_KEEPALIVE void webFocus(int focused) {
-  NativeWindow* native = openWindow;
-  if (!native) return;
-  if (focused) {
-    native->hadFocus = true;
-  } else if (native->hadFocus && native->pauseOnFocusLoss) {
-    recordKey(kVkFocusLost, true);
-    recordKey(kVkFocusLost, false);
-  }
+  if (openWindow) windowFocus(openWindow->keys, focused != 0);
 }
 
 }  // extern "C"
