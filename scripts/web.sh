@@ -25,7 +25,7 @@ export NODE_PATH=/usr/share/nodejs
 desktop=$(cd "$desktop" && pwd)
 cmake --build "$desktop" -j2 --target stage >/dev/null
 
-# zlib, libpng, FreeType and SDL2 built with emcc from Debian's sources, kept in build-web/
+# zlib, libpng and FreeType built with emcc from Debian's sources, kept in build-web/
 # and shared with the WebAssembly driver's build (scripts/web_test.sh).
 deps=$root/build-web
 bash "$root/scripts/web_deps.sh" "$deps"

@@ -4,8 +4,7 @@
 # own ports cannot be fetched). Cached: a second run with the same script does nothing.
 #   scripts/web_deps.sh BUILD_DIR      installs into BUILD_DIR/web-deps/prefix
 # zlib and libpng compile by hand (zlib's CMake wants a win32/ folder Debian's source lacks;
-# libpng's prebuilt configuration header is its default one); FreeType and SDL2 (its key
-# names and game controller names, used by the shared platform code) through their CMake.
+# libpng's prebuilt configuration header is its default one); FreeType through its CMake.
 # Nothing is built with -pthread: the page and the driver both run on one thread.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -27,7 +26,7 @@ fetch_sources() {
   mkdir -p "$src"
   cd "$src"
   if ! compgen -G "zlib-*/zlib.h" >/dev/null || ! compgen -G "libpng1.6-*/png.h" >/dev/null ||
-     ! compgen -G "freetype-*/CMakeLists.txt" >/dev/null || ! compgen -G "libsdl2-*/CMakeLists.txt" >/dev/null; then
+     ! compgen -G "freetype-*/CMakeLists.txt" >/dev/null; then
     # Source packages of the release this machine runs, for exactly the versions installed.
     if ! grep -rqs "deb-src" /etc/apt/sources.list /etc/apt/sources.list.d/; then
       codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
@@ -36,7 +35,7 @@ fetch_sources() {
     fi
     $SUDO apt-get update -qq
     rm -rf "$src"/*
-    apt-get source -qq zlib libpng1.6 freetype libsdl2 >/dev/null 2>&1 ||
+    apt-get source -qq zlib libpng1.6 freetype >/dev/null 2>&1 ||
       { echo "web_deps: apt-get source failed (is a deb-src line for this release reachable?)" >&2; exit 1; }
   fi
 }
@@ -81,26 +80,10 @@ build_freetype() {
   cmake --install "$deps/freetype-build" >/dev/null
 }
 
-build_sdl2() {
-  local dir
-  dir=$(echo "$src"/libsdl2-*/)
-  # The configure checks only compile (a WebAssembly program linked for each of its 150-odd
-  # checks took minutes); they ask about emscripten's libc, which has what they look for.
-  emcmake cmake -S "$dir" -B "$deps/sdl2-build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_C_FLAGS="$flags" \
-    -DCMAKE_INSTALL_PREFIX="$prefix" -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL2_DISABLE_SDL2MAIN=ON \
-    -DSDL_THREADS=OFF -DSDL_PTHREADS=OFF -DSDL_AUDIO=OFF -DSDL_RENDER=OFF -DSDL_HAPTIC=OFF -DSDL_SENSOR=OFF \
-    -DSDL_POWER=OFF -DSDL_FILESYSTEM=OFF -DSDL_LOCALE=OFF -DSDL_MISC=OFF -DSDL_OPENGL=OFF -DSDL_OPENGLES=OFF \
-    -DSDL_HIDAPI=OFF -DSDL_SYSTEM_ICONV=OFF \
-    -DCMAKE_TRY_COMPILE_TARGET_TYPE=STATIC_LIBRARY >/dev/null
-  cmake --build "$deps/sdl2-build" -j2 >/dev/null
-  cmake --install "$deps/sdl2-build" >/dev/null
-}
-
 fetch_sources
 rm -rf "$prefix"
 build_zlib
 build_libpng
 build_freetype
-build_sdl2
 echo "$key" >"$stamp"
-echo "web_deps: zlib, libpng, FreeType and SDL2 built for WebAssembly in $prefix"
+echo "web_deps: zlib, libpng and FreeType built for WebAssembly in $prefix"
