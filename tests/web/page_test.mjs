@@ -157,7 +157,7 @@ try {
       document.dispatchEvent(new Event('visibilitychange'));
     }, hidden);
     const moving = await probe(page);
-    await sleep(300);
+    await sleep(500);
     assert.notDeepEqual(await probe(page), moving, 'the world stands still in a round');
     await tabHidden(true);
     await sleep(300);
@@ -211,25 +211,41 @@ try {
     assert.match(storageLine, /^This browser keeps no files for the page \(no IndexedDB\): settings and scores last until it is closed\.$/);
     await page.mouse.click(500, 300, { button: 'right' });
     await sleep(4600);
-    // AZERTY prints z q s d at the places of W A S D.
-    // Down first: a player knocked against the top edge cannot walk up.
-    const moves = [['KeyS', 's', 'y', 1], ['KeyW', 'z', 'y', -1], ['KeyD', 'd', 'x', 1], ['KeyA', 'q', 'x', -1]];
-    for (const [code, printed, axis, sign] of moves) {
-      const before = await probe(page);
+    // AZERTY prints z q s d at the places of W A S D. A player against an edge, or knocked
+    // back, may not get far: such a try is made again after a step the other way.
+    const moves = [['KeyS', 's', 'y', 1, 'KeyW', 'z'], ['KeyW', 'z', 'y', -1, 'KeyS', 's'],
+      ['KeyD', 'd', 'x', 1, 'KeyA', 'q'], ['KeyA', 'q', 'x', -1, 'KeyD', 'd']];
+    const hold = async (code, printed) => {
       await key(page, 'keyDown', code, printed);
       await sleep(400);
       await key(page, 'keyUp', code, printed);
-      const after = await probe(page);
-      assert.ok(sign * (after[axis] - before[axis]) > 10,
-        `${code} (printing ${printed}) did not walk along ${axis}: ${before[axis]} then ${after[axis]}`);
+    };
+    for (const [code, printed, axis, sign, backCode, backPrinted] of moves) {
+      const tries = [];
+      for (let attempt = 0; attempt < 3; ++attempt) {
+        if (attempt > 0) await hold(backCode, backPrinted);
+        const before = await probe(page);
+        await hold(code, printed);
+        tries.push(Math.round(sign * ((await probe(page))[axis] - before[axis])));
+        if (tries[attempt] > 10) break;
+      }
+      assert.ok(tries[tries.length - 1] > 10, `${code} (printing ${printed}) did not walk along ${axis}: ${tries.join(', ')}`);
     }
     // The pad's left stick walks; unplugging the pad in use pauses the round.
-    const beforePad = await probe(page);
-    await page.evaluate(() => { window.testPad.pad.axes[0] = 1; });
-    await sleep(400);
-    await page.evaluate(() => { window.testPad.pad.axes[0] = 0; });
-    const afterPad = await probe(page);
-    assert.ok(afterPad.x > beforePad.x + 10, `the pad's stick did not walk right: x ${beforePad.x} then ${afterPad.x}`);
+    const tilt = async (x) => {
+      await page.evaluate((x) => { window.testPad.pad.axes[0] = x; }, x);
+      await sleep(400);
+      await page.evaluate(() => { window.testPad.pad.axes[0] = 0; });
+    };
+    const padTries = [];
+    for (let attempt = 0; attempt < 3; ++attempt) {
+      if (attempt > 0) await tilt(-1);
+      const before = await probe(page);
+      await tilt(1);
+      padTries.push(Math.round((await probe(page)).x - before.x));
+      if (padTries[attempt] > 10) break;
+    }
+    assert.ok(padTries[padTries.length - 1] > 10, `the pad's stick did not walk right: ${padTries.join(', ')}`);
     await page.evaluate(() => { window.testPad.plugged = false; });
     await sleep(500);
     const unplugged = await probe(page);
