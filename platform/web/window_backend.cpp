@@ -21,7 +21,7 @@
 #include "platform/settings/settings_file.h"
 #include "platform/settings/window_keys.h"
 #include "platform/web/pads.h"
-#include "platform/web/sound.h"
+#include "platform/web/web_audio.h"
 
 namespace platform {
 

@@ -2,7 +2,7 @@
 // buffer (SoundBuffer.hpp); play on a voice that is still playing starts it again.
 #pragma once
 #include "SFML/Audio/SoundBuffer.hpp"
-#include "platform/web/sound.h"
+#include "platform/web/web_audio.h"
 
 namespace sf {
 

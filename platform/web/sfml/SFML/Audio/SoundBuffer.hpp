@@ -1,10 +1,10 @@
 // The browser build's stand-in for SFML's sound buffer, the one audio class the game's
-// catalogue names: a sound file handed to the page's Web Audio (platform/web/sound.h). The
+// catalogue names: a sound file handed to the page's Web Audio (platform/web/web_audio.h). The
 // browser build puts this folder first on its include path; the desktop build uses SFML.
 #pragma once
 #include <string>
 
-#include "platform/web/sound.h"
+#include "platform/web/web_audio.h"
 
 namespace sf {
 

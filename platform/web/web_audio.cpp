@@ -1,5 +1,5 @@
 // The page's sounds and the sound level (port/sound.h) through Web Audio.
-#include "platform/web/sound.h"
+#include "platform/web/web_audio.h"
 
 #include <emscripten.h>
 
