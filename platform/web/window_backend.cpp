@@ -1,10 +1,11 @@
 // The browser's window: the page's canvas (web/page.js) in place of a native window. Frames
 // go onto the canvas with putImageData, their words turned from the working image's layout
 // into the canvas's bytes; keys by their place (KeyboardEvent.code as the own key codes, the
-// USB usage numbers) go through the window's shared rules and the player's bindings, the mouse through the picture's fit in the browser's
-// window, the tab's visibility and focus as a minimised window's. The page calls the
-// exported web* functions as its events come, between the game's passes (the game runs on
-// the browser's only thread and rests between passes).
+// USB usage numbers) go through the window's shared rules and the player's bindings, the
+// mouse through the picture's fit in the browser's window, pads through pads.h, the tab's
+// visibility and focus as a minimised window's. The page calls the exported web* functions
+// as its events come, between the game's passes (the game runs on the browser's only thread
+// and rests between passes).
 #include "platform/port/window.h"
 
 #include <emscripten.h>
