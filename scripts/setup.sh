@@ -18,8 +18,8 @@ PACKAGES=(
   desktop-file-utils appstream dpkg-dev file
   libopenal1
   # The WebAssembly build (scripts/web_test.sh): emcc, node to run its output, fc-match to
-  # pick the staged fonts; the page's tests drive chromium.
-  emscripten nodejs fontconfig chromium
+  # pick the staged fonts; the page's tests drive chromium, and Firefox for its sound.
+  emscripten nodejs fontconfig chromium firefox-esr
 )
 
 missing=()

@@ -2,8 +2,9 @@
 // special headers), as a player plays it: one journey (title, click, countdown, a round,
 // Escape pausing with the frame still, play on, game over, the table after a reload, the
 // best round watched), keys sent by their place under an AZERTY layout walking as W A S D,
-// and a recorded session replayed by the page with every frame digest equal to the
-// desktop's. Screenshots go to the output folder to be looked at.
+// a recorded session replayed by the page with every frame digest equal to the desktop's,
+// and the page in Debian's Firefox, its sounds decoded there too. Screenshots go to the
+// output folder to be looked at.
 //   node page_test.mjs PAGE_DIR SESSION_DIR NATIVE_DIGEST_LOG OUT_DIR
 import assert from 'node:assert/strict';
 import { spawn } from 'node:child_process';
@@ -276,6 +277,33 @@ try {
     assert.equal(ours.length, native.length);
     assert.deepEqual(errors, [], 'console errors');
     await page.browserContext().close();
+  });
+  await check('Firefox: the page plays, and every sound file (Ogg Vorbis and MP3) decodes', async () => {
+    const firefox = await puppeteer.launch({ browser: 'firefox', executablePath: '/usr/bin/firefox-esr', headless: true,
+      extraPrefsFirefox: { 'media.autoplay.default': 0 } });
+    try {
+      const page = await firefox.newPage();
+      await page.setViewport({ width: 1000, height: 600 });
+      const errors = [];
+      page.on('pageerror', (error) => errors.push(String(error)));
+      await page.goto(origin, { waitUntil: 'load' });
+      await page.waitForFunction(() => window.firstFrameMs !== undefined, { timeout: 30000 });
+      assert.equal(await page.title(), 'dream-arena');
+      await page.mouse.click(500, 300);
+      let sound = {};
+      await waitFor(page, async () => {
+        sound = await page.evaluate(() => window.soundReport());
+        return sound.files >= 9 && sound.decoded === sound.files;
+      }, 10000, 'every sound file decoded').catch((error) => {
+        throw new Error(error.message + ': ' + JSON.stringify(sound));
+      });
+      await sleep(4600);
+      assert.ok((await probe(page)).hitPoints > 0, 'no round after the click');
+      await shoot(page, '10-firefox-round');
+      assert.deepEqual(errors, [], 'page errors');
+    } finally {
+      await firefox.close();
+    }
   });
 } finally {
   await browser.close();
