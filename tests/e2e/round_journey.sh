@@ -106,6 +106,8 @@ wait_for_game_over() {
 title_shown() { grab && text_in 425 192 1200 300; }
 # The countdown of a round just clicked for: its text, and no game-over texts.
 counting_down() { grab && ! game_over_shown && text_in 425 192 1200 300; }
+# After a click on the game-over screen: its texts gone (the countdown, or already the round).
+left_game_over() { grab && ! game_over_shown; }
 # The round under way: the countdown's text gone and the hit-point bar there; or already the
 # game-over screen (these monsters may end a round within a second or two of its start).
 round_or_over() {
@@ -120,7 +122,7 @@ move_to 800 500
 xdotool click 1
 
 # Countdown (four seconds), then the round.
-e2e_wait_until 5 counting_down || fail "no countdown text after the click"
+e2e_wait_until 10 counting_down || fail "no countdown text after the click"
 e2e_wait_until 15 round_or_over || fail "no hit-point bar on the playing screen after the countdown: $(look pixel 110 825)"
 start_score=$(look score)
 
@@ -138,7 +140,7 @@ while ((scored == 0)); do
     rounds=$((rounds + 1))
     move_to 800 500
     xdotool click 1
-    e2e_wait_until 5 counting_down || fail "no countdown after a click on the game-over screen"
+    e2e_wait_until 10 left_game_over || fail "a click on the game-over screen did not start another round"
     start_score=$(look score)
     deadline=$((SECONDS + 40))
     continue
@@ -166,7 +168,7 @@ echo "round_journey: game over after $SECONDS s"
 # Another round.
 move_to 800 500
 xdotool click 1
-e2e_wait_until 5 counting_down || fail "the click did not leave the game-over screen for a countdown"
+e2e_wait_until 10 left_game_over || fail "the click did not leave the game-over screen"
 move_to 1590 950
 wait_for_game_over 240
 
