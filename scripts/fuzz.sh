@@ -3,7 +3,8 @@
 # replays, the score table) with libFuzzer under ASan + UBSan, for a bounded time per harness.
 #   scripts/fuzz.sh            60 s per harness
 #   scripts/fuzz.sh 10         10 s per harness (the test command's short run)
-# Builds with clang in build-fuzz/ (DA_FUZZ_BUILD overrides). Seeds: fuzz/corpus/ and the
+# Builds with clang in build-fuzz/ (DA_FUZZ_BUILD overrides; scripts/sanitized_tree.sh, the
+# tree the soak uses too). Seeds: fuzz/corpus/ and the
 # staged pictures and sounds of build/stage (DA_STAGE_DIR overrides), plus the staged
 # picture rewritten as palette, grey, grey+alpha, 16-bit and interlaced PNG. Prints one
 # line per harness (runs, seconds, crashes); exits 1 when any harness crashed, leaving
@@ -11,20 +12,9 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-${FUZZ_SECONDS:-60}}
-build=${DA_FUZZ_BUILD:-$root/build-fuzz}
-stage=${DA_STAGE_DIR:-$root/build/stage}
-jobs=${DA_JOBS:-$(nproc)}
-
-if [ ! -f "$stage/resources/.generated" ]; then
-  cmake -S "$root" -B "$root/build" >/dev/null
-  cmake --build "$root/build" -j"$jobs" --target stage
-  stage="$root/build/stage"
-fi
-
-CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DDA_BUILD_FUZZ=ON -DDA_BUILD_TESTS=OFF \
-  -DDA_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j"$jobs" --target image_file_fuzz monster_table_fuzz sound_decode_fuzz \
-  replay_reader_fuzz score_table_fuzz >/dev/null
+source "$root/scripts/sanitized_tree.sh"
+sanitized_tree image_file_fuzz monster_table_fuzz sound_decode_fuzz replay_reader_fuzz score_table_fuzz
+build=$sanitized
 
 out="$build/fuzz-out"
 seeds="$out/seeds"

@@ -5,7 +5,9 @@
 #   scripts/soak.sh                 330,000 update ticks (one simulated hour) and as many frames
 #   scripts/soak.sh --ticks 20000   a few simulated minutes (the test command's short run)
 #   scripts/soak.sh --seed 7        another game
-# Builds in build-sanitize/ (DA_SANITIZE_BUILD overrides). Passes when dream-sim exits 0 with
+# Builds dream-sim in the fuzzers' clang tree, build-fuzz/ (DA_FUZZ_BUILD overrides;
+# scripts/sanitized_tree.sh), and plays in a desktop build's staged directory (build/stage,
+# DA_STAGE_DIR overrides), which it leaves as it was. Passes when dream-sim exits 0 with
 # its checks passed, no sanitizer report was written, and the resident memory of the second
 # half of the run stays within 16 MiB of what it was after the first tenth.
 set -euo pipefail
@@ -19,11 +21,9 @@ while [ $# -gt 0 ]; do
     *) echo "usage: scripts/soak.sh [--ticks N] [--seed N]" >&2; exit 64 ;;
   esac
 done
-build=${DA_SANITIZE_BUILD:-$root/build-sanitize}
-jobs=${DA_JOBS:-$(nproc)}
-
-cmake -S "$root" -B "$build" -DDA_SANITIZE=ON >/dev/null
-cmake --build "$build" -j"$jobs" --target dream-sim stage >/dev/null
+source "$root/scripts/sanitized_tree.sh"
+sanitized_tree dream-sim
+build=$sanitized
 
 log=$build/soak.log
 rss=$build/soak.rss
@@ -37,7 +37,7 @@ export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:quarantine_size_mb=16:log_pat
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1:log_path=$build/soak.asan
 rm -f "$build"/soak.asan*
 started=$(date +%s)
-(cd "$build/stage" && exec "$build/tools/dream_sim/dream-sim" --ticks "$ticks" --seed "$seed" --check) >"$log" 2>&1 &
+(cd "$stage" && exec "$build/tools/dream_sim/dream-sim" --ticks "$ticks" --seed "$seed" --check) >"$log" 2>&1 &
 pid=$!
 while kill -0 "$pid" 2>/dev/null; do
   awk '/^VmRSS:/ {print $2}' "/proc/$pid/status" 2>/dev/null >>"$rss" || true

@@ -4,6 +4,7 @@
 // Callers hold the font library's mutex.
 #pragma once
 #include <string>
+#include <vector>
 
 namespace gfx::text {
 
@@ -20,5 +21,10 @@ struct FaceFile {
 // familyMatched says whether the face carries the family asked for (case aside), so the
 // caller can fall back to a generic family instead of taking a stranger.
 bool matchFamily(const char* family, bool bold, bool italic, FaceFile& out, bool& familyMatched);
+
+// The staged font files that cannot be found from the working directory (the list itself,
+// resources/fonts/faces.txt, when it is missing); empty when all are there, and always on the
+// desktop. Text drawn without them has other pixels: the first match says so in one line.
+std::vector<std::string> missingFontFiles();
 
 }  // namespace gfx::text

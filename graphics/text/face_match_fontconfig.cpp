@@ -45,4 +45,6 @@ bool matchFamily(const char* family, bool bold, bool italic, FaceFile& out, bool
   return ok;
 }
 
+std::vector<std::string> missingFontFiles() { return {}; }
+
 }  // namespace gfx::text

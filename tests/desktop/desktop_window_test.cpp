@@ -163,13 +163,16 @@ class DesktopWindow : public ::testing::Test {
 
   // Moves the pointer to the client pixel (x, y) and waits until the latch has a cursor
   // reading other than the one before; returns the reading.
-  static void cursorAt(int x, int y, int& frameX, int& frameY) {
+  // Moves the pointer to client pixel (x, y) and reads the frame point the game sees there,
+  // looking again for up to 2 s until it is the one expected: a motion event of an earlier
+  // move may still be on its way on a busy machine.
+  static void cursorAt(int x, int y, int& frameX, int& frameY, int wantX, int wantY) {
     platform::recordCursor(-12345, -12345);
     xdotool("mousemove --window " + std::to_string(window_) + " " + std::to_string(x) + " " + std::to_string(y));
     waitFor(
         [&] {
           platform::cursorInClient(frameX, frameY);
-          return frameX != -12345;
+          return frameX == wantX && frameY == wantY;
         },
         2000);
   }
@@ -215,7 +218,7 @@ TEST_F(DesktopWindow, TheCursorReadsInFrameCoordinatesAndAShotFliesThere) {
   const Rect picture{0, 0, windowed_.width, windowed_.height};
   for (auto [x, y] : {std::pair{0, 0}, {windowed_.width - 1, windowed_.height - 1}, {321, 123}, {700, 600}}) {
     int fx = 0, fy = 0;
-    cursorAt(x, y, fx, fy);
+    cursorAt(x, y, fx, fy, frameX(picture, x), frameY(picture, y));
     EXPECT_EQ(fx, frameX(picture, x)) << "client x " << x;
     EXPECT_EQ(fy, frameY(picture, y)) << "client y " << y;
   }
@@ -224,7 +227,8 @@ TEST_F(DesktopWindow, TheCursorReadsInFrameCoordinatesAndAShotFliesThere) {
   player.x = 600;
   player.y = 400;
   int fx = 0, fy = 0;
-  cursorAt(1400 * windowed_.width / kWidth, 100 * windowed_.height / kHeight, fx, fy);
+  const int cx = 1400 * windowed_.width / kWidth, cy = 100 * windowed_.height / kHeight;
+  cursorAt(cx, cy, fx, fy, frameX(picture, cx), frameY(picture, cy));
   ASSERT_NEAR(fx, 1400, 2);
   ASSERT_NEAR(fy, 100, 2);
   fireShot();
@@ -246,12 +250,12 @@ TEST_F(DesktopWindow, F11ShowsThePictureFullscreenBetweenBlackBarsAndBack) {
   EXPECT_TRUE(cellsShownAs(picture));
   for (auto [x, y] : {std::pair{picture.x, 0}, {picture.x + picture.width - 1, s.height - 1}, {683, 384}}) {
     int fx = 0, fy = 0;
-    cursorAt(x, y, fx, fy);
+    cursorAt(x, y, fx, fy, frameX(picture, x), frameY(picture, y));
     EXPECT_EQ(fx, frameX(picture, x)) << "client x " << x;
     EXPECT_EQ(fy, frameY(picture, y)) << "client y " << y;
   }
   int fx = 0, fy = 0;
-  cursorAt(picture.x - 1, 10, fx, fy);
+  cursorAt(picture.x - 1, 10, fx, fy, frameX(picture, picture.x - 1), frameY(picture, 10));
   EXPECT_LT(fx, 0) << "left of the picture is left of the frame";
 
   ASSERT_TRUE(xdotool("key F11"));

@@ -48,24 +48,22 @@ expect_waiting() {
 # A click that starts the next round: the countdown shows and the game-over texts go. The
 # script's input for the round follows at once, while the countdown still runs, so that it
 # lands in the round even when the monsters kill the player in its first moments.
+# After the click: the game-over texts gone (the countdown, or already the round, shows).
+left_game_over() { e2e_grab && ! game_over_shown; }
 click_for_another_round() {
   e2e_click 800 500
-  sleep 1.5
-  e2e_grab
-  game_over_shown && e2e_fail "a click on the game-over screen did not start another round"
-  text_in 425 192 1200 300 || e2e_fail "no countdown after the click"
+  e2e_wait_until 10 left_game_over || e2e_fail "a click on the game-over screen did not start another round"
 }
 
 # Round 1: Enter tapped on the title.
-sleep 1
-e2e_grab
-text_in 425 192 1200 300 || e2e_fail "the title text is not shown"
+e2e_wait_until 15 e2e_title_shown || e2e_fail "the title text is not shown"
 e2e_focus
 xdotool key Return
 sleep 0.3
 alive || e2e_fail "Enter on the title ended the game"
 e2e_click 800 500
-sleep 5.5
+counting_down() { e2e_grab && ! game_over_shown && text_in 425 192 1200 300; }
+e2e_wait_until 10 counting_down || e2e_fail "no countdown after the click on the title"
 e2e_move 1590 950
 wait_for_game_over 180
 expect_waiting 2 "Enter tapped on the title"

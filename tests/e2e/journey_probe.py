@@ -10,7 +10,7 @@
 import sys
 
 from cells import touching_groups
-from ppm import load
+from ppm import load, unlike
 
 TEXT = bytes((0, 150, 255))
 WHITE = bytes((255, 255, 255))
@@ -126,10 +126,9 @@ elif cmd == "text":
     right = min(1600, x + chars * int(sys.argv[9]) if len(sys.argv) > 9 else x)
     for yy in range(y, min(960, y + height)):
         line = row(yy, x, right)
-        for k in range(0, len(line), 3):
-            p = line[k:k + 3]
-            if p != WHITE and p != TEXT:
-                stray += 1
+        if line:
+            both = int.from_bytes(unlike(line, WHITE), "big") & int.from_bytes(unlike(line, TEXT), "big")
+            stray += bin(both).count("1")
     print("stray", stray)
 else:
     sys.exit("unknown command " + cmd)

@@ -29,9 +29,9 @@ GAME_STARTED=0
 play() {
   GAME_STARTED=$(date +%s%3N)
   e2e_start_game
-  sleep 1
+  e2e_wait_until 15 e2e_title_shown || e2e_fail "no title screen"
   e2e_click 800 600
-  sleep 5.5
+  e2e_wait_round
 }
 stop_game() {
   kill "$E2E_GAME_PID"
@@ -50,46 +50,50 @@ centre() {
   echo "$(((x0 + x1) / 2)) $(((y0 + y1) / 2))"
 }
 
-# moved <key>: holds the key and prints how far the player went, "dx dy".
-moved() {
-  local bx by ax ay
+# walks <key> <dx sign> <dy sign>: the key moves the player that way, looked for until a
+# deadline; 0 0: the player still stands where it stood half a second after the key.
+DX=0 DY=0
+went() { # went <bx> <by> <sx> <sy>
+  local ax ay
+  read -r ax ay <<<"$(centre)"
+  DX=$((ax - $1)) DY=$((ay - $2))
+  if (($3 == 0 && $4 == 0)); then
+    ((DX * DX + DY * DY <= 36))
+  elif (($3 != 0)); then
+    ((DX * $3 >= 20 && DY * DY <= 36))
+  else
+    ((DY * $4 >= 20 && DX * DX <= 36))
+  fi
+}
+walks() {
+  local bx by
   read -r bx by <<<"$(centre)"
   e2e_key_hold 0.3 "$1"
-  sleep 0.2
-  read -r ax ay <<<"$(centre)"
-  echo "$((ax - bx)) $((ay - by))"
-}
-
-# walks <key> <dx sign> <dy sign>: the key moves the player that way (0 0: not at all).
-walks() {
-  local dx dy
-  read -r dx dy <<<"$(moved "$1")"
   if (($2 == 0 && $3 == 0)); then
-    ((dx * dx + dy * dy <= 36)) || e2e_fail "$1 moved the player by ($dx, $dy)"
-  elif (($2 != 0)); then
-    ((dx * $2 >= 20 && dy * dy <= 36)) || e2e_fail "$1 moved the player by ($dx, $dy)"
+    sleep 0.5
+    went "$bx" "$by" 0 0 || e2e_fail "$1 moved the player by ($DX, $DY)"
   else
-    ((dy * $3 >= 20 && dx * dx <= 36)) || e2e_fail "$1 moved the player by ($dx, $dy)"
+    e2e_wait_until 3 went "$bx" "$by" "$2" "$3" || e2e_fail "$1 moved the player by ($DX, $DY)"
   fi
-  echo "$1: ($dx, $dy)"
+  echo "$1: ($DX, $DY)"
 }
 
 energy_bar() { e2e_grab; e2e_run_length 101 925 80 227 97; }
 
-# strike_cost <key>: the energy a press of the key took, in bar pixels. With 3 held (the run
-# that lets energy come back) energy neither drains nor grows, so a strike's 15 stays on the
-# bar as 50 pixels.
+# strike_cost <key>: the energy a press of the key took, in bar pixels, once the bar shows a
+# strike's 50 or 1.5 s have passed. With 3 held (the run that lets energy come back) energy
+# neither drains nor grows, so what a strike costs stays on the bar.
+COST=0
+cost_shown() { COST=$(($1 - $(energy_bar))); ((COST >= 45)); }
 strike_cost() {
-  local before after
+  local before
   e2e_key_down 3
   sleep 0.3
   before=$(energy_bar)
   xdotool key "$1"
-  sleep 0.5
-  after=$(energy_bar)
+  e2e_wait_until 1.5 cost_shown "$before" || true
   e2e_key_up 3
   sleep 1.6
-  echo $((before - after))
 }
 
 # --- A French keyboard: keys by their place ------------------------------------------------
@@ -116,12 +120,12 @@ walks s 0 1
 walks w 0 -1
 walks s 0 1
 walks i 0 -1
-cost=$(strike_cost l)
-echo "L: energy bar -$cost"
-((cost >= 45 && cost <= 55)) || e2e_fail "L took $cost pixels of energy, not a strike's 50"
-cost=$(strike_cost j)
-echo "J: energy bar -$cost"
-((cost <= 5)) || e2e_fail "J still struck ($cost pixels of energy) after strike was bound to L"
+strike_cost l
+echo "L: energy bar -$COST"
+((COST >= 45 && COST <= 55)) || e2e_fail "L took $COST pixels of energy, not a strike's 50"
+strike_cost j
+echo "J: energy bar -$COST"
+((COST <= 5)) || e2e_fail "J still struck ($COST pixels of energy) after strike was bound to L"
 
 # Shots while muted, then M, then shots heard. Times in milliseconds since the game started
 # (the wave output writes from then on, in real time).

@@ -80,8 +80,13 @@ e2e_stage_workdir() {
     mkdir -p "$E2E_WORK/resources/$(dirname "$rel")"
     ln -s "$f" "$E2E_WORK/resources/$rel"
   done < <(find "$src" -type f -print0)
-  cp "$DA_STAGE_DIR/monsterData.txt" "$E2E_WORK/monsterData.txt"
+  e2e_write_table "$E2E_LASTING_TABLE"
 }
+
+# The game's own kinds, hit points and speeds with no damage: a round lasts as long as a check
+# needs, whatever a busy machine makes of the script's timing (the game's own table can end a
+# round of a player standing still within 15 s). A script that wants deaths writes its own.
+E2E_LASTING_TABLE=$'0 18 3 1\n0 15 2 2\n0 21 2 3\n0 30 2 4\n'
 
 # e2e_write_table <text>: the working directory's monsterData.txt.
 e2e_write_table() { printf '%s' "$1" >"$E2E_WORK/monsterData.txt"; }
@@ -169,6 +174,40 @@ e2e_wait_exit() {
   return 1
 }
 
+# e2e_wait_until <seconds> <command> [argument]...: runs the command until it succeeds, every
+# 0.2 s, and at least once; returns 1 once the time (decimals allowed) is up. A check that
+# reads the screen or a moment looks again this way rather than once: a busy machine may
+# show what is looked for a little late.
+e2e_wait_until() {
+  local deadline
+  deadline=$((${EPOCHREALTIME//[.,]/} + $(awk -v s="$1" 'BEGIN { printf "%d", s * 1000000 }')))
+  shift
+  until "$@"; do
+    ((${EPOCHREALTIME//[.,]/} < deadline)) || return 1
+    sleep 0.2
+  done
+}
+
+# e2e_shows_text <left> <top> <right> <bottom>: the last grab holds screen text in the box
+# (more than 150 pixels of the screens' text colour).
+e2e_shows_text() { (($(e2e_count "$@" 0 150 255) > 150)); }
+
+# e2e_title_shown: grabs the screen; true when it shows the title's (or the countdown's) text.
+e2e_title_shown() { e2e_grab && e2e_shows_text 425 192 1200 300; }
+
+# e2e_playing: grabs the screen; true when it shows a round under way: no screen text where
+# the title, the countdown and the game-over screen write theirs, and the hit-point bar.
+e2e_playing() {
+  e2e_grab
+  ! e2e_shows_text 425 192 1200 300 && [[ $(e2e_pixel 110 825) == "255 0 0" ]]
+}
+
+# e2e_wait_round [seconds]: after the click on the title (or the game-over screen), waits out
+# the countdown until the round is under way; fails after the time (20 s unless given).
+e2e_wait_round() {
+  e2e_wait_until "${1:-20}" e2e_playing || e2e_fail "no round under way within ${1:-20} s of the click"
+}
+
 # Input, in window coordinates.
 e2e_move() {
   e2e_locate
@@ -224,43 +263,44 @@ import os
 import sys
 
 sys.path.insert(0, os.environ["E2E_DIR"])
-from ppm import load
+from ppm import load, unlike
 
 
 cmd, path, wx, wy = sys.argv[1], sys.argv[2], int(sys.argv[3]), int(sys.argv[4])
 width, height, px = load(path)
 args = [int(a) for a in sys.argv[5:]]
 
+def row(y, left, right):
+    i = ((wy + y) * width + wx + left) * 3
+    return px[i:i + (right - left) * 3]
+
 def pixel(x, y):
-    i = ((wy + y) * width + wx + x) * 3
-    return tuple(px[i:i + 3])
+    return tuple(row(y, x, x + 1))
 
 if cmd == "pixel":
     print("%d %d %d" % pixel(args[0], args[1]))
 elif cmd == "run":
-    x, y, colour = args[0], args[1], tuple(args[2:5])
-    n = 0
-    while x + n < 1600 and pixel(x + n, y) == colour:
-        n += 1
-    print(n)
+    x, y, colour = args[0], args[1], bytes(args[2:5])
+    mask = unlike(row(y, x, 1600), colour)
+    print(len(mask) - len(mask.lstrip(b"\0")))
 elif cmd == "bbox":
     left, top, right, bottom = args
-    ground = pixel(left, top)
+    ground = bytes(pixel(left, top))
     x0 = y0 = 10 ** 9
     x1 = y1 = -1
     count = 0
     for y in range(top, bottom):
-        i = ((wy + y) * width + wx + left) * 3
-        row = px[i:i + (right - left) * 3]
-        for k in range(right - left):
-            if tuple(row[3 * k:3 * k + 3]) != ground:
-                x = left + k
-                count += 1
-                x0, y0, x1, y1 = min(x0, x), min(y0, y), max(x1, x), max(y1, y)
+        mask = unlike(row(y, left, right), ground)
+        n = len(mask) - mask.count(0)
+        if n == 0:
+            continue
+        count += n
+        x0, x1 = min(x0, left + len(mask) - len(mask.lstrip(b"\0"))), max(x1, left + len(mask.rstrip(b"\0")) - 1)
+        y0, y1 = min(y0, y), max(y1, y)
     print("none" if count == 0 else "%d %d %d %d %d" % (x0, y0, x1, y1, count))
 elif cmd == "count":
-    left, top, right, bottom, colour = args[0], args[1], args[2], args[3], tuple(args[4:7])
-    print(sum(1 for y in range(top, bottom) for x in range(left, right) if pixel(x, y) == colour))
+    left, top, right, bottom, colour = args[0], args[1], args[2], args[3], bytes(args[4:7])
+    print(sum(unlike(row(y, left, right), colour).count(0) for y in range(top, bottom)))
 else:
     sys.exit("unknown query " + cmd)
 PY

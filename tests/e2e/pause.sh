@@ -20,14 +20,18 @@ paused_shown() { (($(e2e_count 640 290 1000 390 $TEXT) > 150)); }
 grab_sum() { e2e_grab && md5sum <"$E2E_WORK/screen.ppm" | cut -d' ' -f1; }
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$E2E_GAME_PID/stat"; }
 
+paused() { e2e_grab && paused_shown; }
+playing_on() { e2e_grab && ! paused_shown; }
+changed_from() { [[ $(grab_sum) != "$1" ]]; }
+
 xdotool windowactivate --sync "$E2E_WID" 2>/dev/null || e2e_focus
+e2e_wait_until 15 e2e_title_shown || e2e_fail "no title screen"
 e2e_click 800 500
-sleep 5.5  # the countdown
+e2e_wait_round
 e2e_focus
 xdotool key Escape
-sleep 1
-first=$(grab_sum)
-paused_shown || e2e_fail "no \"Paused\" after Escape in a round"
+e2e_wait_until 5 paused || e2e_fail "no \"Paused\" after Escape in a round"
+first=$(md5sum <"$E2E_WORK/screen.ppm" | cut -d' ' -f1)
 # Under it, the line with the keys: screen text across most of the width.
 (($(e2e_count 100 415 1500 455 $TEXT) > 400)) || e2e_fail "no line of keys under \"Paused\""
 ticks=$(cpu_ticks)
@@ -40,18 +44,15 @@ used=$(($(cpu_ticks) - ticks))
 
 e2e_focus
 xdotool key Escape
-sleep 1
-moving=$(grab_sum)
-paused_shown && e2e_fail "still paused after the second Escape"
-sleep 1
-[[ $(grab_sum) != "$moving" ]] || e2e_fail "the round did not go on after Escape"
+e2e_wait_until 5 playing_on || e2e_fail "still paused after the second Escape"
+moving=$(md5sum <"$E2E_WORK/screen.ppm" | cut -d' ' -f1)
+e2e_wait_until 5 changed_from "$moving" || e2e_fail "the round did not go on after Escape"
 
 xdotool windowminimize "$E2E_WID"
 sleep 1.5
 xdotool windowactivate --sync "$E2E_WID" 2>/dev/null || xdotool windowmap "$E2E_WID"
-sleep 1
+e2e_wait_until 5 paused || e2e_fail "minimising the window did not pause the round"
 back=$(grab_sum)
-paused_shown || e2e_fail "minimising the window did not pause the round"
 sleep 10
 [[ $(grab_sum) == "$back" ]] || e2e_fail "the round went on within 10 s of the window's return"
 kill -0 "$E2E_GAME_PID" 2>/dev/null || e2e_fail "the game ended"

@@ -15,9 +15,9 @@ e2e_start_xvfb
 e2e_start_game
 
 # Title, then the four-second countdown.
-sleep 1
+e2e_wait_until 15 e2e_title_shown || e2e_fail "no title screen"
 e2e_click 800 600
-sleep 5.5
+e2e_wait_round
 
 # The player: the bounding box of everything that differs from the background in the field.
 player_box() {
@@ -34,23 +34,20 @@ centre() {
   echo "$(((x0 + x1) / 2)) $(((y0 + y1) / 2))"
 }
 
-# walk <key> <dx sign> <dy sign>: holds the key and checks the player went that way.
+# walk <key> <dx sign> <dy sign>: holds the key and looks until the player has gone that way.
+DX=0 DY=0
+walked() { # walked <bx> <by> <sx> <sy>: the player stands 20 px or more that way, not sideways
+  local ax ay
+  read -r ax ay <<<"$(centre "$(player_box)")"
+  DX=$((ax - $1)) DY=$((ay - $2))
+  if (($3 != 0)); then ((DX * $3 >= 20 && DY * DY <= 36)); else ((DY * $4 >= 20 && DX * DX <= 36)); fi
+}
 walk() {
-  local key=$1 sx=$2 sy=$3 before after bx by ax ay dx dy
-  before=$(centre "$(player_box)")
+  local key=$1 bx by
+  read -r bx by <<<"$(centre "$(player_box)")"
   e2e_key_hold 0.3 "$key"
-  sleep 0.2
-  after=$(centre "$(player_box)")
-  read -r bx by <<<"$before"
-  read -r ax ay <<<"$after"
-  dx=$((ax - bx))
-  dy=$((ay - by))
-  if ((sx != 0)); then
-    ((dx * sx >= 20 && dy * dy <= 36)) || e2e_fail "$key moved the player by ($dx, $dy)"
-  else
-    ((dy * sy >= 20 && dx * dx <= 36)) || e2e_fail "$key moved the player by ($dx, $dy)"
-  fi
-  echo "$key: ($dx, $dy)"
+  e2e_wait_until 3 walked "$bx" "$by" "$2" "$3" || e2e_fail "$key moved the player by ($DX, $DY)"
+  echo "$key: ($DX, $DY)"
 }
 
 walk d 1 0
@@ -65,30 +62,29 @@ walk Up 0 -1
 # The bars: their fill colours as pixels, measured from x 101 inside the border.
 ammo_bar() { e2e_grab; e2e_run_length 101 875 255 221 65; }
 energy_bar() { e2e_grab; e2e_run_length 101 925 80 227 97; }
+# shrunk <bar> <from> <pixels>: the bar is now at least that many pixels shorter.
+BAR=0
+shrunk() { BAR=$("$1"); ((BAR <= $2 - $3)); }
+full() { BAR=$("$1"); ((BAR >= 490)); }
 
-sleep 2  # energy back to full after the walks
-full_ammo=$(ammo_bar)
-((full_ammo >= 490)) || e2e_fail "ammunition bar at the start is $full_ammo pixels"
+e2e_wait_until 5 full ammo_bar || e2e_fail "ammunition bar at the start is $BAR pixels"
+full_ammo=$BAR
 read -r px py <<<"$(centre "$(player_box)")"
 aim_x=$((px < 800 ? px + 400 : px - 400))
 for _ in 1 2 3 4 5; do
   e2e_click "$aim_x" "$py"
   sleep 0.25
 done
-sleep 0.3
-fewer_ammo=$(ammo_bar)
-echo "ammunition bar: $full_ammo -> $fewer_ammo pixels"
-((full_ammo - fewer_ammo >= 4 * 16)) || e2e_fail "five shots shrank the ammunition bar only from $full_ammo to $fewer_ammo"
+e2e_wait_until 3 shrunk ammo_bar "$full_ammo" 64 || e2e_fail "five shots shrank the ammunition bar only from $full_ammo to $BAR"
+echo "ammunition bar: $full_ammo -> $BAR pixels"
 
-sleep 2
-full_energy=$(energy_bar)
-((full_energy >= 490)) || e2e_fail "energy bar before running is $full_energy pixels"
+# Energy comes back after the walks; running then shrinks it while H is held.
+e2e_wait_until 5 full energy_bar || e2e_fail "energy bar before running is $BAR pixels"
+full_energy=$BAR
 e2e_key_down h
-sleep 0.6
-running_energy=$(energy_bar)
+e2e_wait_until 4 shrunk energy_bar "$full_energy" 50 || { e2e_key_up h; e2e_fail "running shrank the energy bar only from $full_energy to $BAR"; }
 e2e_key_up h
-echo "energy bar: $full_energy -> $running_energy pixels"
-((full_energy - running_energy >= 50)) || e2e_fail "running shrank the energy bar only from $full_energy to $running_energy"
+echo "energy bar: $full_energy -> $BAR pixels"
 
 kill -0 "$E2E_GAME_PID" 2>/dev/null || e2e_fail "the game ended during the test"
 echo "player_controls: passed"

@@ -21,3 +21,15 @@ def load(path):
     if fields[0] != b"P6" or int(fields[3]) != 255:
         sys.exit("screen grab is not an 8-bit binary PPM")
     return int(fields[1]), int(fields[2]), data[at + 1:]
+
+
+_ONES = bytes([0] + [1] * 255)
+
+
+def unlike(row, colour):
+    """One byte per pixel of row (three bytes a pixel): 0 where the pixel is colour, 1
+    elsewhere. Whole-row integer operations, so a screen's rows are read at C speed."""
+    n = len(row)
+    d = (int.from_bytes(row, "big") ^ int.from_bytes(colour * (n // 3), "big")).to_bytes(n, "big")
+    either = int.from_bytes(d[0::3], "big") | int.from_bytes(d[1::3], "big") | int.from_bytes(d[2::3], "big")
+    return either.to_bytes(n // 3, "big").translate(_ONES)

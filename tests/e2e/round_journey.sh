@@ -103,25 +103,27 @@ wait_for_game_over() {
   fail "no game-over screen within $1 s"
 }
 
+title_shown() { grab && text_in 425 192 1200 300; }
+# The countdown of a round just clicked for: its text, and no game-over texts.
+counting_down() { grab && ! game_over_shown && text_in 425 192 1200 300; }
+# After a click on the game-over screen: its texts gone (the countdown, or already the round).
+left_game_over() { grab && ! game_over_shown; }
+# The round under way: the countdown's text gone and the hit-point bar there; or already the
+# game-over screen (these monsters may end a round within a second or two of its start).
+round_or_over() {
+  grab
+  if game_over_shown; then return 0; fi
+  ! text_in 425 192 1200 300 && ! text_in 750 192 850 300 && [[ $(look pixel 110 825) == "255 0 0" ]]
+}
+
 # Title.
-sleep 1
-grab
-text_in 425 192 1200 300 || fail "the title text \"Click To Dream.\" is not shown"
+e2e_wait_until 15 title_shown || fail "the title text \"Click To Dream.\" is not shown"
 move_to 800 500
 xdotool click 1
 
-# Countdown (four seconds), then the round. The bar is read as soon as the countdown has
-# gone: these monsters can end a round within a second or two.
-sleep 1.5
-grab
-text_in 425 192 1200 300 || fail "no countdown text after the click"
-sleep 2
-deadline=$((SECONDS + 10))
-while grab && (text_in 425 192 1200 300 || text_in 750 192 850 300); do
-  ((SECONDS < deadline)) || fail "the countdown did not end"
-  sleep 0.1
-done
-[[ $(look pixel 110 825) == "255 0 0" ]] || fail "no hit-point bar on the playing screen: $(look pixel 110 825)"
+# Countdown (four seconds), then the round.
+e2e_wait_until 10 counting_down || fail "no countdown text after the click"
+e2e_wait_until 15 round_or_over || fail "no hit-point bar on the playing screen after the countdown: $(look pixel 110 825)"
 start_score=$(look score)
 
 # Fire at whatever stands in the field until the score changes. A player who falls first
@@ -138,8 +140,7 @@ while ((scored == 0)); do
     rounds=$((rounds + 1))
     move_to 800 500
     xdotool click 1
-    sleep 5.5
-    grab
+    e2e_wait_until 10 left_game_over || fail "a click on the game-over screen did not start another round"
     start_score=$(look score)
     deadline=$((SECONDS + 40))
     continue
@@ -167,28 +168,17 @@ echo "round_journey: game over after $SECONDS s"
 # Another round.
 move_to 800 500
 xdotool click 1
-sleep 1.5
-grab
-if game_over_shown; then fail "the click did not leave the game-over screen"; fi
-text_in 425 192 1200 300 || fail "no countdown for the second round"
+e2e_wait_until 10 left_game_over || fail "the click did not leave the game-over screen"
 move_to 1590 950
 wait_for_game_over 240
 
 # Enter: the farewell, then the program ends with status 0.
 e2e_focus
 xdotool key Return
-farewell=0
-for _ in $(seq 1 8); do
-  sleep 0.1
-  kill -0 "$E2E_GAME_PID" 2>/dev/null || break
-  grab
-  # "Thanks for your play." starts at x 275, left of every game-over text on that line.
-  if text_in 275 192 440 300; then
-    farewell=1
-    break
-  fi
-done
-((farewell == 1)) || fail "the farewell \"Thanks for your play.\" was not shown"
+# "Thanks for your play." starts at x 275, left of every game-over text on that line; it shows
+# for a second before the window closes.
+farewell_shown() { import -window root -depth 8 "$E2E_WORK/screen.ppm" 2>/dev/null && text_in 275 192 440 300; }
+e2e_wait_until 3 farewell_shown || fail "the farewell \"Thanks for your play.\" was not shown"
 # Waited for in this shell: only the shell that started the game can read its status.
 status=0
 timeout_at=$((SECONDS + 10))

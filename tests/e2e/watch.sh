@@ -14,6 +14,8 @@ alter=$DA_BINARY_DIR/tests/replay_alter
 xwin=$DA_BINARY_DIR/tests/reliability/xwin
 [[ -x $sim && -x $alter && -x $xwin ]] || e2e_fail "no dream-sim, replay_alter or xwin in $DA_BINARY_DIR"
 e2e_stage_workdir
+# dream-sim keeps a round's file when the round ends: the game's own monsters end it.
+cp "$DA_STAGE_DIR/monsterData.txt" "$E2E_WORK/monsterData.txt"
 
 (cd "$E2E_WORK" && "$sim" --seed 1 --ticks 1100 --rounds "$E2E_WORK/rounds" >/dev/null 2>&1) || e2e_fail "dream-sim failed"
 round=$(ls "$E2E_WORK"/rounds/round-*-1.replay 2>/dev/null) || e2e_fail "dream-sim kept no first round"
@@ -36,21 +38,27 @@ diff -q "$E2E_WORK/sim.log" "$E2E_WORK/watch.log" >/dev/null || e2e_fail "the wa
 [[ ! -e $XDG_DATA_HOME || -z $(ls -A "$XDG_DATA_HOME/dream-arena" 2>/dev/null) ]] || e2e_fail "the watch kept files: $(ls -AR "$XDG_DATA_HOME")"
 echo "watch: a round of $seconds s watched to its end in $elapsed s, $(grep -c ' frame ' "$E2E_WORK/watch.log") frame digests as dream-sim's"
 
-# Space pauses (after the countdown): two seconds paused, then Escape leaves with status 0
-# well before the end.
+# Space pauses (a couple of seconds in, five before the end): once the digest log stops
+# growing the watch stays paused for 2 s, then Escape leaves with status 0.
 DREAM_ARENA_WATCH_DIGESTS=$E2E_WORK/paused.log e2e_start_game "$E2E_WORK" --watch "$round"
-sleep 5
+passes=$(grep -c . "$E2E_WORK/sim.log")
+logged() { wc -l <"$E2E_WORK/paused.log" 2>/dev/null || echo 0; }
+under_way() { (($(logged) > 200)); }
+e2e_wait_until 20 under_way || e2e_fail "the watch did not get under way: $(logged) passes"
 e2e_focus
 xdotool key space
-sleep 0.5
-before=$(wc -l <"$E2E_WORK/paused.log")
+stands() { local n; n=$(logged); sleep 0.5; ((n == $(logged))); }
+e2e_wait_until 5 stands || e2e_fail "Space did not pause the watch: $(logged) passes"
+kill -0 "$E2E_GAME_PID" 2>/dev/null || e2e_fail "the watch ended instead of pausing"
+before=$(logged)
+((before < passes)) || e2e_fail "the watch reached its end ($before of $passes passes) before Space paused it"
 sleep 2
-after=$(wc -l <"$E2E_WORK/paused.log")
+after=$(logged)
 ((before == after)) || e2e_fail "the paused watch went on from pass $before to $after"
 xdotool key Escape
 e2e_wait_exit 10 || e2e_fail "Escape did not end the watch"
 ((E2E_EXIT_STATUS == 0)) || e2e_fail "Escape ended the watch with status $E2E_EXIT_STATUS"
-echo "watch: paused at pass $before for 2 s, left by Escape"
+echo "watch: paused at pass $before of $passes for 2 s, left by Escape"
 
 # Files it refuses: one line each, status 1.
 refused() { # refused <file> <pattern of the line>

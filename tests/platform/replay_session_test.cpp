@@ -3,11 +3,14 @@
 // departs, or runs past its file, is stopped where it happens.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <thread>
 
+#include "platform/base/exact_maths.h"
+#include "platform/base/maths_rules.h"
 #include "platform/seam/clock.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/seam/input.h"
@@ -380,6 +383,29 @@ TEST(ReplaySession, PadReadsAnswerFromTheFifthFormatOnAndNoPadBefore) {
     replay::endPass(worldDigestForTest, frameDigestForTest);
   }
   EXPECT_TRUE(replay::finishReplay(error)) << error;
+  std::remove(path.c_str());
+}
+
+// The rules' arc tangent goes by the file's format: files of the fifth format and older were
+// recorded with the C library's and replay with it, from the sixth on with the game's own.
+TEST(ReplaySession, TheArcTangentOfAReplayGoesByItsFilesFormat) {
+  volatile float slope = 0x1.1a714cp+0f;  // read at run time: a constant's atan is folded exactly
+  const float library = std::atan(slope), own = platform::exact::atan(slope);
+  if (library == own) GTEST_SKIP() << "this C library's atanf rounds this slope as the game does";
+  const std::string path = replay_files::tempPath("maths");
+  for (std::uint16_t format = platform::kReplayOldestFormatVersion; format <= platform::kReplayFormatVersion; ++format) {
+    platform::ReplayWriter writer;
+    ASSERT_TRUE(writer.open(path, "dream-arena test", format)) << writer.error();
+    writer.clock(100);
+    ASSERT_TRUE(writer.close()) << writer.error();
+    std::string error;
+    ASSERT_TRUE(replay::startReplay(path, false, exitWithReason, error)) << error;
+    const bool olderFile = format < platform::kReplayFirstOwnMathsVersion;
+    EXPECT_EQ(platform::ruleArcTangent(slope), olderFile ? library : own)
+        << "a file of format " << format << " must replay with " << (olderFile ? "the C library's" : "the game's own")
+        << " arc tangent (the C library's gives " << std::hexfloat << library << ", the game's " << own << ")";
+    replay::finishReplay(error);
+  }
   std::remove(path.c_str());
 }
 

@@ -3,14 +3,20 @@
 # the staged resources and the session's own monster table, and checks what it printed.
 #   replay.sh BUILD_DIR SESSION_DIR            frames composed and every digest checked; the
 #                                              summary must match SESSION_DIR/expected.txt
+#   replay.sh --no-frames BUILD_DIR SESSION_DIR  the same without composing frames: the world's
+#                                              digests and the summary checked
 #   replay.sh --expect BUILD_DIR SESSION_DIR   writes expected.txt from a replay that keeps to
 #                                              its file (after recording)
 #   replay.sh --altered BUILD_DIR SESSION_DIR  alters one recorded answer in a copy; the replay
 #                                              must stop at that pass, exit status 1
 set -euo pipefail
 mode=check
+frames=()
 if [[ ${1:-} == --expect || ${1:-} == --altered ]]; then
   mode=${1#--}
+  shift
+elif [[ ${1:-} == --no-frames ]]; then
+  frames=(--no-frames)
   shift
 fi
 session=$(cd "$2" && pwd)
@@ -28,7 +34,7 @@ case $mode in
     ;;
   check)
     status=0
-    (cd "$work" && "$sim" --replay "$session/session.replay") >"$work/out.txt" 2>"$work/err.txt" || status=$?
+    (cd "$work" && "$sim" --replay "$session/session.replay" "${frames[@]}") >"$work/out.txt" 2>"$work/err.txt" || status=$?
     cat "$work/out.txt" "$work/err.txt"
     ((status == 0)) || { echo "replay $(basename "$session"): exit status $status" >&2; exit 1; }
     if ! diff <(summary "$work/out.txt") "$session/expected.txt"; then

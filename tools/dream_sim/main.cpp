@@ -21,6 +21,7 @@
 #include "game/world/game_state.h"
 #include "graphics/draw.h"
 #include "graphics/image.h"
+#include "graphics/text/face_match.h"
 #include "graphics/window.h"
 #include "platform/base/random.h"
 #include "platform/fake/fake_platform.h"
@@ -361,6 +362,16 @@ int main(int argc, char** argv) {
   Options options;
   const int status = parseOptions(argc, argv, options);
   if (status >= 0) return status;
+  // Frame digests of text drawn without the staged faces would differ from the desktop's.
+  if (options.frames && (options.frameHash || !options.replay.empty())) {
+    std::string names;
+    for (const std::string& name : gfx::text::missingFontFiles()) names += (names.empty() ? "" : ", ") + name;
+    if (!names.empty()) {
+      std::fprintf(stderr, "dream-sim: no frame digests without the font files %s (run it in the staged directory)\n",
+                   names.c_str());
+      return 1;
+    }
+  }
   if (!options.replay.empty()) return replayFile(options.replay, options.frames, options.digestLog);
   if (!std::filesystem::exists("monsterData.txt") || !std::filesystem::is_directory("resources")) {
     std::fprintf(stderr,

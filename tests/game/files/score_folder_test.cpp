@@ -15,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/base/calendar_text.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/replay/session.h"
 #include "game/files/scores.h"
@@ -226,6 +227,59 @@ TEST_F(ScoreFolder, ARowNamingAFileTheTableDidNotMakeDeletesNothing) {
     ASSERT_EQ(fresh.best.size(), 1u);
     EXPECT_EQ(fresh.best[0].score, 50u);
     EXPECT_EQ(fileText(folder_ / fresh.best[0].roundFile), "replay of round 1") << "the new round is kept";
+  }
+}
+
+// A new round's file never takes a name another row holds, even when that row's file is gone
+// (deleted by the player, or lost): two rows naming one file make the table damaged, and the
+// next start would move the whole table aside. Rows of the same second share a stem.
+TEST_F(ScoreFolder, AKeptRoundNeverTakesANameAnotherRowHoldsEvenWhenItsFileIsMissing) {
+  const ScoreEntry newRound = round(5, 0);
+  const std::string stem = "round-" + platform::fileNameStamp(newRound.date);
+  struct Row {
+    std::string file;
+    bool present;
+  };
+  const struct {
+    std::vector<Row> rows;
+    std::string expected;
+  } cases[] = {
+      {{{stem + ".replay", false}}, stem + "-2.replay"},
+      {{{stem + ".replay", false}, {stem + "-2.replay", true}}, stem + "-3.replay"},
+      {{{stem + ".replay", true}, {stem + "-2.replay", false}}, stem + "-3.replay"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.expected);
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    ScoreTable before;
+    for (const Row& row : c.rows) {
+      ScoreEntry e = round(20 - before.best.size(), 0);
+      e.roundFile = row.file;
+      before.best.push_back(e);
+      ++before.totals.rounds;
+      if (row.present) writeText(folder_ / row.file, "the player's " + row.file);
+    }
+    writeText(folder_ / "scores.txt", scoreTableText(before));
+
+    KeptRound kept;
+    std::vector<std::string> notices;
+    ASSERT_TRUE(keep(newRound, roundFile(1), kept, notices));
+    const ScoreTableReading after = readScoreTable(fileText(folder_ / "scores.txt"));
+    ASSERT_EQ(after.problem, "") << "the kept round's file takes a name another row holds";
+    ASSERT_EQ(after.table.best.size(), c.rows.size() + 1);
+    EXPECT_EQ(after.table.best.back().roundFile, c.expected);
+    EXPECT_EQ(fileText(folder_ / c.expected), "replay of round 1");
+    for (const Row& row : c.rows) {
+      if (row.present) {
+        EXPECT_EQ(fileText(folder_ / row.file), "the player's " + row.file);
+      }
+    }
+
+    std::vector<std::string> atStart;
+    std::string reason;
+    EXPECT_TRUE(checkScoreTable(folder_.string(), newRound.date, atStart, reason)) << reason;
+    EXPECT_TRUE(atStart.empty()) << "the next start moves the table aside: " << atStart.front();
   }
 }
 
